@@ -1,16 +1,15 @@
 #include "edidrecords.h"
 
-#include <cstring>
-
 void decodeBaseSections(const Byte* image, T_EDID_DEF& out)
 {
-    std::memcpy(out.vendorProduct.raw, image + 8, 10);
-    out.videoInput.raw = image[20];
-    std::memcpy(out.screenSize.raw, image + 21, 2);
-    out.gamma.raw = image[23];
-    out.featureSupport.raw = image[24];
-    std::memcpy(out.colorCharacteristics.raw, image + 25, 10);
-    std::memcpy(out.establishedTimings.raw, image + 35, 3);
-    for (int i = 0; i < 8; ++i)
-        std::memcpy(out.standardTimings[i].raw, image + 38 + 2 * i, 2);
+    const Word revision = out.revision;
+    decodeVendorProduct(image, out.vendorProduct);
+    decodeVideoInput(image, revision, out.videoInput);
+    decodeScreenSize(image, revision, out.screenSize);
+    decodeGamma(image, out.gamma);
+    decodeFeatureSupport(image, revision, out.featureSupport);
+    decodeColorCharacteristics(image, out.colorCharacteristics);
+    decodeEstablishedTimings(image, out.establishedTimings);
+    for (int i = 0; i < STANDARD_TIMING_COUNT; ++i)
+        decodeStandardTiming(image + STANDARD_TIMINGS_OFFSET + 2 * i, out.standardTimings[i]);
 }
