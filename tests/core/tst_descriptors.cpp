@@ -1,0 +1,527 @@
+// Byte codecs of the 18-byte descriptor slots: detailed timings and every
+// display descriptor type.
+#include "descriptors.h"
+#include "revision.h"
+#include "textdescriptor.h"
+
+#include <QtTest>
+#include <cstring>
+
+namespace {
+
+QByteArray bytes(const Byte* data, int size = DESCRIPTOR_SIZE)
+{
+    return QByteArray(reinterpret_cast<const char*>(data), size);
+}
+
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+const Byte* raw(const QByteArray& array)
+{
+    return reinterpret_cast<const Byte*>(array.constData());
+}
+
+} // namespace
+
+class TestDescriptors : public QObject {
+    Q_OBJECT
+private slots:
+    void detailedTimingFields_data();
+    void detailedTimingFields();
+    void detailedTimingRoundTrip();
+    void detailedTimingStereoAndSync_data();
+    void detailedTimingStereoAndSync();
+    void classification_data();
+    void classification();
+    void textPayload_data();
+    void textPayload();
+    void textDecoding_data();
+    void textDecoding();
+    void textRefusesWideCharacters();
+    void rangeLimitsEncoding_data();
+    void rangeLimitsEncoding();
+    void rangeLimitsDecoding_data();
+    void rangeLimitsDecoding();
+    void rangeLimitsRateOffsetsRoundTrip_data();
+    void rangeLimitsRateOffsetsRoundTrip();
+    void chromaticityCodes_data();
+    void chromaticityCodes();
+    void colorPointDescriptor();
+    void extraStandardTimings();
+    void dcmDescriptor();
+    void cvtCodes_data();
+    void cvtCodes();
+    void establishedTimingsIII();
+    void dummyDescriptor();
+    void unknownDescriptorKeepsBytes();
+};
+
+void TestDescriptors::detailedTimingFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("pixel clock 148.50") << "clock" << 14850 << 0 << hex("02 3A");
+    QTest::newRow("h active 1920") << "hActive" << 1920 << 2 << hex("80 00 70");
+    QTest::newRow("v front 20") << "vFront" << 20 << 10 << hex("40 04");
+    QTest::newRow("v sync 40") << "vSync" << 40 << 10 << hex("08 02");
+    QTest::newRow("h front 1023") << "hFront" << 1023 << 8 << hex("FF 00 00 C0");
+    QTest::newRow("h sync 1023") << "hSync" << 1023 << 8 << hex("00 FF 00 30");
+    QTest::newRow("h image 4095") << "hImage" << 4095 << 12 << hex("FF 00 F0");
+    QTest::newRow("v image 4095") << "vImage" << 4095 << 12 << hex("00 FF 0F");
+}
+
+void TestDescriptors::detailedTimingFields()
+{
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, expected);
+    DetailedTimingValues v;
+    v.pixelClock = 0;
+    if (field == "clock") v.pixelClock = quint32(value);
+    if (field == "hActive") v.hActive = value;
+    if (field == "vFront") v.vFrontPorch = value, v.vBlanking = value;
+    if (field == "vSync") v.vSyncWidth = value, v.vBlanking = value;
+    if (field == "hFront") v.hFrontPorch = value;
+    if (field == "hSync") v.hSyncWidth = value;
+    if (field == "hImage") v.hImageSize = value;
+    if (field == "vImage") v.vImageSize = value;
+    Byte d[18] = {};
+    encodeDetailedTiming(detailedTimingRecord(v), d);
+    if (field == "vFront" || field == "vSync")
+        QCOMPARE(bytes(d + offset, 2), expected);
+    else
+        QCOMPARE(bytes(d + offset, expected.size()), expected);
+}
+
+void TestDescriptors::detailedTimingRoundTrip()
+{
+    // 1920x1080 with H blanking 280, V front 20 and V sync 40 (blanking 65).
+    DetailedTimingValues v;
+    v.pixelClock = 14850;
+    v.hActive = 1920, v.hBlanking = 280, v.hFrontPorch = 88, v.hSyncWidth = 44;
+    v.vActive = 1080, v.vBlanking = 65, v.vFrontPorch = 20, v.vSyncWidth = 40;
+    v.hImageSize = 527, v.vImageSize = 296;
+    v.syncType = 3, v.syncFlagBit1 = true, v.syncFlagBit2 = true;
+    Byte d[18] = {};
+    encodeDetailedTiming(detailedTimingRecord(v), d);
+    QCOMPARE(d[2], Byte(0x80));
+    QCOMPARE(d[3], Byte(0x18));
+    QCOMPARE(d[4], Byte(0x71));
+    QCOMPARE(d[10], Byte(0x48));
+    QCOMPARE(d[11] & 0x0F, 0x6);
+    T_EDID_DETAILED_TIMING_DEF decoded;
+    decodeDetailedTiming(d, decoded);
+    QCOMPARE(int(decoded.vFrontPorch), 20);
+    QCOMPARE(int(decoded.vSyncWidth), 40);
+    QCOMPARE(int(decoded.hBlanking()), 280);
+    QCOMPARE(int(decoded.hBackPorch), 280 - 88 - 44);
+    QCOMPARE(int(decoded.hTotal), 2200);
+    Byte again[18] = {};
+    encodeDetailedTiming(decoded, again);
+    QCOMPARE(bytes(again), bytes(d));
+}
+
+void TestDescriptors::detailedTimingStereoAndSync_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("stereo");
+    QTest::addColumn<int>("sync");
+    QTest::addColumn<QString>("stereoText");
+    QTest::newRow("none") << 0x00 << 0 << 0 << "No Stereo";
+    QTest::newRow("code 1") << 0x01 << 1 << 0 << "No Stereo";
+    QTest::newRow("fs right") << 0x40 << 4 << 0 << "FS, L on Sync";
+    QTest::newRow("2 way right") << 0x21 << 3 << 0 << "2 Way, R on Even";
+    QTest::newRow("side by side, digital separate") << 0x7F << 7 << 3 << "Side by Side";
+    QTest::newRow("interlaced bipolar") << 0x88 << 0 << 1 << "No Stereo";
+}
+
+void TestDescriptors::detailedTimingStereoAndSync()
+{
+    QFETCH(int, flags);
+    QFETCH(int, stereo);
+    QFETCH(int, sync);
+    QFETCH(QString, stereoText);
+    Byte d[18] = {0x01};
+    d[17] = Byte(flags);
+    T_EDID_DETAILED_TIMING_DEF t;
+    decodeDetailedTiming(d, t);
+    QCOMPARE(t.stereoCode, stereo);
+    QCOMPARE(t.syncType, sync);
+    QCOMPARE(stereoModeText(t.stereoCode), stereoText);
+    Byte again[18] = {};
+    encodeDetailedTiming(t, again);
+    QCOMPARE(int(again[17]), flags);
+}
+
+void TestDescriptors::classification_data()
+{
+    QTest::addColumn<QByteArray>("descriptor");
+    QTest::addColumn<int>("type");
+    QTest::newRow("pixel clock wins over a tag") << hex("01 00 00 FC 00") << int(DESC_DETAILED_TIMING);
+    QTest::newRow("high clock byte only") << hex("00 01 00 10 00") << int(DESC_DETAILED_TIMING);
+    QTest::newRow("dummy") << hex("00 00 00 10 00") << int(DESC_UNUSED);
+    QTest::newRow("serial") << hex("00 00 00 FF 00") << int(DESC_SERIAL_NUMBER);
+    QTest::newRow("string") << hex("00 00 00 FE 00") << int(DESC_DATA_STRING);
+    QTest::newRow("range") << hex("00 00 00 FD 00") << int(DESC_RANGE_LIMITS);
+    QTest::newRow("name with byte 2 and 4 set") << hex("00 00 01 FC 01") << int(DESC_PRODUCT_NAME);
+    QTest::newRow("color point") << hex("00 00 00 FB 00") << int(DESC_COLOR_POINT);
+    QTest::newRow("standard timings") << hex("00 00 00 FA 00") << int(DESC_STANDARD_TIMINGS);
+    QTest::newRow("dcm") << hex("00 00 00 F9 00") << int(DESC_DCM);
+    QTest::newRow("cvt") << hex("00 00 00 F8 00") << int(DESC_CVT_TIMINGS);
+    QTest::newRow("established III") << hex("00 00 00 F7 00") << int(DESC_ESTABLISHED_TIMINGS_III);
+    QTest::newRow("manufacturer 0x00") << hex("00 00 00 00 00") << int(DESC_UNKNOWN);
+    QTest::newRow("manufacturer 0x0F") << hex("00 00 00 0F 00") << int(DESC_UNKNOWN);
+    QTest::newRow("reserved 0x11") << hex("00 00 00 11 00") << int(DESC_UNKNOWN);
+    QTest::newRow("reserved 0xF6") << hex("00 00 00 F6 00") << int(DESC_UNKNOWN);
+}
+
+void TestDescriptors::classification()
+{
+    QFETCH(QByteArray, descriptor);
+    QFETCH(int, type);
+    descriptor.resize(DESCRIPTOR_SIZE);
+    T_EDID_DISPLAY_DESCRIPTOR_DEF out;
+    decodeDisplayDescriptor(raw(descriptor), out);
+    QCOMPARE(int(out.type), type);
+    QCOMPARE(bytes(out.raw), descriptor);
+}
+
+void TestDescriptors::textPayload_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("ABC") << "ABC" << hex("41 42 43 0A 20 20 20 20 20 20 20 20 20");
+    QTest::newRow("12 characters") << "ABCDEFGHIJKL" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 0A");
+    QTest::newRow("13 characters") << "ABCDEFGHIJKLM" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D");
+    QTest::newRow("longer text is cut") << "ABCDEFGHIJKLMNO" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D");
+    QTest::newRow("empty") << "" << hex("0A 20 20 20 20 20 20 20 20 20 20 20 20");
+    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\xA9") << hex("E9 0A 20 20 20 20 20 20 20 20 20 20 20");
+}
+
+void TestDescriptors::textPayload()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, payload);
+    Byte out[13] = {};
+    QVERIFY(encodeDescriptorText(text, out));
+    QCOMPARE(bytes(out, 13), payload);
+    QCOMPARE(decodeDescriptorText(out), text.left(13));
+}
+
+void TestDescriptors::textDecoding_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no 0x0A") << QByteArray("ABCDEFGHIJKLM") << "ABCDEFGHIJKLM";
+    QTest::newRow("zero fill after 0x0A") << hex("44 45 4C 4C 0A 00 00 00 00 00 00 00 00") << "DELL";
+    QTest::newRow("spaces kept before 0x0A") << hex("41 20 20 0A 20 20 20 20 20 20 20 20 20") << "A  ";
+}
+
+void TestDescriptors::textDecoding()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, text);
+    QCOMPARE(decodeDescriptorText(raw(payload)), text);
+}
+
+void TestDescriptors::textRefusesWideCharacters()
+{
+    Byte out[13];
+    std::memset(out, 0x55, sizeof out);
+    QVERIFY(!descriptorTextEncodable(QString::fromUtf8("AB\xE2\x82\xAC")));
+    QVERIFY(!encodeDescriptorText(QString::fromUtf8("AB\xE2\x82\xAC"), out));
+    QCOMPARE(out[0], Byte(0x55));
+}
+
+void TestDescriptors::rangeLimitsEncoding_data()
+{
+    QTest::addColumn<int>("support");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("default GTF: seven zero bytes")
+        << int(RANGE_DEFAULT_GTF) << hex("00 00 00 FD 00 38 4C 1E 53 A5 00 00 00 00 00 00 00 00");
+    QTest::newRow("range limits only")
+        << int(RANGE_LIMITS_ONLY) << hex("00 00 00 FD 00 38 4C 1E 53 A5 01 00 00 00 00 00 00 00");
+    QTest::newRow("secondary GTF")
+        << int(RANGE_SECONDARY_GTF) << hex("00 00 00 FD 00 38 4C 1E 53 A5 02 00 28 50 58 02 80 40");
+    QTest::newRow("CVT")
+        << int(RANGE_CVT) << hex("00 00 00 FD 00 38 4C 1E 53 A5 04 12 04 F0 D8 38 A0 3C");
+}
+
+void TestDescriptors::rangeLimitsEncoding()
+{
+    QFETCH(int, support);
+    QFETCH(QByteArray, expected);
+    T_EDID_RANGE_LIMITS l;
+    l.minVRate = 56, l.maxVRate = 76, l.minHRate = 30, l.maxHRate = 83, l.maxPixelClock = 1650;
+    l.timingSupport = support;
+    l.startFrequency = 40, l.cx2 = 80, l.m = 600, l.k = 128, l.jx2 = 64;
+    l.cvtVersion = 1, l.cvtRevision = 2, l.pixelClockPrecision = 1, l.maxActivePixels = 1920;
+    l.supports4x3 = l.supports16x9 = true, l.supports5x4 = true, l.supports15x9 = true;
+    l.preferredAspect = RANGE_ASPECT_16_9;
+    l.standardBlanking = l.reducedBlanking = true;
+    l.hShrink = l.vShrink = true;
+    l.preferredVRate = 60;
+    Byte d[18];
+    encodeRangeLimits(l, 4, d);
+    QCOMPARE(bytes(d), expected);
+    T_EDID_RANGE_LIMITS back;
+    decodeRangeLimits(d, 4, back);
+    QCOMPARE(back.timingSupport, support);
+    QCOMPARE(int(back.maxPixelClock), 1650);
+    if (support == RANGE_CVT) {
+        QCOMPARE(int(back.maxActivePixels), 1920);
+        QCOMPARE(back.preferredAspect, int(RANGE_ASPECT_16_9));
+        QVERIFY(back.standardBlanking && back.reducedBlanking && back.hShrink && !back.hStretch);
+    }
+}
+
+void TestDescriptors::rangeLimitsDecoding_data()
+{
+    QTest::addColumn<QByteArray>("descriptor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<int>("support");
+    QTest::addColumn<int>("maxActivePixels");
+    const QByteArray cvt = hex("00 00 00 FD 00 30 4B 1E 53 0F 04 11 00 F0 80 28 00 3C");
+    QTest::newRow("CVT at revision 4") << cvt << 4 << int(RANGE_CVT) << 1920;
+    QTest::newRow("CVT at revision 3 is default GTF") << cvt << 3 << int(RANGE_DEFAULT_GTF) << 0;
+    const QByteArray bare = hex("00 00 00 FD 00 30 4B 1E 53 0F 01 0A 20 20 20 20 20 20");
+    QTest::newRow("bare limits at revision 4") << bare << 4 << int(RANGE_LIMITS_ONLY) << 0;
+    QTest::newRow("bare limits at revision 3") << bare << 3 << int(RANGE_DEFAULT_GTF) << 0;
+    const QByteArray other = hex("00 00 00 FD 00 30 4B 1E 53 0F 07 0A 20 20 20 20 20 20");
+    QTest::newRow("unknown support byte") << other << 4 << int(RANGE_DEFAULT_GTF) << 0;
+}
+
+void TestDescriptors::rangeLimitsDecoding()
+{
+    QFETCH(QByteArray, descriptor);
+    QFETCH(int, revision);
+    QFETCH(int, support);
+    QFETCH(int, maxActivePixels);
+    T_EDID_RANGE_LIMITS l;
+    decodeRangeLimits(raw(descriptor), Word(revision), l);
+    QCOMPARE(l.timingSupport, support);
+    QCOMPARE(int(l.maxActivePixels), maxActivePixels);
+    QCOMPARE(int(l.minVRate), 48);
+    QCOMPARE(int(l.maxHRate), 83);
+    QCOMPARE(int(l.maxPixelClock), 150);
+    if (support != RANGE_CVT) {
+        QCOMPARE(l.cvtVersion, 1);
+        QCOMPARE(l.preferredVRate, 1);
+        QCOMPARE(l.preferredAspect, int(RANGE_ASPECT_4_3));
+    }
+}
+
+void TestDescriptors::rangeLimitsRateOffsetsRoundTrip_data()
+{
+    QTest::addColumn<int>("minV");
+    QTest::addColumn<int>("maxV");
+    QTest::addColumn<int>("minH");
+    QTest::addColumn<int>("maxH");
+    QTest::addColumn<QByteArray>("rateBytes"); // bytes 4 to 8
+    QTest::newRow("no offsets") << 48 << 144 << 30 << 160 << hex("00 30 90 1E A0");
+    QTest::newRow("max vertical 300") << 48 << 300 << 30 << 160 << hex("02 30 2D 1E A0");
+    QTest::newRow("both vertical above 255") << 260 << 510 << 30 << 160 << hex("03 05 FF 1E A0");
+    QTest::newRow("max horizontal 400") << 48 << 144 << 30 << 400 << hex("08 30 90 1E 91");
+    QTest::newRow("all four") << 256 << 480 << 300 << 500 << hex("0F 01 E1 2D F5");
+}
+
+void TestDescriptors::rangeLimitsRateOffsetsRoundTrip()
+{
+    QFETCH(int, minV);
+    QFETCH(int, maxV);
+    QFETCH(int, minH);
+    QFETCH(int, maxH);
+    QFETCH(QByteArray, rateBytes);
+    T_EDID_RANGE_LIMITS l;
+    l.minVRate = Word(minV), l.maxVRate = Word(maxV), l.minHRate = Word(minH), l.maxHRate = Word(maxH);
+    Byte d[18];
+    encodeRangeLimits(l, 4, d);
+    QCOMPARE(bytes(d + 4, 5), rateBytes);
+    T_EDID_RANGE_LIMITS back;
+    decodeRangeLimits(d, 4, back);
+    QCOMPARE(int(back.minVRate), minV);
+    QCOMPARE(int(back.maxVRate), maxV);
+    QCOMPARE(int(back.minHRate), minH);
+    QCOMPARE(int(back.maxHRate), maxH);
+    // Revision 3 has no offset flags: byte 4 is neither written nor read.
+    decodeRangeLimits(d, 3, back);
+    QCOMPARE(int(back.maxVRate), int(d[6]));
+    l.maxVRate = 200;
+    l.minVRate = 50;
+    l.maxHRate = 100;
+    l.minHRate = 30;
+    encodeRangeLimits(l, 3, d);
+    QCOMPARE(d[4], Byte(0));
+    QCOMPARE(d[6], Byte(200));
+}
+
+void TestDescriptors::chromaticityCodes_data()
+{
+    QTest::addColumn<int>("thousandths");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0.313") << 313 << 321 << "0.313";
+    QTest::newRow("0.999") << 999 << 1023 << "0.999";
+    QTest::newRow("0.500 strict first step") << 500 << 511 << "0.499";
+    QTest::newRow("0.000") << 0 << 0 << "0.000";
+    QTest::newRow("0.329") << 329 << 337 << "0.329";
+}
+
+void TestDescriptors::chromaticityCodes()
+{
+    QFETCH(int, thousandths);
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QCOMPARE(chromaticityCode(thousandths), code);
+    QCOMPARE(chromaticityText(code), text);
+}
+
+void TestDescriptors::colorPointDescriptor()
+{
+    T_EDID_COLOR_POINTS fresh;
+    Byte d[18];
+    encodeColorPoints(fresh, d);
+    QCOMPARE(bytes(d), hex("00 00 00 FB 00 00 00 00 00 00 00 00 00 00 00 0A 20 20"));
+
+    T_EDID_COLOR_POINTS points;
+    points.point[0] = {1, 321, 337, 220};
+    points.point[1] = {2, 1023, 3, 354};
+    encodeColorPoints(points, d);
+    QCOMPARE(bytes(d + 5, 10), hex("01 05 50 54 78 02 0F FF 00 FE"));
+    T_EDID_COLOR_POINTS back;
+    decodeColorPoints(d, back);
+    QCOMPARE(back.point[0].x, 321);
+    QCOMPARE(back.point[0].y, 337);
+    QCOMPARE(back.point[0].gamma, 220);
+    QCOMPARE(back.point[1].index, 2);
+    QCOMPARE(back.point[1].x, 1023);
+    QCOMPARE(back.point[1].y, 3);
+}
+
+void TestDescriptors::extraStandardTimings()
+{
+    Byte d[18] = {};
+    T_EDID_STANDARD_TIMING unused;
+    for (int i = 0; i < EXTRA_STANDARD_TIMING_COUNT; ++i)
+        encodeExtraStandardTiming(unused, i, d);
+    QCOMPARE(bytes(d), hex("00 00 00 FA 00 01 00 01 00 01 00 01 00 01 00 01 00 0A"));
+
+    T_EDID_STANDARD_TIMING fullHd;
+    fullHd.enabled = true, fullHd.hActive = 1920, fullHd.refreshRate = 60, fullHd.aspectRatio = ASPECT_16_9;
+    encodeExtraStandardTiming(fullHd, 2, d);
+    QCOMPARE(bytes(d + 9, 2), hex("D1 C0"));
+    QCOMPARE(bytes(d + 7, 2), hex("01 00"));
+
+    T_EDID_STANDARD_TIMING decoded[EXTRA_STANDARD_TIMING_COUNT];
+    decodeExtraStandardTimings(d, decoded);
+    QVERIFY(!decoded[0].enabled);
+    QVERIFY(decoded[2].enabled);
+    QCOMPARE(int(decoded[2].hActive), 1920);
+    QCOMPARE(decoded[2].aspectRatio, int(ASPECT_16_9));
+}
+
+void TestDescriptors::dcmDescriptor()
+{
+    T_EDID_DCM dcm;
+    dcm.coefficients[0] = 0x1234;
+    dcm.coefficients[5] = 0xFFFF;
+    Byte d[18];
+    encodeDcm(dcm, d);
+    QCOMPARE(bytes(d), hex("00 00 00 F9 00 03 34 12 00 00 00 00 00 00 00 00 FF FF"));
+    d[5] = 0x02;
+    T_EDID_DCM back;
+    decodeDcm(d, back);
+    QCOMPARE(int(back.coefficients[0]), 0x1234);
+    QCOMPARE(int(back.coefficients[5]), 0xFFFF);
+    Byte again[18];
+    encodeDcm(back, again);
+    QCOMPARE(again[5], Byte(0x03));
+}
+
+void TestDescriptors::cvtCodes_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("aspect");
+    QTest::addColumn<int>("preferred");
+    QTest::addColumn<int>("supported"); // bit 4 = 50 Hz .. bit 0 = 60 Hz RB
+    QTest::addColumn<QByteArray>("code");
+    QTest::newRow("1080 16:9 60 Hz") << 1080 << int(CVT_ASPECT_16_9) << 1 << 0x08 << hex("1B 24 28");
+    QTest::newRow("8192 lines") << 8192 << int(CVT_ASPECT_15_9) << 3 << 0x1F << hex("FF FC 7F");
+    QTest::newRow("defaults") << 2 << int(CVT_ASPECT_4_3) << 0 << 0 << hex("00 00 00");
+    QTest::newRow("1200 16:10 75 Hz") << 1200 << int(CVT_ASPECT_16_10) << 2 << 0x01 << hex("57 28 41");
+}
+
+void TestDescriptors::cvtCodes()
+{
+    QFETCH(int, lines);
+    QFETCH(int, aspect);
+    QFETCH(int, preferred);
+    QFETCH(int, supported);
+    QFETCH(QByteArray, code);
+    T_EDID_CVT_CODE c;
+    c.lines = lines, c.aspect = aspect, c.preferredRate = preferred;
+    for (int i = 0; i < 5; ++i)
+        c.supported[i] = (supported >> (4 - i)) & 1;
+    Byte out[3];
+    encodeCvtCode(c, out);
+    QCOMPARE(bytes(out, 3), code);
+    T_EDID_CVT_CODE back;
+    decodeCvtCode(out, back);
+    QCOMPARE(back.lines, lines);
+    QCOMPARE(back.aspect, aspect);
+    QCOMPARE(back.preferredRate, preferred);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(back.supported[i], c.supported[i]);
+}
+
+void TestDescriptors::establishedTimingsIII()
+{
+    T_EDID_ESTABLISHED_TIMINGS_III t;
+    Byte d[18];
+    encodeEstablishedTimingsIII(t, d);
+    QCOMPARE(bytes(d), hex("00 00 00 F7 00 0A 00 00 00 00 00 00 00 00 00 00 00 00"));
+    t.flags[0] = true;
+    t.flags[43] = true;
+    encodeEstablishedTimingsIII(t, d);
+    QCOMPARE(d[6], Byte(0x80));
+    QCOMPARE(d[11], Byte(0x10));
+    QCOMPARE(establishedTimingIIIName(43), QString("1920 x 1440 @ 75 Hz"));
+    d[11] |= 0x0F;
+    d[15] = 0x33;
+    T_EDID_ESTABLISHED_TIMINGS_III back;
+    decodeEstablishedTimingsIII(d, back);
+    Byte again[18];
+    encodeEstablishedTimingsIII(back, again);
+    QCOMPARE(again[11], Byte(0x10));
+    QCOMPARE(again[15], Byte(0x00));
+}
+
+void TestDescriptors::dummyDescriptor()
+{
+    Byte d[18];
+    std::memset(d, 0xAA, sizeof d);
+    writeDummyDescriptorBytes(d);
+    QCOMPARE(bytes(d), hex("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+}
+
+void TestDescriptors::unknownDescriptorKeepsBytes()
+{
+    const QByteArray loaded = hex("00 00 00 0F 00 12 34 56 78 9A BC DE F0 01 02 03 04 05");
+    T_EDID_DISPLAY_DESCRIPTOR_DEF desc;
+    decodeDisplayDescriptor(raw(loaded), desc);
+    QCOMPARE(int(desc.type), int(DESC_UNKNOWN));
+    Byte out[18] = {};
+    encodeDisplayDescriptor(desc, 4, out);
+    QCOMPARE(bytes(out), loaded);
+    QCOMPARE(unknownDescriptorName(0x0F), QString("Manufacturer Specified (0x0F)"));
+    QCOMPARE(unknownDescriptorName(0x11), QString("Reserved (0x11)"));
+}
+
+QTEST_APPLESS_MAIN(TestDescriptors)
+#include "tst_descriptors.moc"
