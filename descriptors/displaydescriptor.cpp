@@ -2,11 +2,75 @@
 
 #include "checksum.h"
 #include "hexaviewer.h"
+#include "revision.h"
+#include "ui_displaydescriptor.h"
 
+#include <QColor>
 #include <cstring>
 
-DisplayDescriptor::DisplayDescriptor(QWidget* parent) : QGroupBox(parent)
+namespace {
+
+const QColor kLoadedTypeColor(238, 134, 24);
+const QColor kPlainColor(255, 255, 255);
+
+QString bytesText(const Byte* bytes, int count)
 {
+    QStringList parts;
+    for (int i = 0; i < count; ++i)
+        parts << QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0')).toUpper();
+    return parts.join(QLatin1Char(' '));
+}
+
+bool isRevision4Type(int type)
+{
+    return type >= DESC_DCM && type <= DESC_ESTABLISHED_TIMINGS_III;
+}
+
+} // namespace
+
+DisplayDescriptor::DisplayDescriptor(QWidget* parent)
+    : QGroupBox(parent), ui(new Ui::DisplayDescriptor)
+{
+    ui->setupUi(this);
+    m_unknownView.setWordWrap(true);
+    ui->editorLayout->addWidget(&m_placeholder);
+    ui->editorLayout->addWidget(&m_unknownView);
+    for (int type = DESC_DETAILED_TIMING; type <= DESC_ESTABLISHED_TIMINGS_III; ++type)
+        ui->editorLayout->addWidget(editorWidget(T_EDID_DISPLAY_DESCRIPTORS(type)));
+    for (int type = DESC_UNUSED; type <= DESC_UNKNOWN; ++type)
+        editorWidget(T_EDID_DISPLAY_DESCRIPTORS(type))->hide();
+    m_placeholder.show();
+}
+
+DisplayDescriptor::~DisplayDescriptor()
+{
+    delete ui;
+}
+
+QWidget* DisplayDescriptor::editorWidget(T_EDID_DISPLAY_DESCRIPTORS type)
+{
+    switch (type) {
+    case DESC_UNUSED: return &m_placeholder;
+    case DESC_DETAILED_TIMING: return &m_detailedTimings;
+    case DESC_UNKNOWN: return &m_unknownView;
+    default: return descriptorEditor(type);
+    }
+}
+
+DescriptorEditor* DisplayDescriptor::descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS type)
+{
+    switch (type) {
+    case DESC_SERIAL_NUMBER: return &m_serialNumber;
+    case DESC_DATA_STRING: return &m_dataString;
+    case DESC_RANGE_LIMITS: return &m_rangeLimits;
+    case DESC_PRODUCT_NAME: return &m_productName;
+    case DESC_COLOR_POINT: return &m_colorPoint;
+    case DESC_STANDARD_TIMINGS: return &m_standardTimings;
+    case DESC_DCM: return &m_dcm;
+    case DESC_CVT_TIMINGS: return &m_cvtTimings;
+    case DESC_ESTABLISHED_TIMINGS_III: return &m_establishedTimings;
+    default: return nullptr;
+    }
 }
 
 void DisplayDescriptor::setLabel(const QString& text)
@@ -14,48 +78,168 @@ void DisplayDescriptor::setLabel(const QString& text)
     setTitle(text);
 }
 
+void DisplayDescriptor::showType(T_EDID_DISPLAY_DESCRIPTORS type)
+{
+    if (QWidget* current = editorWidget(m_type))
+        current->hide();
+    m_type = type;
+    if (QWidget* shown = editorWidget(m_type))
+        shown->show();
+}
+
+void DisplayDescriptor::setItemColor(int index, const QColor& color)
+{
+    if (index >= 0 && index < ui->monitorDescMulti->count())
+        ui->monitorDescMulti->setItemData(index, color, Qt::ForegroundRole);
+}
+
+void DisplayDescriptor::addRevision4Items()
+{
+    if (ui->monitorDescMulti->count() > 9)
+        return;
+    for (int type = DESC_DCM; type <= DESC_ESTABLISHED_TIMINGS_III; ++type)
+        ui->monitorDescMulti->addItem(descriptorTypeName(type));
+}
+
 void DisplayDescriptor::resetFields(Byte* data, Byte* newData, int slot)
 {
+    for (int type = DESC_UNUSED; type <= DESC_UNKNOWN; ++type)
+        editorWidget(T_EDID_DISPLAY_DESCRIPTORS(type))->hide();
     m_data = data;
     m_newData = newData;
     m_slot = slot;
+    m_detailedTimings.resetFields(data, newData, slot, false);
+    for (int type = DESC_SERIAL_NUMBER; type <= DESC_ESTABLISHED_TIMINGS_III; ++type)
+        descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS(type))->resetFields(data, newData, slot);
+    std::memset(m_unknownBytes, 0, sizeof m_unknownBytes);
+    ui->monitorDescMulti->setCurrentIndex(0);
+    setItemColor(m_loadedType, kPlainColor);
     m_type = DESC_UNUSED;
+    m_placeholder.show();
 }
 
 void DisplayDescriptor::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* data,
-                                   Byte* newData, int slot, bool)
+                                   Byte* newData, int slot, bool locked)
 {
     resetFields(data, newData, slot);
-    m_type = descriptor.type;
+    // The combo box must hold the item of a loaded 1.4 type before it can
+    // show it; the revision rules remove it again from a 1.3 document.
+    if (isRevision4Type(descriptor.type))
+        addRevision4Items();
+    showType(descriptor.type);
+    m_loadedType = descriptor.type;
+    if (descriptor.type == DESC_DETAILED_TIMING)
+        m_detailedTimings.initFields(descriptor.detailedTiming, data, newData, slot, false);
+    else if (DescriptorEditor* editor = descriptorEditor(descriptor.type))
+        editor->initFields(descriptor, data, newData, slot);
+    else if (descriptor.type == DESC_UNKNOWN)
+        keepUnknownDescriptor(descriptor);
+    else
+        HexaViewer::instance()->setDescriptorDescription(slot, {{"Monitor Data Type Tag", "Unused"}});
+    ui->monitorDescMulti->setEnabled(!locked);
+    if (descriptor.type == DESC_UNKNOWN) {
+        ui->monitorDescMulti->setCurrentIndex(-1);
+        return;
+    }
+    ui->monitorDescMulti->setCurrentIndex(descriptor.type);
+    setItemColor(descriptor.type, kLoadedTypeColor);
+    ui->monitorDescMulti->setItemText(descriptor.type, ui->monitorDescMulti->itemText(descriptor.type));
+}
+
+void DisplayDescriptor::keepUnknownDescriptor(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor)
+{
+    std::memcpy(m_unknownBytes, descriptor.raw, DESCRIPTOR_SIZE);
+    m_unknownView.setText(QStringLiteral("%1 descriptor: its 18 bytes are kept as loaded until a type is chosen.")
+                              .arg(unknownDescriptorName(m_unknownBytes[3])));
+    HexaViewer::instance()->setDescriptorDescription(m_slot, unknownDescription());
+}
+
+FieldDescriptionList DisplayDescriptor::unknownDescription() const
+{
+    return {{"Monitor Data Type Tag", unknownDescriptorName(m_unknownBytes[3])},
+            {"Payload", bytesText(m_unknownBytes + 5, DESCRIPTOR_SIZE - 5)},
+            {"Kept As Loaded", "YES"}};
 }
 
 void DisplayDescriptor::setLockedType(T_EDID_DISPLAY_DESCRIPTORS type)
 {
-    m_type = type;
+    showType(type);
+    ui->monitorDescMulti->setCurrentIndex(type);
+    updateCurrentBlock();
+    ui->monitorDescMulti->setEnabled(false);
 }
 
 void DisplayDescriptor::setType(T_EDID_DISPLAY_DESCRIPTORS type)
 {
-    m_type = type;
+    showType(type);
 }
 
 void DisplayDescriptor::updateCurrentBlock()
 {
     if (m_type == DESC_UNUSED)
         writeDummyDescriptor();
+    else if (m_type == DESC_DETAILED_TIMING)
+        m_detailedTimings.updateSectionData();
+    else if (DescriptorEditor* editor = descriptorEditor(m_type))
+        editor->updateCurrentBlock();
+    else if (m_type == DESC_UNKNOWN)
+        writeUnknownDescriptor();
+}
+
+void DisplayDescriptor::on_monitorDescMulti_activated(int index)
+{
+    if (index < 0 || index >= DESCRIPTOR_TYPE_COUNT)
+        return;
+    showType(T_EDID_DISPLAY_DESCRIPTORS(index));
+    // A slot of another block may have shown range limits at another revision.
+    if (m_type == DESC_RANGE_LIMITS)
+        m_rangeLimits.adaptToEDIDVersion(currentRevision());
+    updateCurrentBlock();
+}
+
+void DisplayDescriptor::finishWrite(const FieldDescriptionList& description)
+{
+    updateBaseChecksum(m_newData);
+    const int first = m_slot == 0 ? descriptorOffset(0) : descriptorOffset(1);
+    HexaViewer::instance()->refreshBytes(m_data, m_newData, first, 125);
+    HexaViewer::instance()->setDescriptorDescription(m_slot, description);
 }
 
 void DisplayDescriptor::writeDummyDescriptor()
 {
     if (!m_newData)
         return;
-    Byte* slot = m_newData + 54 + 18 * m_slot;
-    std::memset(slot, 0, 18);
-    slot[3] = 0x10;
-    updateBaseChecksum(m_newData);
-    HexaViewer::instance()->refreshBytes(m_data, m_newData, 72, 125);
+    writeDummyDescriptorBytes(m_newData + descriptorOffset(m_slot));
+    finishWrite({{"Monitor Data Type Tag", "Unused"}});
 }
 
-void DisplayDescriptor::adaptToEDIDVersion(Word, bool)
+void DisplayDescriptor::writeUnknownDescriptor()
 {
+    if (!m_newData)
+        return;
+    std::memcpy(m_newData + descriptorOffset(m_slot), m_unknownBytes, DESCRIPTOR_SIZE);
+    finishWrite(unknownDescription());
+}
+
+void DisplayDescriptor::adaptToEDIDVersion(Word revision, bool rewrite)
+{
+    if (m_type == DESC_RANGE_LIMITS) {
+        m_rangeLimits.adaptToEDIDVersion(revision);
+        if (rewrite)
+            m_rangeLimits.updateCurrentBlock();
+    }
+    if (revision != 3) {
+        addRevision4Items();
+        for (int index = DESC_COLOR_POINT; index <= DESC_ESTABLISHED_TIMINGS_III; ++index)
+            setItemColor(index, kPlainColor);
+        return;
+    }
+    if (isRevision4Type(m_type)) {
+        ui->monitorDescMulti->setCurrentIndex(DESC_UNUSED);
+        on_monitorDescMulti_activated(DESC_UNUSED);
+    }
+    for (int index = DESC_ESTABLISHED_TIMINGS_III; index >= DESC_DCM; --index) {
+        if (index < ui->monitorDescMulti->count())
+            ui->monitorDescMulti->removeItem(index);
+    }
 }

@@ -3,15 +3,30 @@
 
 #include "edidrecords.h"
 
-#include <QGroupBox>
+#include "detailedtimings.h"
+#include "displaydesccolorpointdata.h"
+#include "displaydesccvttimings.h"
+#include "displaydescdatastring.h"
+#include "displaydescdcm.h"
+#include "displaydescestabtimings.h"
+#include "displaydescproductname.h"
+#include "displaydescserialnumber.h"
+#include "displaydescstandtimings.h"
+#include "displayrangelimits.h"
 
-// One 18-byte descriptor slot of the base block. Placeholder: keeps the
-// slot's bytes as loaded and only writes the unused (dummy) descriptor.
+#include <QGroupBox>
+#include <QLabel>
+
+namespace Ui { class DisplayDescriptor; }
+
+// One 18-byte descriptor slot of the base block ("Block 1" to "Block 4"):
+// the type combo box and, below it, the editor of the current type.
 class DisplayDescriptor : public QGroupBox
 {
     Q_OBJECT
 public:
     explicit DisplayDescriptor(QWidget* parent = nullptr);
+    ~DisplayDescriptor() override;
 
     void setLabel(const QString& text);
     void resetFields(Byte* data, Byte* newData, int slot);
@@ -23,11 +38,43 @@ public:
     void writeDummyDescriptor();
     void adaptToEDIDVersion(Word revision, bool rewrite);
 
+    T_EDID_DISPLAY_DESCRIPTORS currentType() const { return m_type; }
+    T_EDID_DISPLAY_DESCRIPTORS loadedType() const { return m_loadedType; }
+
+private slots:
+    void on_monitorDescMulti_activated(int index);
+
 private:
+    QWidget* editorWidget(T_EDID_DISPLAY_DESCRIPTORS type);
+    DescriptorEditor* descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS type);
+    void showType(T_EDID_DISPLAY_DESCRIPTORS type);
+    void addRevision4Items();
+    void setItemColor(int index, const QColor& color);
+    void keepUnknownDescriptor(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor);
+    void writeUnknownDescriptor();
+    void finishWrite(const FieldDescriptionList& description);
+    FieldDescriptionList unknownDescription() const;
+
+    Ui::DisplayDescriptor* ui;
+    QWidget m_placeholder;
+    QLabel m_unknownView;
+    DetailedTimings m_detailedTimings;
+    DisplayDescSerialNumber m_serialNumber;
+    DisplayDescDataString m_dataString;
+    DisplayRangeLimits m_rangeLimits;
+    DisplayDescProductName m_productName;
+    DisplayDescColorPointData m_colorPoint;
+    DisplayDescStandTimings m_standardTimings;
+    DisplayDescDCM m_dcm;
+    DisplayDescCVTTimings m_cvtTimings;
+    DisplayDescEstabTimings m_establishedTimings;
+
     Byte* m_data = nullptr;
     Byte* m_newData = nullptr;
     int m_slot = 0;
     T_EDID_DISPLAY_DESCRIPTORS m_type = DESC_UNUSED;
+    T_EDID_DISPLAY_DESCRIPTORS m_loadedType = DESC_UNUSED;
+    Byte m_unknownBytes[DESCRIPTOR_SIZE] = {};
 };
 
 #endif

@@ -1,0 +1,49 @@
+#ifndef DESCRIPTOREDITOR_H
+#define DESCRIPTOREDITOR_H
+
+#include "descriptors.h"
+
+#include <QGroupBox>
+
+class QLineEdit;
+
+// Base of the editors of one display descriptor type (and of the items that
+// edit part of one). It holds the two images and the slot index, and
+// finishes every write: checksum, hex viewer refresh and description.
+class DescriptorEditor : public QGroupBox
+{
+    Q_OBJECT
+public:
+    explicit DescriptorEditor(QWidget* parent = nullptr);
+
+    // Stores the images and the slot and sets the defaults. Writes nothing.
+    virtual void resetFields(Byte* data, Byte* newData, int slot);
+    // Takes the decoded descriptor and describes it to the hex viewer.
+    virtual void initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* data,
+                            Byte* newData, int slot) = 0;
+    // Encodes the editor's fields into its slot of the working image.
+    virtual void updateCurrentBlock() = 0;
+    virtual FieldDescriptionList describeFields() const = 0;
+    virtual void adaptToEDIDVersion(Word revision);
+
+protected:
+    void storeImages(Byte* data, Byte* newData, int slot);
+    // The slot's 18 bytes in the working image (null before the first load).
+    Byte* slotBytes() const;
+    // Recomputes byte 127, refreshes the hex viewer from the slot to byte
+    // 125 and hands it the description.
+    void finishWrite();
+    void describe();
+    void warn(const QString& title, const QString& text);
+    // Puts `text` into a field without a second editingFinished.
+    static void setFieldText(QLineEdit* field, const QString& text);
+
+    Byte* data = nullptr;
+    Byte* newData = nullptr;
+    int slot = 0;
+};
+
+// "YES" or "no", as the description panel shows flags.
+QString yesNo(bool value);
+
+#endif

@@ -1,0 +1,42 @@
+#ifndef DISPLAYDESCDCM_H
+#define DISPLAYDESCDCM_H
+
+#include "descriptoreditor.h"
+
+namespace Ui { class DisplayDescDCM; }
+class Validator;
+
+// Editor of the display color management descriptor (tag 0xF9): a3 and a2
+// polynomial coefficients for red, green and blue.
+class DisplayDescDCM : public DescriptorEditor
+{
+    Q_OBJECT
+public:
+    explicit DisplayDescDCM(QWidget* parent = nullptr);
+    ~DisplayDescDCM() override;
+
+    void resetFields(Byte* data, Byte* newData, int slot) override;
+    void initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* data, Byte* newData,
+                    int slot) override;
+    void updateCurrentBlock() override;
+    FieldDescriptionList describeFields() const override;
+
+private slots:
+    void on_reda3Field_editingFinished();
+    void on_reda2Field_editingFinished();
+    void on_greena3Field_editingFinished();
+    void on_greena2Field_editingFinished();
+    void on_bluea3Field_editingFinished();
+    void on_bluea2Field_editingFinished();
+
+private:
+    QList<QLineEdit*> fields() const;
+    void showValues();
+    void coefficientEdited(int index);
+
+    Ui::DisplayDescDCM* ui;
+    Validator* m_integerValidator;
+    T_EDID_DCM m_dcm;
+};
+
+#endif

@@ -1,0 +1,132 @@
+#ifndef DESCRIPTORFIXTURE_H
+#define DESCRIPTORFIXTURE_H
+
+// Four descriptor blocks on two 256-byte images, loaded the way the
+// document loads them: decodeBaseBlock, resetFields, initFields, revision.
+
+#include "checksum.h"
+#include "displaydescriptor.h"
+#include "edidrecords.h"
+#include "hexaviewer.h"
+#include "revision.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <cstring>
+#include <memory>
+
+inline QByteArray hexBytes(const char* text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+const QByteArray kDummy = hexBytes("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+// 1920x1080, 148.50 MHz, H blank 280, V blank 45, digital separate +/+.
+const QByteArray kFullHdTiming = hexBytes("02 3A 80 18 71 38 2D 40 58 2C 45 00 10 09 00 00 00 1E");
+
+// A valid base block of the given revision with four slot contents.
+inline QByteArray baseImage(int revision, const QList<QByteArray>& blocks)
+{
+    QByteArray image(256, '\0');
+    const QByteArray header = hexBytes("00 FF FF FF FF FF FF 00 10 AC 12 34 00 00 00 00 01 1E");
+    image.replace(0, header.size(), header);
+    image[18] = 1;
+    image[19] = char(revision);
+    for (int s = 0; s < 4; ++s)
+        image.replace(54 + 18 * s, 18, blocks.value(s, kDummy).leftJustified(18, '\0', true));
+    updateBaseChecksum(reinterpret_cast<Byte*>(image.data()));
+    return image;
+}
+
+struct SlotFixture {
+    Byte data[256] = {};
+    Byte newData[256] = {};
+    std::unique_ptr<DisplayDescriptor> blocks[4];
+
+    SlotFixture()
+    {
+        for (int s = 0; s < 4; ++s) {
+            blocks[s].reset(new DisplayDescriptor);
+            blocks[s]->setLabel(QStringLiteral("Block %1").arg(s + 1));
+        }
+    }
+
+    bool load(const QByteArray& image)
+    {
+        std::memcpy(data, image.constData(), 256);
+        std::memcpy(newData, image.constData(), 256);
+        T_EDID_DEF decoded;
+        if (!decodeBaseBlock(data, decoded))
+            return false;
+        HexaViewer::instance()->setData(newData);
+        for (int s = 0; s < 4; ++s)
+            blocks[s]->resetFields(data, newData, s);
+        for (int s = 0; s < 4; ++s)
+            blocks[s]->initFields(decoded.displayDescriptors[s], data, newData, s, s == 0);
+        for (int s = 1; s < 4; ++s)
+            blocks[s]->adaptToEDIDVersion(decoded.revision, false);
+        return true;
+    }
+
+    // The document's revision switch: bytes 18-19 follow the blocks.
+    void switchRevision(int revision)
+    {
+        for (int s = 1; s < 4; ++s)
+            blocks[s]->adaptToEDIDVersion(Word(revision), true);
+        newData[19] = Byte(revision);
+        setCurrentRevision(Word(revision));
+        updateBaseChecksum(newData);
+    }
+
+    QByteArray slotBytes(int s) const
+    {
+        return QByteArray(reinterpret_cast<const char*>(newData + 54 + 18 * s), 18);
+    }
+    QByteArray savedSlotBytes(int s) const
+    {
+        return QByteArray(reinterpret_cast<const char*>(data + 54 + 18 * s), 18);
+    }
+    bool checksumValid() const { return blockChecksumValid(newData); }
+    bool savedUnchanged(const QByteArray& image) const
+    {
+        return QByteArray(reinterpret_cast<const char*>(data), 256) == image;
+    }
+
+    QComboBox* combo(int s) const { return blocks[s]->findChild<QComboBox*>("monitorDescMulti"); }
+
+    void choose(int s, int type)
+    {
+        combo(s)->setCurrentIndex(type);
+        emit combo(s)->activated(type);
+    }
+
+    // The line edit of the slot's visible editor with that name.
+    QLineEdit* field(int s, const char* name) const
+    {
+        for (QLineEdit* edit : blocks[s]->findChildren<QLineEdit*>(name)) {
+            if (edit->isVisibleTo(blocks[s].get()))
+                return edit;
+        }
+        return nullptr;
+    }
+
+    // Types a value into a field and finishes the edit with Enter.
+    static void type(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        edit->del();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Enter);
+    }
+};
+
+// The text that the hex viewer shows in the cell of image byte `index`.
+inline QString hexCell(int index)
+{
+    auto* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
+    return grid->item(index / 16, index % 16)->text();
+}
+
+#endif
