@@ -24,7 +24,7 @@ void decodeCvtBlock(const Byte* d, T_EDID_RANGE_LIMITS& out)
     out.cvtVersion = d[11] >> 4;
     out.cvtRevision = d[11] & 0x0F;
     out.pixelClockPrecision = d[12] >> 2;
-    out.maxActivePixels = Word((((d[12] & 3) << 8) | d[13]) * 8);
+    out.maxActivePixels = ((((d[12] & 3) << 8) | d[13]) * 8);
     out.supports4x3 = bit(d[14], 7);
     out.supports16x9 = bit(d[14], 6);
     out.supports16x10 = bit(d[14], 5);
@@ -56,14 +56,14 @@ void encodeCvtBlock(const T_EDID_RANGE_LIMITS& l, Byte* d)
 
 // One rate pair and its two offset flags (bit `shift` + 1 for the maximum,
 // bit `shift` for the minimum, which is only valid with the maximum's).
-void decodeRatePair(const Byte* d, int index, Byte offsets, int shift, Word& min, Word& max)
+void decodeRatePair(const Byte* d, int index, Byte offsets, int shift, int& min, int& max)
 {
     const int flags = (offsets >> shift) & 3;
-    max = Word(d[index + 1] + ((flags & 2) ? 255 : 0));
-    min = Word(d[index] + (flags == 3 ? 255 : 0));
+    max = d[index + 1] + ((flags & 2) ? 255 : 0);
+    min = d[index] + (flags == 3 ? 255 : 0);
 }
 
-Byte encodeRatePair(Byte* d, int index, Word min, Word max, Word revision, int shift)
+Byte encodeRatePair(Byte* d, int index, int min, int max, Word revision, int shift)
 {
     const bool minOffset = revision == 4 && min > 255;
     const bool maxOffset = revision == 4 && (max > 255 || minOffset);
@@ -85,7 +85,7 @@ void decodeRangeLimits(const Byte* d, Word revision, T_EDID_RANGE_LIMITS& out)
     const Byte offsets = revision == 4 ? d[4] : 0;
     decodeRatePair(d, 5, offsets, 0, out.minVRate, out.maxVRate);
     decodeRatePair(d, 7, offsets, 2, out.minHRate, out.maxHRate);
-    out.maxPixelClock = Word(d[9] * 10);
+    out.maxPixelClock = d[9] * 10;
     switch (d[10]) {
     case 0x01:
         out.timingSupport = revision == 4 ? RANGE_LIMITS_ONLY : RANGE_DEFAULT_GTF;
@@ -94,7 +94,7 @@ void decodeRangeLimits(const Byte* d, Word revision, T_EDID_RANGE_LIMITS& out)
         out.timingSupport = RANGE_SECONDARY_GTF;
         out.startFrequency = d[12];
         out.cx2 = d[13];
-        out.m = Word(d[14] | (d[15] << 8));
+        out.m = d[14] | (d[15] << 8);
         out.k = d[16];
         out.jx2 = d[17];
         break;
@@ -119,12 +119,12 @@ void encodeRangeLimits(const T_EDID_RANGE_LIMITS& l, Word revision, Byte* d)
     switch (l.timingSupport) {
     case RANGE_SECONDARY_GTF:
         d[10] = 0x02;
-        d[12] = l.startFrequency;
-        d[13] = l.cx2;
+        d[12] = Byte(l.startFrequency);
+        d[13] = Byte(l.cx2);
         d[14] = Byte(l.m & 0xFF);
-        d[15] = Byte(l.m >> 8);
-        d[16] = l.k;
-        d[17] = l.jx2;
+        d[15] = Byte((l.m >> 8) & 0xFF);
+        d[16] = Byte(l.k);
+        d[17] = Byte(l.jx2);
         break;
     case RANGE_LIMITS_ONLY:
         d[10] = 0x01;

@@ -15,23 +15,23 @@ enum RangeLimitsTimingSupport {
 enum RangeLimitsAspect { RANGE_ASPECT_5_4 = 0, RANGE_ASPECT_4_3 = 1, RANGE_ASPECT_16_10 = 2, RANGE_ASPECT_15_9 = 3, RANGE_ASPECT_16_9 = 4 };
 
 struct T_EDID_RANGE_LIMITS {
-    Word minVRate = 0; // Hz, E-EDID 1.4 offsets applied
-    Word maxVRate = 0;
-    Word minHRate = 0; // kHz
-    Word maxHRate = 0;
-    Word maxPixelClock = 0; // MHz, multiple of 10
+    int minVRate = 0; // Hz, E-EDID 1.4 offsets applied
+    int maxVRate = 0;
+    int minHRate = 0; // kHz
+    int maxHRate = 0;
+    int maxPixelClock = 0; // MHz, multiple of 10
     int timingSupport = RANGE_DEFAULT_GTF;
     // Secondary GTF curve
-    Byte startFrequency = 0;
-    Byte cx2 = 0;
-    Word m = 0;
-    Byte k = 0;
-    Byte jx2 = 0;
+    int startFrequency = 0;
+    int cx2 = 0;
+    int m = 0;
+    int k = 0;
+    int jx2 = 0;
     // CVT support
     int cvtVersion = 1;
     int cvtRevision = 0;
     int pixelClockPrecision = 0;
-    Word maxActivePixels = 0;
+    int maxActivePixels = 0;
     bool supports4x3 = false;
     bool supports16x9 = false;
     bool supports16x10 = false;

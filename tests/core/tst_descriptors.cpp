@@ -339,7 +339,7 @@ void TestDescriptors::rangeLimitsRateOffsetsRoundTrip()
     QFETCH(int, maxH);
     QFETCH(QByteArray, rateBytes);
     T_EDID_RANGE_LIMITS l;
-    l.minVRate = Word(minV), l.maxVRate = Word(maxV), l.minHRate = Word(minH), l.maxHRate = Word(maxH);
+    l.minVRate = minV, l.maxVRate = maxV, l.minHRate = minH, l.maxHRate = maxH;
     Byte d[18];
     encodeRangeLimits(l, 4, d);
     QCOMPARE(bytes(d + 4, 5), rateBytes);
