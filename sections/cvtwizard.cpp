@@ -9,6 +9,7 @@ CvtWizard::CvtWizard(int hActive, int vActive, float rate, QWidget* parent)
       m_integerValidator(new Validator(QStringLiteral("[^0-9]"), this)),
       m_decimalValidator(new Validator(QStringLiteral("[^0-9.]"), this))
 {
+    qRegisterMetaType<FormatDefinition>("FormatDefinition");
     ui->setupUi(this);
     ui->hActiveField->setValidator(m_integerValidator);
     ui->vActiveField->setValidator(m_integerValidator);

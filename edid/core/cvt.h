@@ -3,6 +3,8 @@
 
 #include "edidtypes.h"
 
+#include <QMetaType>
+
 // A timing computed by the CVT wizard and loaded into a detailed timing.
 struct FormatDefinition {
     float refreshRate = 0.0f; // Hz
@@ -23,6 +25,8 @@ struct FormatDefinition {
     // receiver derives it from the totals and the refresh rate.
     quint32 pixelClock = 0;
 };
+
+Q_DECLARE_METATYPE(FormatDefinition)
 
 enum class CvtBlanking { Standard, ReducedV1, ReducedV2 };
 

@@ -1,0 +1,387 @@
+// The detailed timing editor in a descriptor slot and embedded, and the
+// CVT 1.2 wizard that fills it.
+#include "cvtwizard.h"
+#include "testsupport.h"
+#include "widgets/descriptorfixture.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const char* const kMaxMessage = "Pixel Clock Value must be in range of 0.01 to 655.35 MHz";
+
+// Fills the wizard that the editor opens, then clicks a button in it.
+void answerWizard(DialogAnswers& dialogs, const QString& h, const QString& v, const QString& rate,
+                  bool reduced, bool version2, const char* button = "checkButton")
+{
+    dialogs.prepare = [=](QDialog& dialog) {
+        auto set = [&](const char* name, const QString& text) {
+            dialog.findChild<QLineEdit*>(name)->setText(text);
+        };
+        set("hActiveField", h);
+        set("vActiveField", v);
+        set("rateField", rate);
+        if (reduced)
+            dialog.findChild<QCheckBox*>("reducedBlankingCheckbox")->click();
+        if (version2)
+            dialog.findChild<QRadioButton*>("RED_V_2")->setChecked(true);
+        dialog.findChild<QPushButton*>(button)->click();
+    };
+}
+
+} // namespace
+
+class TestDetailedTimings : public QObject {
+    Q_OBJECT
+private slots:
+    void loadShowsFields();
+    void pixelClock_data();
+    void pixelClock();
+    void activeAndBlanking();
+    void verticalPorchAndSync();
+    void rangeMessages_data();
+    void rangeMessages();
+    void stereoCode1KeptUntilClicked();
+    void digitalSeparateRelabelsOnly();
+    void zeroTotalShowsDash();
+    void embeddedEmitsInsteadOfWriting();
+    void loadFromBytesNormalises();
+    void wizardExamples_data();
+    void wizardExamples();
+    void wizardDefaultsWhenEmpty();
+    void wizardRefusesBadInput_data();
+    void wizardRefusesBadInput();
+    void wizardCancelChangesNothing();
+    void wizardReducedBlankingVersionNeedsCheckbox();
+};
+
+void TestDetailedTimings::loadShowsFields()
+{
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    QCOMPARE(f.field(0, "pixelClockField")->text(), QString("148.50"));
+    QCOMPARE(f.field(0, "hActiveField")->text(), QString("1920"));
+    QCOMPARE(f.field(0, "hBlankField")->text(), QString("280"));
+    QCOMPARE(f.field(0, "vBlankField")->text(), QString("45"));
+    QCOMPARE(f.field(0, "hClockField")->text(), QString("67.50"));
+    QCOMPARE(f.field(0, "vClockField")->text(), QString("60.00"));
+    const FieldDescriptionList list = HexaViewer::instance()->description(HexaViewer::DescriptorSection0);
+    QCOMPARE(list.size(), 18);
+    QCOMPARE(list.at(0), FieldDescription("Pixel Clock", "148.50"));
+    QCOMPARE(list.at(15), FieldDescription("Sync Signal Configuration", "Digital Separate"));
+    QCOMPARE(list.at(16), FieldDescription("Vertical Polarity", "YES"));
+    QVERIFY(f.blocks[0]->findChild<QRadioButton*>("digitalSepRB")->isChecked());
+}
+
+void TestDetailedTimings::pixelClock_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("warns");
+    QTest::newRow("148.5") << "148.5" << hexBytes("02 3A") << false;
+    QTest::newRow("655.35 is the maximum") << "655.35" << hexBytes("FF FF") << false;
+    QTest::newRow("0.01 is the minimum") << "0.01" << hexBytes("01 00") << false;
+    QTest::newRow("148.51 is not cut to 148.50") << "148.51" << hexBytes("03 3A") << false;
+    QTest::newRow("zero") << "0" << hexBytes("64 00") << true;
+    QTest::newRow("above") << "655.36" << hexBytes("64 00") << true;
+    QTest::newRow("empty") << "" << hexBytes("64 00") << true;
+}
+
+void TestDetailedTimings::pixelClock()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, warns);
+    BoxRecorder boxes;
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    SlotFixture::type(f.field(0, "pixelClockField"), text);
+    QCOMPARE(f.slotBytes(0).left(2), bytes);
+    QVERIFY(f.checksumValid());
+    QCOMPARE(boxes.count(), warns ? 1 : 0);
+    if (warns) {
+        QCOMPARE(boxes.lastTitle(), QString("Format Error"));
+        QCOMPARE(boxes.lastText(), QString(kMaxMessage));
+        QCOMPARE(f.field(0, "pixelClockField")->text(), QString("1.00"));
+    }
+}
+
+void TestDetailedTimings::activeAndBlanking()
+{
+    BoxRecorder boxes;
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    f.choose(1, DESC_DETAILED_TIMING);
+    SlotFixture::type(f.field(1, "pixelClockField"), "148.5");
+    SlotFixture::type(f.field(1, "hActiveField"), "1920");
+    SlotFixture::type(f.field(1, "hBlankField"), "280");
+    const QByteArray slot = f.slotBytes(1);
+    QCOMPARE(slot.mid(0, 5), hexBytes("02 3A 80 18 71"));
+    QCOMPARE(f.field(1, "hClockField")->text(), QString("67.50"));
+    QCOMPARE(hexCell(72 + 4), QString("71"));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestDetailedTimings::verticalPorchAndSync()
+{
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    SlotFixture::type(f.field(0, "vBlankField"), "65");
+    SlotFixture::type(f.field(0, "vFrontField"), "20");
+    SlotFixture::type(f.field(0, "vSyncField"), "40");
+    QCOMPARE(f.slotBytes(0).at(10), char(0x48));
+    QCOMPARE(f.slotBytes(0).at(11) & 0x0F, 0x6);
+    T_EDID_DISPLAY_DESCRIPTOR_DEF decoded;
+    decodeDisplayDescriptor(f.newData + 54, decoded);
+    QCOMPARE(int(decoded.detailedTiming.vFrontPorch), 20);
+    QCOMPARE(int(decoded.detailedTiming.vSyncWidth), 40);
+    QCOMPARE(int(decoded.detailedTiming.vBlanking()), 65);
+}
+
+void TestDetailedTimings::rangeMessages_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("v front 64") << "vFrontField" << "64" << "Vertical Front Porch must be in range of 0 to 63";
+    QTest::newRow("v sync 64") << "vSyncField" << "64" << "Vertical Sync Pulse must be in range of 0 to 63";
+    QTest::newRow("h active 4096") << "hActiveField" << "4096" << "Horizontal Active Pixels must be in range of 0 to 4095";
+    QTest::newRow("v active empty") << "vActiveField" << "" << "Vertical Active Pixels must be in range of 0 to 4095";
+    QTest::newRow("h front 1024") << "hFrontField" << "1024" << "Horizontal Front Porch must be in range of 0 to 1023";
+    QTest::newRow("h border 256") << "hBorderField" << "256" << "Horizontal Border must be in range of 0 to 255";
+}
+
+void TestDetailedTimings::rangeMessages()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    BoxRecorder boxes;
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    QLineEdit* edit = f.field(0, fieldName.toLatin1());
+    SlotFixture::type(edit, text);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastTitle(), QString("Format Error"));
+    QCOMPARE(boxes.lastText(), message);
+    QCOMPARE(edit->text(), QString("0"));
+    T_EDID_DISPLAY_DESCRIPTOR_DEF decoded;
+    decodeDisplayDescriptor(f.newData + 54, decoded);
+    const DetailedTimingValues v = detailedTimingValues(decoded.detailedTiming);
+    const int stored = fieldName == "vFrontField" ? v.vFrontPorch : fieldName == "vSyncField" ? v.vSyncWidth
+                     : fieldName == "hActiveField" ? v.hActive : fieldName == "vActiveField" ? v.vActive
+                     : fieldName == "hFrontField" ? v.hFrontPorch : v.hBorder;
+    QCOMPARE(stored, 0);
+    QVERIFY(f.checksumValid());
+}
+
+void TestDetailedTimings::stereoCode1KeptUntilClicked()
+{
+    SlotFixture f;
+    QByteArray timing = kFullHdTiming;
+    timing[17] = char(0x1F); // stereo code 1, digital separate
+    QVERIFY(f.load(baseImage(4, {timing})));
+    for (const char* name : {"noStereoRB", "onSyncFSRRB", "twoWayRRB", "onSyncFSLRB", "twoWayLRB", "fourWayRB", "sideBySideRB"})
+        QVERIFY2(!f.blocks[0]->findChild<QRadioButton*>(name)->isChecked(), name);
+    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection0).at(14),
+             FieldDescription("Stereo Mode", "No Stereo"));
+    SlotFixture::type(f.field(0, "hBorderField"), "0");
+    QCOMPARE(f.slotBytes(0).at(17), char(0x1F));
+    f.blocks[0]->findChild<QRadioButton*>("fourWayRB")->click();
+    QCOMPARE(f.slotBytes(0).at(17), char(0x7E));
+    f.blocks[0]->findChild<QRadioButton*>("noStereoRB")->click();
+    QCOMPARE(f.slotBytes(0).at(17), char(0x1E));
+}
+
+void TestDetailedTimings::digitalSeparateRelabelsOnly()
+{
+    SlotFixture f;
+    QByteArray timing = kFullHdTiming;
+    timing[17] = char(0x06); // analog composite, bits 2 and 1 set
+    QVERIFY(f.load(baseImage(4, {timing})));
+    auto* cb1 = f.blocks[0]->findChild<QCheckBox*>("syncSignalCB1");
+    auto* cb2 = f.blocks[0]->findChild<QCheckBox*>("syncSignalCB2");
+    QCOMPARE(cb1->text(), QString("Serrations"));
+    QCOMPARE(cb2->text(), QString("On RGB"));
+    f.blocks[0]->findChild<QRadioButton*>("digitalCompositeRB")->click();
+    QCOMPARE(cb1->text(), QString("Serrations"));
+    QCOMPARE(cb2->text(), QString("H. Sync Polarity"));
+    f.blocks[0]->findChild<QRadioButton*>("digitalSepRB")->click();
+    QCOMPARE(cb1->text(), QString("V. Sync Polarity"));
+    QCOMPARE(cb2->text(), QString("H. Sync Polarity"));
+    QCOMPARE(f.slotBytes(0).at(17), char(0x1E));
+    cb2->click();
+    QCOMPARE(f.slotBytes(0).at(17), char(0x1C));
+}
+
+void TestDetailedTimings::zeroTotalShowsDash()
+{
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    SlotFixture::type(f.field(0, "hActiveField"), "0");
+    SlotFixture::type(f.field(0, "hBlankField"), "0");
+    QCOMPARE(f.field(0, "hClockField")->text(), QString("-"));
+    QCOMPARE(f.field(0, "vClockField")->text(), QString("-"));
+}
+
+void TestDetailedTimings::embeddedEmitsInsteadOfWriting()
+{
+    Byte data[256] = {};
+    Byte newData[256] = {};
+    DetailedTimings editor;
+    QSignalSpy changed(&editor, &DetailedTimings::valueChanged);
+    editor.initFields(reinterpret_cast<const Byte*>(kFullHdTiming.constData()), data, newData, 0, true);
+    changed.clear();
+    SlotFixture::type(editor.findChild<QLineEdit*>("hActiveField"), "1280");
+    QCOMPARE(changed.count(), 1);
+    for (int i = 0; i < 256; ++i)
+        QCOMPARE(int(newData[i]), 0);
+    Byte out[18];
+    editor.descriptorBytes(out);
+    QCOMPARE(int(out[2]), 0x00);
+    QCOMPARE(int(out[4]) >> 4, 5);
+}
+
+void TestDetailedTimings::loadFromBytesNormalises()
+{
+    Byte data[256] = {};
+    Byte newData[256] = {};
+    // Blanking smaller than front porch + sync: the back porch wraps and
+    // the blanking is written back unchanged.
+    const QByteArray odd = hexBytes("02 3A 80 10 70 38 2D 40 58 2C 45 00 10 09 00 00 00 1E");
+    DetailedTimings editor;
+    editor.initFields(reinterpret_cast<const Byte*>(odd.constData()), data, newData, 2, false);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(newData + 90), 18), odd);
+    QVERIFY(blockChecksumValid(newData));
+}
+
+void TestDetailedTimings::wizardExamples_data()
+{
+    QTest::addColumn<QString>("h");
+    QTest::addColumn<QString>("v");
+    QTest::addColumn<bool>("reduced");
+    QTest::addColumn<bool>("version2");
+    QTest::addColumn<QString>("clock"); // as the wizard writes it ("%g")
+    QTest::addColumn<QStringList>("fields"); // hBlank hFront hSync vBlank vFront vSync hImSize vImSize
+    QTest::newRow("1920x1080 standard") << "1920" << "1080" << false << false << "173"
+        << QStringList{"656", "128", "200", "40", "3", "5", "576", "324"};
+    QTest::newRow("1920x1080 RB v1") << "1920" << "1080" << true << false << "138.5"
+        << QStringList{"160", "48", "32", "31", "3", "5", "576", "324"};
+    QTest::newRow("1920x1080 RB v2") << "1920" << "1080" << true << true << "133.25"
+        << QStringList{"80", "8", "32", "31", "17", "8", "576", "324"};
+    QTest::newRow("1024x768 standard") << "1024" << "768" << false << false << "63.5"
+        << QStringList{"304", "48", "104", "30", "3", "4", "307", "230"};
+    QTest::newRow("1366 used as 1360") << "1366" << "768" << false << false << "84.75"
+        << QStringList{"416", "72", "136", "30", "3", "5", "408", "230"};
+}
+
+void TestDetailedTimings::wizardExamples()
+{
+    QFETCH(QString, h);
+    QFETCH(QString, v);
+    QFETCH(bool, reduced);
+    QFETCH(bool, version2);
+    QFETCH(QString, clock);
+    QFETCH(QStringList, fields);
+    BoxRecorder boxes;
+    DialogAnswers dialogs;
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    answerWizard(dialogs, h, v, "60", reduced, version2);
+    f.blocks[0]->findChild<QPushButton*>("CVTButton")->click();
+    QCOMPARE(dialogs.count, 1);
+    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(f.field(0, "pixelClockField")->text(), clock);
+    const char* names[] = {"hBlankField", "hFrontField", "hSyncField", "vBlankField",
+                           "vFrontField", "vSyncField", "hImSizeField", "vImSizeField"};
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(f.field(0, names[i])->text(), fields.at(i));
+    QVERIFY(f.blocks[0]->findChild<QRadioButton*>("digitalSepRB")->isChecked());
+    T_EDID_DISPLAY_DESCRIPTOR_DEF decoded;
+    decodeDisplayDescriptor(f.newData + 54, decoded);
+    const T_EDID_DETAILED_TIMING_DEF& t = decoded.detailedTiming;
+    QCOMPARE(QString::number(t.pixelClock / 100.0, 'g', 6), clock);
+    QCOMPARE(int(t.hActive), h.toInt() / 8 * 8);
+    QCOMPARE(int(t.hBlanking()), fields.at(0).toInt());
+    QCOMPARE(int(t.vSyncWidth), fields.at(5).toInt());
+    QCOMPARE(int(t.hImageSize), fields.at(6).toInt());
+    QCOMPARE(int(t.vImageSize), fields.at(7).toInt());
+    QCOMPARE(t.syncType, 3);
+    QVERIFY(f.checksumValid());
+}
+
+void TestDetailedTimings::wizardDefaultsWhenEmpty()
+{
+    DialogAnswers dialogs;
+    QString shown;
+    dialogs.prepare = [&](QDialog& dialog) {
+        shown = dialog.findChild<QLineEdit*>("hActiveField")->text() + " "
+                + dialog.findChild<QLineEdit*>("vActiveField")->text() + " "
+                + dialog.findChild<QLineEdit*>("rateField")->text();
+        QCOMPARE(dialog.windowTitle(), QString("CVT format wizard"));
+        QVERIFY(!dialog.findChild<QRadioButton*>("RED_V_1")->isEnabled());
+    };
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
+    f.choose(1, DESC_DETAILED_TIMING);
+    f.blocks[1]->findChild<QPushButton*>("CVTButton")->click();
+    QCOMPARE(shown, QString("1920 1080 60.00"));
+    // A loaded timing offers its own values.
+    f.blocks[0]->findChild<QPushButton*>("CVTButton")->click();
+    QCOMPARE(shown, QString("1920 1080 60.00"));
+}
+
+void TestDetailedTimings::wizardRefusesBadInput_data()
+{
+    QTest::addColumn<QString>("v");
+    QTest::addColumn<QString>("rate");
+    QTest::newRow("zero lines") << "0" << "60";
+    QTest::newRow("zero rate") << "1080" << "0";
+    QTest::newRow("unreadable rate") << "1080" << "6.0.1";
+    QTest::newRow("empty rate") << "1080" << "";
+}
+
+void TestDetailedTimings::wizardRefusesBadInput()
+{
+    QFETCH(QString, v);
+    QFETCH(QString, rate);
+    BoxRecorder boxes;
+    CvtWizard wizard(1920, 1080, 60.0f);
+    QSignalSpy emitted(&wizard, &CvtWizard::formatCalculated);
+    wizard.findChild<QLineEdit*>("vActiveField")->setText(v);
+    wizard.findChild<QLineEdit*>("rateField")->setText(rate);
+    wizard.findChild<QPushButton*>("checkButton")->click();
+    QCOMPARE(emitted.count(), 0);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastTitle(), QString("Format Error"));
+}
+
+void TestDetailedTimings::wizardCancelChangesNothing()
+{
+    DialogAnswers dialogs;
+    SlotFixture f;
+    const QByteArray image = baseImage(4, {kFullHdTiming});
+    QVERIFY(f.load(image));
+    answerWizard(dialogs, "1024", "768", "75", false, false, "cancelButton");
+    f.blocks[0]->findChild<QPushButton*>("CVTButton")->click();
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.newData), 256), image);
+    QCOMPARE(f.field(0, "hActiveField")->text(), QString("1920"));
+}
+
+void TestDetailedTimings::wizardReducedBlankingVersionNeedsCheckbox()
+{
+    CvtWizard wizard(1920, 1080, 60.0f);
+    QSignalSpy emitted(&wizard, &CvtWizard::formatCalculated);
+    wizard.findChild<QRadioButton*>("RED_V_2")->setChecked(true);
+    wizard.findChild<QPushButton*>("checkButton")->click();
+    QCOMPARE(emitted.count(), 1);
+    const FormatDefinition format = emitted.at(0).at(0).value<FormatDefinition>();
+    QCOMPARE(format.hTotal, 2576); // standard blanking
+}
+
+QTEST_MAIN(TestDetailedTimings)
+#include "tst_detailedtimings.moc"
