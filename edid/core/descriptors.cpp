@@ -3,6 +3,7 @@
 #include "revision.h"
 #include "textdescriptor.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -33,6 +34,9 @@ T_EDID_DISPLAY_DESCRIPTORS classifyDescriptor(const Byte* d)
     if (d[0] != 0 || d[1] != 0)
         return DESC_DETAILED_TIMING;
     const Byte tag = d[3];
+    // An all-zero slot is empty rather than a manufacturer descriptor 0x00.
+    if (std::all_of(d, d + DESCRIPTOR_SIZE, [](Byte b) { return b == 0; }))
+        return DESC_UNUSED;
     if (tag >= 0xF7)
         return T_EDID_DISPLAY_DESCRIPTORS(0x101 - tag);
     if (tag == kDummyTag)

@@ -53,7 +53,7 @@ struct T_EDID_DISPLAY_DESCRIPTOR_DEF {
 };
 
 // Type of a slot from its bytes: a non-zero pixel clock is a detailed
-// timing, otherwise the tag at byte 3 decides.
+// timing, otherwise the tag at byte 3 decides; 18 zero bytes are unused.
 T_EDID_DISPLAY_DESCRIPTORS classifyDescriptor(const Byte* descriptor);
 
 // Classifies and decodes the 18 bytes of a slot. Revision dependent fields

@@ -175,7 +175,8 @@ void TestDescriptors::classification_data()
     QTest::newRow("dcm") << hex("00 00 00 F9 00") << int(DESC_DCM);
     QTest::newRow("cvt") << hex("00 00 00 F8 00") << int(DESC_CVT_TIMINGS);
     QTest::newRow("established III") << hex("00 00 00 F7 00") << int(DESC_ESTABLISHED_TIMINGS_III);
-    QTest::newRow("manufacturer 0x00") << hex("00 00 00 00 00") << int(DESC_UNKNOWN);
+    QTest::newRow("all zero is empty") << hex("00 00 00 00 00") << int(DESC_UNUSED);
+    QTest::newRow("manufacturer 0x00") << hex("00 00 00 00 00 01") << int(DESC_UNKNOWN);
     QTest::newRow("manufacturer 0x0F") << hex("00 00 00 0F 00") << int(DESC_UNKNOWN);
     QTest::newRow("reserved 0x11") << hex("00 00 00 11 00") << int(DESC_UNKNOWN);
     QTest::newRow("reserved 0xF6") << hex("00 00 00 F6 00") << int(DESC_UNKNOWN);
@@ -185,7 +186,7 @@ void TestDescriptors::classification()
 {
     QFETCH(QByteArray, descriptor);
     QFETCH(int, type);
-    descriptor.resize(DESCRIPTOR_SIZE);
+    descriptor = descriptor.leftJustified(DESCRIPTOR_SIZE, '\0');
     T_EDID_DISPLAY_DESCRIPTOR_DEF out;
     decodeDisplayDescriptor(raw(descriptor), out);
     QCOMPARE(int(out.type), type);
