@@ -3,6 +3,7 @@
 
 #include "checksum.h"
 #include "imagefile.h"
+#include "floatinghexaviewer.h"
 #include "hexaviewer.h"
 #include "mainwindow.h"
 #include "testsupport.h"
@@ -75,6 +76,7 @@ private slots:
     void nonAsciiFileName();
     void dropOpensEveryFile();
     void commandLineDumpLeavesSaveDisabled();
+    void floatingViewerToggles();
 
 private:
     QString writeImage(const QString& name, const QByteArray& bytes);
@@ -612,6 +614,32 @@ void TestMainWindow::commandLineDumpLeavesSaveDisabled()
     QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
     QVERIFY(!action("actionSave")->isEnabled());
     QVERIFY(action("actionSave_As")->isEnabled());
+}
+
+void TestMainWindow::floatingViewerToggles()
+{
+    const QString path = writeImage("sample.bin", sampleImage());
+    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    FloatingHexaViewer* floating = HexaViewer::instance()->floatingViewer();
+    action("actionHexa_Viewer")->trigger();
+    QVERIFY(floating->isOpen());
+    QVERIFY(floating->isVisible());
+    QVERIFY(action("actionHexaViewerTool")->isChecked());
+    QCOMPARE(int(floating->windowFlags() & (Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)),
+             0x40800);
+
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QVERIFY(m_window->eventFilter(qApp, &deactivate));
+    QVERIFY(!floating->isOpen());
+    QVERIFY(!floating->isVisible());
+    QVERIFY(!action("actionHexa_Viewer")->isChecked());
+    QVERIFY(!action("actionHexaViewerTool")->isChecked());
+
+    action("actionHexaViewerTool")->trigger();
+    QVERIFY(action("actionHexa_Viewer")->isChecked());
+    action("actionHexaViewerTool")->trigger();
+    QVERIFY(!floating->isVisible());
+    QVERIFY(!action("actionHexa_Viewer")->isChecked());
 }
 
 QTEST_MAIN(TestMainWindow)
