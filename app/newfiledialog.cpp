@@ -1,7 +1,6 @@
 #include "newfiledialog.h"
 #include "ui_newfiledialog.h"
 
-#include <QPushButton>
 
 NewFileDialog::NewFileDialog(QWidget* parent) : QDialog(parent), ui(new Ui::NewFileDialog)
 {
@@ -18,4 +17,11 @@ void NewFileDialog::on_buttonBox_accepted()
 {
     m_revision = ui->rev3RB->isChecked() ? 3 : 4;
     accept();
+}
+
+void NewFileDialog::done(int result)
+{
+    if (result == QDialog::Accepted)
+        m_revision = ui->rev3RB->isChecked() ? 3 : 4;
+    QDialog::done(result);
 }

@@ -14,6 +14,8 @@ public:
     ~NewFileDialog() override;
     // 3 or 4 once OK was pressed; 0 when the dialog was cancelled or closed.
     int revision() const { return m_revision; }
+    // Accepting the dialog by any means (OK, Enter) chooses the revision.
+    void done(int result) override;
 
 private slots:
     void on_buttonBox_accepted();
