@@ -70,7 +70,8 @@ void FloatingHexaViewer::setData(const Byte* newData)
 void FloatingHexaViewer::refreshBytes(const Byte* data, const Byte* newData, int first, int last)
 {
     const auto refresh = [&](int i) {
-        setByte(i, newData[i], data[i] == newData[i] ? kUnchangedColour : kChangedColour);
+        const bool changed = data && data[i] != newData[i];
+        setByte(i, newData[i], changed ? kChangedColour : kUnchangedColour);
     };
     first = qMax(first, 0);
     last = qMin(last, EDID_IMAGE_SIZE - 1);

@@ -1,0 +1,586 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "dialogs.h"
+#include "edidrecords.h"
+#include "hexaviewer.h"
+#include "imagefile.h"
+#include "ceaextension.h"
+#include "newfiledialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
+#include <cstring>
+
+namespace {
+
+const char* const kTitle = "VQ ZAVO Zozezi";
+const char* const kTitlePrefix = "VQ ZAVO Zozezi - ";
+const int kCEATabIndex = 2;
+
+QString withoutExtension(const QString& path)
+{
+    const int dot = path.lastIndexOf('.');
+    return dot < 0 ? path : path.left(dot);
+}
+
+QString extensionOf(const QString& path)
+{
+    const int dot = path.lastIndexOf('.');
+    return dot < 0 ? QString() : path.mid(dot);
+}
+
+QMessageBox* preparedBox(const QString& title, QMessageBox::StandardButtons buttons,
+                         const QString& styleSheet)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, title, QString(), buttons);
+    box->setWindowFlags(box->windowFlags() | Qt::WindowStaysOnTopHint);
+    box->setStyleSheet(styleSheet);
+    return box;
+}
+
+} // namespace
+
+// The resources are compiled into a static library; make sure they are linked.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      ui(new Ui::MainWindow),
+      m_network(new QNetworkAccessManager(this)),
+      m_settings(new QSettings("Velquin", "VQZAVOZozezi", this)),
+      m_logo(new QLabel),
+      m_cornerLogo(new QLabel),
+      m_ceaTab(new QScrollArea)
+{
+    initResources();
+    ui->setupUi(this);
+    readStyleSheet();
+    resize(1250, 650);
+    move(0, 6);
+    setAcceptDrops(true);
+    m_currentPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    setupLogos();
+    auto* ceaArea = static_cast<QScrollArea*>(m_ceaTab);
+    ceaArea->setWidgetResizable(true);
+    ceaArea->setParent(this);
+    ceaArea->hide();
+    connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::fileIsReady);
+    m_updateUrl = m_settings->value("UpdateUrl", m_updateUrl).toUrl();
+    sendUpdateRequest();
+}
+
+MainWindow::~MainWindow()
+{
+    // The hex viewer outlives every window; the editors belong to the document.
+    HexaViewer::instance()->setParent(nullptr);
+    static_cast<QScrollArea*>(m_ceaTab)->takeWidget();
+    delete ui;
+}
+
+void MainWindow::readStyleSheet()
+{
+    QFile file(":/others/style.qss");
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray text = file.readAll();
+    const int nul = text.indexOf('\0');
+    if (nul >= 0)
+        text.truncate(nul);
+    m_styleSheet = QString::fromLatin1(text);
+    setStyleSheet(m_styleSheet);
+    Dialogs::setStyleSheet(m_styleSheet);
+}
+
+void MainWindow::setupLogos()
+{
+    m_logo->setParent(ui->centralWidget);
+    m_logo->setObjectName("logo");
+    m_logo->setPixmap(QPixmap(":/icons/files/resources/logo-blanc.png"));
+    m_logo->setMaximumSize(475, 350);
+    m_logo->setScaledContents(true);
+    m_logo->setAlignment(Qt::AlignCenter);
+    ui->centralLayout->addWidget(m_logo, 0, Qt::AlignCenter);
+
+    m_cornerLogo->setParent(ui->centralWidget);
+    m_cornerLogo->setObjectName("cornerLogo");
+    m_cornerLogo->setPixmap(QPixmap(":/icons/files/resources/logo-banc-VQ-140.png"));
+    m_cornerLogo->setMaximumSize(140, 21);
+    m_cornerLogo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_cornerLogo->hide();
+    ui->dataTabs->hide();
+}
+
+// Puts the editors into the tabs the first time a document is shown.
+void MainWindow::showEditors()
+{
+    delete m_logo;
+    m_logo = nullptr;
+    ui->column1Layout->addWidget(&m_edid.vendorProductID());
+    ui->column1Layout->addWidget(&m_edid.videoInput());
+    ui->column1Layout->addWidget(&m_edid.transferCharacteristics());
+    ui->column1Layout->addStretch();
+    ui->column2Layout->addWidget(&m_edid.screenSize());
+    ui->column2Layout->addWidget(&m_edid.featureSupport());
+    ui->column2Layout->addStretch();
+    ui->column3Layout->addWidget(&m_edid.colorCharacteristics());
+    ui->column3Layout->addWidget(&m_edid.establishedTimings());
+    ui->column3Layout->addStretch();
+    ui->column4Layout->addWidget(&m_edid.standardTimings());
+    ui->column4Layout->addStretch();
+    for (int slot = 0; slot < 4; ++slot)
+        ui->detailedLayout->addWidget(&m_edid.descriptor(slot), slot / 2, slot % 2);
+    ui->hexaLayout->addWidget(HexaViewer::instance());
+    static_cast<QScrollArea*>(m_ceaTab)->setWidget(&m_edid.ceaExtension());
+    ui->dataTabs->show();
+    m_cornerLogo->show();
+    m_cornerLogo->raise();
+    m_noDocument = false;
+    for (QAction* action : {ui->actionSave_As, ui->actionSaveAsTool, ui->actionCEA_861_EB,
+                            ui->actionHexa_Viewer, ui->actionHexaViewerTool,
+                            ui->actionExport_Hexa_Array})
+        action->setEnabled(true);
+    resizeEvent(nullptr);
+}
+
+void MainWindow::commitPendingEdit()
+{
+    QWidget* focused = focusWidget();
+    setFocus(Qt::OtherFocusReason);
+    // Without an active window no focus-out event is delivered; send one so
+    // that a line edit still being edited writes its value first.
+    if (focused && focused != this && !isActiveWindow()) {
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(focused, &focusOut);
+    }
+}
+
+void MainWindow::setSaveEnabled(bool enabled)
+{
+    ui->actionSave->setEnabled(enabled);
+    ui->actionSaveTool->setEnabled(enabled);
+}
+
+bool MainWindow::isModified() const
+{
+    return std::memcmp(m_saved, m_working, EDID_IMAGE_SIZE) != 0;
+}
+
+bool MainWindow::isTextDumpName(const QString& path)
+{
+    const QString extension = extensionOf(path);
+    return extension == ".dat" || extension == ".edid";
+}
+
+bool MainWindow::maybeSave()
+{
+    if (!isModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, "File edited", "The document has been modified",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.setInformativeText("Would you like to save changes?");
+    box.setWindowFlags(box.windowFlags() | Qt::WindowStaysOnTopHint);
+    box.setStyleSheet(m_styleSheet);
+    switch (Dialogs::execBox(box)) {
+    case QMessageBox::Yes:
+        // A cancelled or failed save abandons the command: nothing is lost.
+        on_actionSave_As_triggered();
+        return !isModified();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Reads a file into a separate buffer; the document and both images change
+// only once the base block has been accepted.
+bool MainWindow::openFile(const char* path)
+{
+    const QString name = QString::fromLocal8Bit(path);
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    const QByteArray raw = isTextDumpName(name) ? readTextDump(content) : content;
+    if (!acceptImage(raw)) {
+        Dialogs::warning(this, "EDID error",
+                         "VQ ZAVO Zozezi cannot display EDID data. The selected file might be "
+                         "corrupted or invalid");
+        return false;
+    }
+    m_untitled = false;
+    m_currentPath = name;
+    setWindowTitle(kTitlePrefix + name);
+    return true;
+}
+
+void MainWindow::openArgument(const char* path)
+{
+    if (openFile(path) && isTextDumpName(QString::fromLocal8Bit(path)))
+        setSaveEnabled(false);
+}
+
+bool MainWindow::acceptImage(const QByteArray& raw)
+{
+    Byte image[EDID_IMAGE_SIZE];
+    const QByteArray extra = splitImageBytes(raw, image);
+    T_EDID_DEF decoded;
+    if (!decodeBaseBlock(image, decoded))
+        return false;
+    std::memcpy(m_saved, image, EDID_IMAGE_SIZE);
+    std::memcpy(m_working, image, EDID_IMAGE_SIZE);
+    m_extraBlocks = extra;
+    loadDocument(decoded);
+    return true;
+}
+
+void MainWindow::loadDocument(const T_EDID_DEF& decoded)
+{
+    if (m_noDocument)
+        showEditors();
+    setSaveEnabled(true);
+    HexaViewer* viewer = HexaViewer::instance();
+    viewer->setData(m_working);
+    m_edid.setImages(m_saved, m_working);
+    m_edid.initFields(decoded);
+    viewer->refreshBytes(m_saved, m_working, 128, 255);
+    if (m_edid.hasCEAExtension()) {
+        ui->actionCEA_861_EB->setChecked(true);
+        on_actionCEA_861_EB_triggered(true);
+    } else if (ui->actionCEA_861_EB->isChecked()) {
+        ui->actionCEA_861_EB->setChecked(false);
+        removeCEATab();
+    }
+    const bool rev3 = m_edid.versionRecord().revision() == 3;
+    (rev3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
+    m_edid.adaptToEDIDVersion(false);
+    ui->dataTabs->setCurrentIndex(0);
+}
+
+bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    Dialogs::warning(this, "Save error",
+                     QString("The file %1 could not be written:\n%2")
+                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+}
+
+bool MainWindow::saveFile(const QString& path)
+{
+    commitPendingEdit();
+    if (!writeFile(path, imageFileBytes(m_working, m_extraBlocks)))
+        return false;
+    HexaViewer::instance()->clearChangeMarks();
+    std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
+    return true;
+}
+
+void MainWindow::openFromDialog(const QString& caption, const QString& dir,
+                                const QString& filter, bool alwaysDisableSave)
+{
+    commitPendingEdit();
+    if (!m_noDocument && !maybeSave())
+        return;
+    const QString name = Dialogs::getOpenFileName(this, caption, dir, filter);
+    if (name.isEmpty())
+        return;
+    if (openFile(name.toLocal8Bit().constData()) && (alwaysDisableSave || isTextDumpName(name)))
+        setSaveEnabled(false);
+}
+
+void MainWindow::on_actionOpen_triggered()
+{
+    openFromDialog("Open File", m_currentPath, "Binary Files (*.bin);;All (*.*)", false);
+}
+
+void MainWindow::on_actionOpenTool_triggered()
+{
+    on_actionOpen_triggered();
+}
+
+void MainWindow::on_actionImport_triggered()
+{
+    openFromDialog("Open File", QDir::currentPath(), "DAT Files (*.dat);;EDID files (*.edid)",
+                   true);
+}
+
+void MainWindow::on_actionSave_triggered()
+{
+    if (m_noDocument)
+        return;
+    if (m_untitled)
+        on_actionSave_As_triggered();
+    else
+        saveFile(m_currentPath);
+}
+
+void MainWindow::on_actionSaveTool_triggered()
+{
+    on_actionSave_triggered();
+}
+
+void MainWindow::on_actionSave_As_triggered()
+{
+    if (m_noDocument)
+        return;
+    commitPendingEdit();
+    QString name = Dialogs::getSaveFileName(this, "Save As", withoutExtension(m_currentPath),
+                                            "Binary Files (*.bin)");
+    if (name.isEmpty())
+        return;
+    if (!name.endsWith(".bin"))
+        name += ".bin";
+    if (!saveFile(name))
+        return;
+    m_currentPath = name;
+    setWindowTitle(kTitlePrefix + name);
+    m_untitled = false;
+}
+
+void MainWindow::on_actionSaveAsTool_triggered()
+{
+    on_actionSave_As_triggered();
+}
+
+void MainWindow::on_actionNew_triggered()
+{
+    commitPendingEdit();
+    if (!m_noDocument && !maybeSave())
+        return;
+    closeFloatingViewer();
+    NewFileDialog dialog(this);
+    dialog.setStyleSheet(m_styleSheet);
+    Dialogs::execDialog(dialog);
+    const int revision = dialog.revision();
+    if (revision == 0)
+        return;
+    m_currentPath.clear();
+    m_untitled = true;
+    (revision == 3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
+    setWindowTitle(QString(kTitlePrefix) + "New EDID File");
+    std::memset(m_saved, 0, EDID_IMAGE_SIZE);
+    std::memset(m_working, 0, EDID_IMAGE_SIZE);
+    m_extraBlocks.clear();
+    if (m_noDocument)
+        showEditors();
+    setSaveEnabled(true);
+    m_edid.setImages(m_saved, m_working);
+    m_edid.versionRecord().setRevision(Word(revision));
+    m_edid.adaptToEDIDVersion(false);
+    m_edid.buildNewImage();
+    if (ui->actionCEA_861_EB->isChecked()) {
+        ui->actionCEA_861_EB->setChecked(false);
+        removeCEATab();
+        m_edid.setCEAExtension(0);
+    }
+    std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
+    HexaViewer::instance()->setData(m_working);
+    ui->dataTabs->setCurrentIndex(0);
+}
+
+void MainWindow::on_action_New_Tool_triggered()
+{
+    on_actionNew_triggered();
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    commitPendingEdit();
+    close();
+}
+
+void MainWindow::on_actionExport_Hexa_Array_triggered()
+{
+    if (m_noDocument)
+        return;
+    const QString name = Dialogs::getSaveFileName(this, "Export", withoutExtension(m_currentPath),
+                                                  "DAT File (*.dat)");
+    if (name.isEmpty())
+        return;
+    commitPendingEdit();
+    writeFile(name, writeTextDump(imageFileBytes(m_working, m_extraBlocks)));
+}
+
+void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
+{
+    QScopedPointer<QMessageBox> box(preparedBox("Warning", QMessageBox::Ok | QMessageBox::Cancel,
+                                                m_styleSheet));
+    if (!checked) {
+        if (ui->dataTabs->count() <= 3)
+            return;
+        box->setInformativeText("Do you really want to remove the CEA Extension block and all its data?");
+        if (Dialogs::execBox(*box) != QMessageBox::Ok) {
+            ui->actionCEA_861_EB->setChecked(true);
+            return;
+        }
+        removeCEATab();
+        ui->dataTabs->setCurrentIndex(0);
+        m_edid.setCEAExtension(0);
+        return;
+    }
+    if (!m_edid.hasCEAExtension()) {
+        if (m_edid.extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)) {
+            box->setText("An other extension than CEA has been detected.");
+            box->setInformativeText("Replace it by CEA Extension?");
+            if (Dialogs::execBox(*box) != QMessageBox::Ok) {
+                ui->actionCEA_861_EB->setChecked(false);
+                return;
+            }
+        }
+        m_edid.setCEAExtension(1);
+    }
+    insertCEATab();
+    ui->dataTabs->setCurrentIndex(kCEATabIndex);
+}
+
+void MainWindow::insertCEATab()
+{
+    if (ui->dataTabs->indexOf(m_ceaTab) < 0)
+        ui->dataTabs->insertTab(kCEATabIndex, m_ceaTab, "CEA Extension");
+}
+
+void MainWindow::removeCEATab()
+{
+    const int index = ui->dataTabs->indexOf(m_ceaTab);
+    if (index >= 0)
+        ui->dataTabs->removeTab(index);
+}
+
+void MainWindow::on_rev3RB_released()
+{
+    if (m_edid.versionRecord().revision() == 4)
+        askSwitchVersion("Switch to EDID Version 1 Revision 3?", &MainWindow::switchToRev3,
+                         &MainWindow::switchToRev4);
+}
+
+void MainWindow::on_rev4RB_released()
+{
+    if (m_edid.versionRecord().revision() == 3)
+        askSwitchVersion("Switch to EDID Version 1 Revision 4?", &MainWindow::switchToRev4,
+                         &MainWindow::switchToRev3);
+}
+
+// Non-blocking: the program stays usable while the question is open, and
+// each answer applies its own revision when it arrives.
+void MainWindow::askSwitchVersion(const QString& text, void (MainWindow::*yesSlot)(),
+                                  void (MainWindow::*noSlot)())
+{
+    auto* box = new QMessageBox(QMessageBox::Question, "Switch version", text);
+    box->setStyleSheet(m_styleSheet);
+    box->addButton("Yes", QMessageBox::AcceptRole);
+    box->addButton("No", QMessageBox::RejectRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::accepted, this, yesSlot);
+    connect(box, &QMessageBox::rejected, this, noSlot);
+    Dialogs::showNonModal(box);
+}
+
+void MainWindow::switchToRev3()
+{
+    switchRevision(3);
+}
+
+void MainWindow::switchToRev4()
+{
+    switchRevision(4);
+}
+
+void MainWindow::switchRevision(Word revision)
+{
+    (revision == 3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
+    m_edid.versionRecord().setRevision(revision);
+    m_edid.adaptToEDIDVersion(true);
+    m_edid.versionRecord().write();
+}
+
+void MainWindow::closeFloatingViewer()
+{
+    HexaViewer::instance()->closeFloating();
+    ui->actionHexa_Viewer->setChecked(false);
+    ui->actionHexaViewerTool->setChecked(false);
+}
+
+void MainWindow::on_actionHexa_Viewer_triggered(bool checked)
+{
+    if (checked)
+        HexaViewer::instance()->openFloating(m_styleSheet);
+    else
+        HexaViewer::instance()->closeFloating();
+    ui->actionHexaViewerTool->setChecked(checked);
+}
+
+void MainWindow::on_actionHexaViewerTool_triggered(bool checked)
+{
+    if (checked)
+        HexaViewer::instance()->openFloating(m_styleSheet);
+    else
+        HexaViewer::instance()->closeFloating();
+    ui->actionHexa_Viewer->setChecked(checked);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationDeactivate) {
+        closeFloatingViewer();
+        return true;
+    }
+    if (event->type() == QEvent::ApplicationActivate)
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    HexaViewer::instance()->closeFloating();
+    if (!m_noDocument && !maybeSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    commitPendingEdit();
+    if (!m_noDocument && !maybeSave())
+        return;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString path = url.toLocalFile();
+        if (openFile(path.toLocal8Bit().constData()) && isTextDumpName(path))
+            setSaveEnabled(false);
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    if (m_cornerLogo)
+        m_cornerLogo->move(ui->dataTabs->width() - m_cornerLogo->width() + 3, 3);
+    if (event)
+        event->accept();
+}

@@ -1,0 +1,105 @@
+#include "imagefile.h"
+
+#include <cstring>
+
+namespace {
+
+// Upper bound on the bytes taken from a file: a base block and 255 extensions.
+constexpr int kMaxImageBytes = EDID_BLOCK_SIZE * 256;
+
+QByteArray hexByte(int value)
+{
+    return QByteArray::number(value, 16).rightJustified(2, '0').toUpper();
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// Two characters read as "%02X" does: at most two hexadecimal digits,
+// stopping at the first character that is not one; 0 when the first is not.
+Byte pairValue(char high, char low)
+{
+    const int first = hexDigit(high);
+    if (first < 0)
+        return 0;
+    const int second = hexDigit(low);
+    return Byte(second < 0 ? first : first * 16 + second);
+}
+
+int announcedExtraBytes(const Byte* image)
+{
+    return image[126] >= 2 ? (image[126] - 1) * EDID_BLOCK_SIZE : 0;
+}
+
+} // namespace
+
+QByteArray splitImageBytes(const QByteArray& raw, Byte* image)
+{
+    std::memset(image, 0, EDID_IMAGE_SIZE);
+    std::memcpy(image, raw.constData(), size_t(qMin(raw.size(), EDID_IMAGE_SIZE)));
+    const int held = qMax(0, raw.size() - EDID_IMAGE_SIZE);
+    int extra = qMin(held, announcedExtraBytes(image));
+    extra -= extra % EDID_BLOCK_SIZE;
+    return raw.mid(EDID_IMAGE_SIZE, extra);
+}
+
+QByteArray imageFileBytes(const Byte* image, const QByteArray& extraBlocks)
+{
+    QByteArray bytes(reinterpret_cast<const char*>(image), EDID_IMAGE_SIZE);
+    return bytes + extraBlocks.left(announcedExtraBytes(image));
+}
+
+QByteArray writeTextDump(const QByteArray& bytes)
+{
+    QByteArray text = "EDID BYTES:\r\n0x   00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F\r\n";
+    text += QByteArray(4, ' ') + QByteArray(48, '-');
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (i % 16 == 0)
+            text += "\r\n" + hexByte(i / 16) + " | ";
+        else
+            text += ' ';
+        text += hexByte(Byte(bytes[i]));
+    }
+    return text + "\r\n";
+}
+
+QByteArray readTextDump(const QByteArray& text)
+{
+    QByteArray bytes;
+    int pos = 0;
+    const int size = text.size();
+    for (int lineFeeds = 0; pos < size && lineFeeds < 3; ++pos) {
+        if (text[pos] == '\n')
+            ++lineFeeds;
+    }
+    while (pos < size && bytes.size() < kMaxImageBytes) {
+        // Row label and separator: up to the character after "|", 7 at most.
+        for (int read = 0; pos < size && read < 7; ++read) {
+            if (text[pos++] == '|') {
+                ++pos;
+                break;
+            }
+        }
+        QByteArray digits;
+        for (int read = 0; pos < size && read < 47; ++read, ++pos) {
+            const char c = text[pos];
+            if (c != ' ' && c != '\n')
+                digits += c;
+        }
+        for (int i = 0; i + 1 < digits.size() && bytes.size() < kMaxImageBytes; i += 2)
+            bytes += char(pairValue(digits[i], digits[i + 1]));
+        while (pos < size && text[pos++] != '\n') {
+        }
+    }
+    if (bytes.size() < EDID_IMAGE_SIZE)
+        bytes += QByteArray(EDID_IMAGE_SIZE - bytes.size(), '\0');
+    return bytes;
+}

@@ -1,0 +1,75 @@
+#ifndef EDID_H
+#define EDID_H
+
+#include "ceaextensionblock.h"
+#include "colorcharacteristics.h"
+#include "displaydescriptor.h"
+#include "displayfeaturesupport.h"
+#include "displayscreensize.h"
+#include "displaytransfertcharacteristics.h"
+#include "displayvideoninput.h"
+#include "edidrecords.h"
+#include "edidversion.h"
+#include "establishedtimings.h"
+#include "standardtimings.h"
+#include "vendorproductid.h"
+
+#include <QObject>
+
+// The EDID document: owns one editor per slice of the base block and the
+// extension editor, knows which editor owns which bytes, and drives them
+// through load, new image, revision change and the extension switch. The
+// two images themselves belong to the main window.
+class Edid : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Edid(QObject* parent = nullptr);
+
+    void setImages(Byte* data, Byte* newData);
+    void initFields(const T_EDID_DEF& decoded);
+    void resetFields();
+    void buildNewImage();
+    void adaptToEDIDVersion(bool rewrite);
+
+    EdidVersion& versionRecord() { return m_version; }
+    bool hasCEAExtension() const { return m_hasCEA; }
+    Word extensionCount() const { return m_extensionCount; }
+    void setCEAExtension(int state);
+
+    VendorProductID& vendorProductID() { return m_vendorProduct; }
+    DisplayVideonInput& videoInput() { return m_videoInput; }
+    DisplayTransfertCharacteristics& transferCharacteristics() { return m_gamma; }
+    DisplayScreenSize& screenSize() { return m_screenSize; }
+    DisplayFeatureSupport& featureSupport() { return m_featureSupport; }
+    ColorCharacteristics& colorCharacteristics() { return m_color; }
+    EstablishedTimings& establishedTimings() { return m_established; }
+    StandardTimings& standardTimings() { return m_standard; }
+    DisplayDescriptor& descriptor(int slot) { return m_descriptors[slot]; }
+    CEAExtensionBlock& ceaExtension() { return m_cea; }
+
+public slots:
+    void updateEDIDData();
+
+private:
+    void describeExtensionCount();
+    void writeExtensionCount();
+
+    Byte* m_data = nullptr;
+    Byte* m_newData = nullptr;
+    VendorProductID m_vendorProduct;
+    EdidVersion m_version;
+    DisplayVideonInput m_videoInput;
+    DisplayTransfertCharacteristics m_gamma;
+    DisplayScreenSize m_screenSize;
+    DisplayFeatureSupport m_featureSupport;
+    ColorCharacteristics m_color;
+    EstablishedTimings m_established;
+    StandardTimings m_standard;
+    DisplayDescriptor m_descriptors[4];
+    Word m_extensionCount = 0;
+    CEAExtensionBlock m_cea;
+    bool m_hasCEA = false;
+};
+
+#endif

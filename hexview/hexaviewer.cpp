@@ -1,0 +1,329 @@
+#include "hexaviewer.h"
+#include "ui_hexaviewer.h"
+
+#include "floatinghexaviewer.h"
+
+#include <QHeaderView>
+#include <QStringListModel>
+
+namespace {
+
+const QColor kCellBackground("#ADADAE");
+const QColor kChangedText(255, 0, 0);
+
+struct SectionInfo {
+    const char* name;
+    const char* size;
+    int highlightFirst;
+    int highlightLast;
+};
+
+// Indexed by HexaViewer::Section.
+const SectionInfo kSections[HexaViewer::SectionCount] = {
+    {"Header", "Size: 8 Bytes", 0, 7},
+    {"Vendor & Product ID", "Size: 10 Bytes", 8, 17},
+    {"Version / Revision", "Size: 2 Bytes", 18, 19},
+    {"Display Parameters", "Size: 5 Bytes", 20, 24},
+    {"Color Characteristics", "Size: 10 Bytes", 25, 34},
+    {"Established Timings", "Size: 3 Bytes", 35, 37},
+    {"Standard Timings", "Size: 16 Bytes", 38, 53},
+    {"Detailed Timings Block", "Size: 18 Bytes", 54, 71},
+    {"Monitor Descriptor Block 2", "Size: 18 Bytes", 72, 89},
+    {"Monitor Descriptor Block 3", "Size: 18 Bytes", 90, 107},
+    {"Monitor Descriptor Block 4", "Size: 18 Bytes", 108, 125},
+    {"Extension Block Count", "Size: 1 Byte", 126, 126},
+    {"Checksum", "Size: 1 Byte", 127, 127},
+    {"Extention Block", "Size: 128 Byte", 128, 255},
+    {"CEA Flag & Version", "Size: 2 Bytes", 128, 130},
+    {"Monitor Support (CEA)", "Size: 1 Byte", 131, 131},
+    {"Descriptor Blocks (CEA)", "Size: 122 Bytes", 132, 253},
+    {"End of zero padding", "Size: 1 Bytes", 254, 254},
+};
+
+struct ToolTipRange {
+    int last;
+    const char* text;
+};
+
+const ToolTipRange kToolTips[] = {
+    {7, "Header"}, {9, "ID Manufacturer Name"}, {11, "ID Product Code"},
+    {15, "ID Serial Number"}, {16, "Week of Manufacture"}, {17, "Year of Manufacture"},
+    {18, "EDID Version Number"}, {19, "EDID Revision Number"}, {20, "Video Input Definition"},
+    {21, "H. Screen Size"}, {22, "V. Screen Size"}, {23, "Gamma"}, {24, "Feature Support"},
+    {34, "Color Characteristics"}, {36, "Established Timings"}, {37, "Manufacturer Timing"},
+    {53, "Standard Timings"}, {71, "Preferred Timing Block"}, {89, "Descriptor Block 2"},
+    {107, "Descriptor Block 3"}, {125, "Descriptor Block 4"}, {126, "Extension count"},
+    {127, "Checksum"}, {255, "Extension Data"},
+};
+
+FieldDescriptionList headerDescription()
+{
+    FieldDescriptionList list;
+    for (int i = 0; i < 8; ++i)
+        list << FieldDescription(QString("Byte %1").arg(i), (i == 0 || i == 7) ? "00" : "FF");
+    return list;
+}
+
+QString hexText(Byte value)
+{
+    return QString("%1").arg(value, 2, 16, QChar('0')).toUpper();
+}
+
+} // namespace
+
+HexaViewer* HexaViewer::instance()
+{
+    static HexaViewer* viewer = new HexaViewer;
+    return viewer;
+}
+
+HexaViewer::HexaViewer(QWidget* parent)
+    : QWidget(parent),
+      ui(new Ui::HexaViewer),
+      m_labelsModel(new QStringListModel(this)),
+      m_valuesModel(new QStringListModel(this)),
+      m_floating(new FloatingHexaViewer(this))
+{
+    ui->setupUi(this);
+    ui->labelsView->setModel(m_labelsModel);
+    ui->valuesView->setModel(m_valuesModel);
+    m_descriptions[HeaderSection] = headerDescription();
+    m_descriptions[ChecksumSection] = {FieldDescription("Checksum", "Checksum")};
+    setupGrid();
+}
+
+HexaViewer::~HexaViewer()
+{
+    delete ui;
+}
+
+void HexaViewer::setupGrid()
+{
+    QTableWidget* grid = ui->displayByteArray;
+    QStringList columns, rows;
+    for (int i = 0; i < 16; ++i) {
+        columns << hexText(Byte(i));
+        rows << hexText(Byte(i * 16));
+    }
+    grid->setHorizontalHeaderLabels(columns);
+    grid->setVerticalHeaderLabels(rows);
+    for (QHeaderView* header : {grid->horizontalHeader(), grid->verticalHeader()}) {
+        header->setEnabled(false);
+        header->setSectionResizeMode(QHeaderView::Stretch);
+    }
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
+        auto* item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setBackground(kCellBackground);
+        item->setToolTip(toolTipOfByte(i));
+        grid->setItem(i / 16, i % 16, item);
+    }
+}
+
+void HexaViewer::setCell(int index, Byte value, bool changed)
+{
+    QTableWidgetItem* item = ui->displayByteArray->item(index / 16, index % 16);
+    item->setText(hexText(value));
+    item->setForeground(changed ? kChangedText : QColor(Qt::black));
+}
+
+void HexaViewer::setData(const Byte* newData)
+{
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
+        setCell(i, newData[i], false);
+    m_floating->setData(newData);
+    ui->displayByteArray->setCurrentCell(0, 0);
+    showSection(HeaderSection);
+}
+
+void HexaViewer::refreshBytes(const Byte* data, const Byte* newData, int first, int last)
+{
+    if (!newData)
+        return;
+    auto refresh = [&](int i) { setCell(i, newData[i], data && data[i] != newData[i]); };
+    for (int i = qMax(first, 0); i <= qMin(last, EDID_IMAGE_SIZE - 1); ++i)
+        refresh(i);
+    refresh(127);
+    m_floating->refreshBytes(data, newData, first, last);
+}
+
+void HexaViewer::highlightBytes(int first, int last)
+{
+    QTableWidget* grid = ui->displayByteArray;
+    for (int i = m_highlightFirst; i >= 0 && i <= m_highlightLast; ++i)
+        grid->item(i / 16, i % 16)->setBackground(kCellBackground);
+    for (int i = first; i <= last; ++i)
+        grid->item(i / 16, i % 16)->setBackground(Qt::white);
+    m_highlightFirst = first;
+    m_highlightLast = last;
+}
+
+void HexaViewer::setExtensionLayout(bool on)
+{
+    m_extensionLayout = on;
+}
+
+void HexaViewer::clearChangeMarks()
+{
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
+        ui->displayByteArray->item(i / 16, i % 16)->setForeground(Qt::black);
+}
+
+void HexaViewer::setDescription(Section section, const FieldDescriptionList& list)
+{
+    m_descriptions[section] = list;
+    showSection(section);
+}
+
+void HexaViewer::setVendorProductDescription(const FieldDescriptionList& list)
+{
+    setDescription(VendorProductSection, list);
+}
+
+void HexaViewer::setVersionDescription(const FieldDescriptionList& list)
+{
+    setDescription(VersionSection, list);
+}
+
+void HexaViewer::setDisplayParametersDescription(const FieldDescriptionList& list)
+{
+    setDescription(DisplayParametersSection, list);
+}
+
+void HexaViewer::setColorCharacteristicsDescription(const FieldDescriptionList& list)
+{
+    setDescription(ColorSection, list);
+}
+
+void HexaViewer::setEstablishedTimingsDescription(const FieldDescriptionList& list)
+{
+    setDescription(EstablishedSection, list);
+}
+
+void HexaViewer::setStandardTimingsDescription(const FieldDescriptionList& list)
+{
+    setDescription(StandardSection, list);
+}
+
+void HexaViewer::setDescriptorDescription(int slot, const FieldDescriptionList& list)
+{
+    if (slot >= 0 && slot < 4)
+        setDescription(Section(DescriptorSection0 + slot), list);
+}
+
+void HexaViewer::setExtensionCountDescription(const FieldDescriptionList& list)
+{
+    setDescription(ExtensionCountSection, list);
+}
+
+void HexaViewer::setCEAFlagDescription(const FieldDescriptionList& list)
+{
+    setDescription(CEAFlagSection, list);
+}
+
+void HexaViewer::setCEAMonitorSupportDescription(const FieldDescriptionList& list)
+{
+    setDescription(CEAMonitorSupportSection, list);
+}
+
+void HexaViewer::showSection(Section section)
+{
+    const SectionInfo& info = kSections[section];
+    highlightBytes(info.highlightFirst, info.highlightLast);
+    ui->blockNameField->setText(info.name);
+    ui->sizeLabel->setText(info.size);
+    QStringList labels, values;
+    for (const FieldDescription& pair : m_descriptions[section]) {
+        labels << pair.first;
+        values << pair.second;
+    }
+    m_labelsModel->setStringList(labels);
+    m_valuesModel->setStringList(values);
+    m_shownSection = section;
+}
+
+HexaViewer::Section HexaViewer::sectionOfByte(int index, bool extensionLayout)
+{
+    if (index == 255 || index == 127)
+        return ChecksumSection;
+    if (index >= 128) {
+        if (!extensionLayout)
+            return PlainExtensionSection;
+        if (index <= 130)
+            return CEAFlagSection;
+        if (index == 131)
+            return CEAMonitorSupportSection;
+        return index == 254 ? CEAPaddingSection : CEADescriptorBlocksSection;
+    }
+    for (int s = HeaderSection; s <= ExtensionCountSection; ++s) {
+        if (index <= kSections[s].highlightLast)
+            return Section(s);
+    }
+    return ChecksumSection;
+}
+
+QString HexaViewer::toolTipOfByte(int index)
+{
+    for (const ToolTipRange& range : kToolTips) {
+        if (index <= range.last)
+            return range.text;
+    }
+    return QString();
+}
+
+void HexaViewer::on_displayByteArray_cellClicked(int row, int column)
+{
+    showSection(sectionOfByte(row * 16 + column, m_extensionLayout));
+    const QString text = ui->displayByteArray->item(row, column)->text();
+    const int value = text.toInt(nullptr, 16);
+    ui->hexaValueField->setText(text);
+    ui->decimalValueField->setText(QString::number(value));
+    ui->asciiValueField->setText(QString(QChar(value)));
+}
+
+QString HexaViewer::blockName() const
+{
+    return ui->blockNameField->text();
+}
+
+QString HexaViewer::sizeText() const
+{
+    return ui->sizeLabel->text();
+}
+
+QStringList HexaViewer::shownLabels() const
+{
+    return m_labelsModel->stringList();
+}
+
+QStringList HexaViewer::shownValues() const
+{
+    return m_valuesModel->stringList();
+}
+
+QString HexaViewer::conversionText(int field) const
+{
+    const QLineEdit* fields[] = {ui->hexaValueField, ui->decimalValueField, ui->asciiValueField};
+    return fields[qBound(0, field, 2)]->text();
+}
+
+void HexaViewer::openFloating(const QString& styleSheet)
+{
+    m_floating->setStyleSheet(styleSheet);
+    m_floating->setOpen(true);
+    m_floating->setWindowFlags(Qt::WindowFlags(0x40800));
+    m_floating->show();
+}
+
+void HexaViewer::showFloating(bool visible)
+{
+    setFocus();
+    if (m_floating->isOpen())
+        m_floating->setVisible(visible);
+}
+
+void HexaViewer::closeFloating()
+{
+    m_floating->setOpen(false);
+    m_floating->close();
+}

@@ -1,0 +1,91 @@
+#ifndef HEXAVIEWER_H
+#define HEXAVIEWER_H
+
+#include "edidtypes.h"
+
+#include <QWidget>
+
+namespace Ui { class HexaViewer; }
+class FloatingHexaViewer;
+class QStringListModel;
+
+// Annotated 16 x 16 view of the whole 256-byte image. It marks the bytes
+// that differ from the saved image, explains every byte by a tool tip and
+// shows, for the section under the cursor, the descriptions its editor
+// handed over. One instance serves the whole program.
+class HexaViewer : public QWidget
+{
+    Q_OBJECT
+public:
+    // The sections of the image, in the order of the byte map.
+    enum Section {
+        HeaderSection, VendorProductSection, VersionSection, DisplayParametersSection,
+        ColorSection, EstablishedSection, StandardSection,
+        DescriptorSection0, DescriptorSection1, DescriptorSection2, DescriptorSection3,
+        ExtensionCountSection, ChecksumSection, PlainExtensionSection, CEAFlagSection,
+        CEAMonitorSupportSection, CEADescriptorBlocksSection, CEAPaddingSection,
+        SectionCount
+    };
+
+    static HexaViewer* instance();
+    ~HexaViewer() override;
+
+    void setData(const Byte* newData);
+    void refreshBytes(const Byte* data, const Byte* newData, int first, int last);
+    void highlightBytes(int first, int last);
+    void setExtensionLayout(bool on);
+    bool extensionLayout() const { return m_extensionLayout; }
+    void clearChangeMarks();
+
+    void setVendorProductDescription(const FieldDescriptionList& list);
+    void setVersionDescription(const FieldDescriptionList& list);
+    void setDisplayParametersDescription(const FieldDescriptionList& list);
+    void setColorCharacteristicsDescription(const FieldDescriptionList& list);
+    void setEstablishedTimingsDescription(const FieldDescriptionList& list);
+    void setStandardTimingsDescription(const FieldDescriptionList& list);
+    void setDescriptorDescription(int slot, const FieldDescriptionList& list);
+    void setExtensionCountDescription(const FieldDescriptionList& list);
+    void setCEAFlagDescription(const FieldDescriptionList& list);
+    void setCEAMonitorSupportDescription(const FieldDescriptionList& list);
+    FieldDescriptionList description(Section section) const { return m_descriptions[section]; }
+
+    void openFloating(const QString& styleSheet);
+    void showFloating(bool visible);
+    void closeFloating();
+    FloatingHexaViewer* floatingViewer() const { return m_floating; }
+
+    // What the description panel and the conversion panel show (for tests
+    // and for the floating view).
+    Section shownSection() const { return m_shownSection; }
+    QString blockName() const;
+    QString sizeText() const;
+    QStringList shownLabels() const;
+    QStringList shownValues() const;
+    QString conversionText(int field) const;
+    QPair<int, int> highlightedRange() const { return {m_highlightFirst, m_highlightLast}; }
+
+    static Section sectionOfByte(int index, bool extensionLayout);
+    static QString toolTipOfByte(int index);
+
+private slots:
+    void on_displayByteArray_cellClicked(int row, int column);
+
+private:
+    explicit HexaViewer(QWidget* parent = nullptr);
+    void setupGrid();
+    void setCell(int index, Byte value, bool changed);
+    void setDescription(Section section, const FieldDescriptionList& list);
+    void showSection(Section section);
+
+    Ui::HexaViewer* ui;
+    QStringListModel* m_labelsModel;
+    QStringListModel* m_valuesModel;
+    FloatingHexaViewer* m_floating;
+    FieldDescriptionList m_descriptions[SectionCount];
+    Section m_shownSection = HeaderSection;
+    int m_highlightFirst = -1;
+    int m_highlightLast = -1;
+    bool m_extensionLayout = false;
+};
+
+#endif

@@ -1,0 +1,159 @@
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+// Helpers shared by the widget tests: answers to modal boxes and dialogs,
+// reading test images, and the reference EDID corpus.
+
+#include "dialogs.h"
+
+#include <QAbstractButton>
+#include <QByteArray>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QQueue>
+#include <QStringList>
+#include <functional>
+
+// Records every modal box that the program opens and answers it: with the
+// queued standard buttons first, then with `defaultAnswer` (OK by default).
+// While it lives no box blocks.
+class BoxRecorder
+{
+public:
+    struct Box {
+        QString title;
+        QString text;
+        QString informativeText;
+        QMessageBox::Icon icon;
+    };
+
+    explicit BoxRecorder(int defaultAnswer = QMessageBox::Ok) : m_default(defaultAnswer)
+    {
+        Dialogs::setBoxHandler([this](QMessageBox& box) {
+            boxes.append({box.windowTitle(), box.text(), box.informativeText(), box.icon()});
+            return answers.isEmpty() ? m_default : answers.dequeue();
+        });
+    }
+    ~BoxRecorder() { Dialogs::setBoxHandler({}); }
+
+    int count() const { return boxes.size(); }
+    QString lastTitle() const { return boxes.isEmpty() ? QString() : boxes.last().title; }
+    QString lastText() const { return boxes.isEmpty() ? QString() : boxes.last().text; }
+    void clear() { boxes.clear(); }
+
+    QList<Box> boxes;
+    QQueue<int> answers;
+
+private:
+    int m_default;
+};
+
+// Answers file dialogs with queued names (an empty name means Cancel) and
+// remembers what the program proposed.
+class FileAnswers
+{
+public:
+    struct Request {
+        QString caption;
+        QString dir;
+        QString filter;
+    };
+
+    FileAnswers()
+    {
+        Dialogs::setFileHandler([this](const QString& caption, const QString& dir,
+                                       const QString& filter) {
+            requests.append({caption, dir, filter});
+            return answers.isEmpty() ? QString() : answers.dequeue();
+        });
+    }
+    ~FileAnswers() { Dialogs::setFileHandler({}); }
+
+    QQueue<QString> answers;
+    QList<Request> requests;
+};
+
+// Answers QDialog::exec: runs `prepare` on the dialog (to click inside it)
+// and returns the queued result (Rejected when none is queued).
+class DialogAnswers
+{
+public:
+    DialogAnswers()
+    {
+        Dialogs::setDialogHandler([this](QDialog& dialog) {
+            ++count;
+            if (prepare)
+                prepare(dialog);
+            const int result = results.isEmpty() ? int(QDialog::Rejected) : results.dequeue();
+            dialog.done(result);
+            return result;
+        });
+    }
+    ~DialogAnswers() { Dialogs::setDialogHandler({}); }
+
+    std::function<void(QDialog&)> prepare;
+    QQueue<int> results;
+    int count = 0;
+};
+
+// Keeps non-modal boxes instead of showing them, so a test can click their
+// buttons.
+class NonModalBoxes
+{
+public:
+    NonModalBoxes()
+    {
+        Dialogs::setNonModalHandler([this](QMessageBox* box) { boxes.append(box); });
+    }
+    ~NonModalBoxes()
+    {
+        Dialogs::setNonModalHandler({});
+        qDeleteAll(boxes);
+    }
+
+    // Clicks the button with the given text on box `index` and forgets it.
+    void answer(int index, const QString& buttonText)
+    {
+        QMessageBox* box = boxes.at(index);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == buttonText)
+                button->click();
+        }
+    }
+
+    QList<QMessageBox*> boxes;
+};
+
+inline QByteArray readFileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The sample image shipped with the program (1.4, digital, CEA extension).
+inline QByteArray sampleImage()
+{
+    return readFileBytes(QStringLiteral(TEST_SOURCE_DIR "/../resources/samples/zozezi-sample.bin"));
+}
+
+// Reference EDIDs: absent in a user's own clone, so callers skip then.
+inline QStringList corpusFiles()
+{
+    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
+    if (!dir.exists())
+        return {};
+    QStringList files;
+    for (const QString& name : dir.entryList({"*.bin"}, QDir::Files, QDir::Name))
+        files << dir.filePath(name);
+    return files;
+}
+
+#endif
