@@ -72,9 +72,9 @@ bool copyPage(const QString& source, const QString& target)
 } // namespace
 
 // Outside any namespace: the macro declares the resource's global init function.
-static void initLicenceResources()
+static void initAboutResources()
 {
-    Q_INIT_RESOURCE(licences);
+    Q_INIT_RESOURCE(about);
 }
 
 About::About(const QString& name, const QString& version, const QPixmap& icon,
@@ -85,7 +85,7 @@ About::About(const QString& name, const QString& version, const QPixmap& icon,
     , m_licenceFolder(licenceFolder)
     , m_copyFolder(defaultCopyFolder())
 {
-    initLicenceResources();
+    initAboutResources();
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     writeLinks(linkColour);

@@ -80,6 +80,16 @@ void FloatingHexaViewer::refreshBytes(const Byte* data, const Byte* newData, int
     refresh(kChecksumByte);
 }
 
+void FloatingHexaViewer::setVisible(bool visible)
+{
+    // Window flags given without a window type (frameless plus stays-on-top
+    // alone) would embed the view in its parent; it always floats as a
+    // window of its own.
+    if (visible && !isWindow())
+        setWindowFlags(windowFlags() | Qt::Dialog);
+    QDialog::setVisible(visible);
+}
+
 void FloatingHexaViewer::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
