@@ -80,6 +80,12 @@ void FloatingHexaViewer::refreshBytes(const Byte* data, const Byte* newData, int
     refresh(kChecksumByte);
 }
 
+void FloatingHexaViewer::clearChangeMarks()
+{
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
+        m_grid->item(i / kGridSide, i % kGridSide)->setForeground(kUnchangedColour);
+}
+
 void FloatingHexaViewer::setVisible(bool visible)
 {
     // Window flags given without a window type (frameless plus stays-on-top

@@ -21,6 +21,8 @@ public:
 
     void setData(const Byte* newData);
     void refreshBytes(const Byte* data, const Byte* newData, int first, int last);
+    // After a save no byte differs from the saved image any more.
+    void clearChangeMarks();
 
     bool isOpen() const { return m_open; }
     void setOpen(bool open) { m_open = open; }

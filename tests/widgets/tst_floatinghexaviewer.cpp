@@ -46,6 +46,7 @@ private slots:
     void refreshMarksChangedBytesRed();
     void refreshLeavesOtherBytes();
     void refreshAlwaysCoversChecksum();
+    void clearingMarksTurnsAllGrey();
     void gridTakesNoClicks();
     void dragsWithLeftButton();
     void dragsFromTheGrid();
@@ -134,6 +135,17 @@ void TestFloatingHexaViewer::refreshAlwaysCoversChecksum()
     m_viewer->refreshBytes(m_saved, m_working, 20, 24);
     QCOMPARE(cellText(*m_viewer, 127), QString("01"));
     QCOMPARE(cellColour(*m_viewer, 127), QColor(255, 0, 0));
+}
+
+void TestFloatingHexaViewer::clearingMarksTurnsAllGrey()
+{
+    m_working[30] = 0;
+    m_working[127] = 0;
+    m_viewer->refreshBytes(m_saved, m_working, 30, 30);
+    m_viewer->clearChangeMarks();
+    QCOMPARE(cellText(*m_viewer, 30), QString("00"));
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
+        QCOMPARE(cellColour(*m_viewer, i), QColor(Qt::lightGray));
 }
 
 void TestFloatingHexaViewer::gridTakesNoClicks()
