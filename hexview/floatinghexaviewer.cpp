@@ -9,6 +9,9 @@ namespace {
 
 const int kGridSide = 16;
 const int kChecksumByte = 127;
+const int kMinimumColumnWidth = 20;
+const int kMinimumRowHeight = 14;
+const QSize kInitialSize(560, 450);
 const QColor kUnchangedColour(Qt::lightGray);
 const QColor kChangedColour(255, 0, 0);
 
@@ -48,10 +51,15 @@ FloatingHexaViewer::FloatingHexaViewer(QWidget* parent)
     // grid reach the window, which uses them to drag itself.
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setEnabled(false);
+    // The whole image stays in view: the sections shrink instead of scrolling.
+    m_grid->horizontalHeader()->setMinimumSectionSize(kMinimumColumnWidth);
+    m_grid->verticalHeader()->setMinimumSectionSize(kMinimumRowHeight);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_grid);
-    resize(460, 380);
+    resize(kInitialSize);
 }
 
 void FloatingHexaViewer::setByte(int index, Byte value, const QColor& colour)
