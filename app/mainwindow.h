@@ -82,6 +82,7 @@ private:
     void commitPendingEdit();
     void setSaveEnabled(bool enabled);
     void closeFloatingViewer();
+    void setFloatingViewerOpen(bool open);
     void switchRevision(Word revision);
     void askSwitchVersion(const QString& text, void (MainWindow::*yesSlot)(),
                           void (MainWindow::*noSlot)());

@@ -311,7 +311,8 @@ void HexaViewer::openFloating(const QString& styleSheet)
 {
     m_floating->setStyleSheet(styleSheet);
     m_floating->setOpen(true);
-    m_floating->setWindowFlags(Qt::WindowFlags(0x40800));
+    // Frameless and always on top (0x40800), still a window of its own.
+    m_floating->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_floating->show();
 }
 
