@@ -94,16 +94,6 @@ void FloatingHexaViewer::clearChangeMarks()
         m_grid->item(i / kGridSide, i % kGridSide)->setForeground(kUnchangedColour);
 }
 
-void FloatingHexaViewer::setVisible(bool visible)
-{
-    // Window flags given without a window type (frameless plus stays-on-top
-    // alone) would embed the view in its parent; it always floats as a
-    // window of its own.
-    if (visible && !isWindow())
-        setWindowFlags(windowFlags() | Qt::Dialog);
-    QDialog::setVisible(visible);
-}
-
 void FloatingHexaViewer::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {

@@ -29,8 +29,6 @@ public:
 
     QTableWidget* grid() const { return m_grid; }
 
-    void setVisible(bool visible) override;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
