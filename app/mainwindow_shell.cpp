@@ -28,7 +28,8 @@ const char kLicenceFolder[] = ":/Licenses/resources/Licenses/";
 // Marks the requests the user asked for, so that each answer is handled as
 // its own request was meant, whatever order the answers arrive in.
 const QNetworkRequest::Attribute kUserCheckAttribute = QNetworkRequest::User;
-// The update document is a few hundred bytes; a larger answer is cut here.
+// The update document is a few hundred bytes; a larger answer is abandoned
+// rather than held in memory.
 const qint64 kMaxUpdateDocumentSize = 64 * 1024;
 const int kUpdateTimeoutMs = 30000;
 
@@ -39,7 +40,11 @@ void requestUpdateDocument(QNetworkAccessManager* network, const QUrl& url, bool
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kUpdateTimeoutMs);
-    network->get(request);
+    QNetworkReply* reply = network->get(request);
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > kMaxUpdateDocumentSize)
+            reply->abort();
+    });
 }
 
 // Links in the box go through the program's URL opener instead of the
@@ -125,12 +130,12 @@ void MainWindow::sendUpdateRequest()
 void MainWindow::fileIsReady(QNetworkReply* reply)
 {
     reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError) {
+    if (reply->error() != QNetworkReply::NoError || reply->bytesAvailable() > kMaxUpdateDocumentSize) {
         // Silent, also for a check the user asked for.
         m_updateReported = true;
         return;
     }
-    const UpdateInfo info = readUpdateInfo(reply->read(kMaxUpdateDocumentSize));
+    const UpdateInfo info = readUpdateInfo(reply->readAll());
     if (info.id != QLatin1String(UPDATE_PRODUCT_ID))
         return;
     const bool userAsked = reply->request().attribute(kUserCheckAttribute).toBool();

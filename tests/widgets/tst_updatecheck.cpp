@@ -102,6 +102,7 @@ private slots:
     void versionsCompareAsText();
     void userCheckAnsweredAfterIgnoredAutomaticCheck();
     void hostileAnswerCannotInjectMarkup();
+    void oversizedAnswerIsDropped();
     void linkOpensInBrowser();
 
 private:
@@ -291,6 +292,16 @@ void TestUpdateCheck::hostileAnswerCannotInjectMarkup()
     QCOMPARE(m_boxes->lastText(),
              QString("VQ ZAVO Zozezi v03 is available on Velquin website. Please click "
                      "<a href='https://v.test/%27%3E%3Cb%3Ebold%3C/b%3E'>here</a> for more information."));
+}
+
+void TestUpdateCheck::oversizedAnswerIsDropped()
+{
+    m_server->document = updateDocument("1001", "02.00.13").replace("</product>",
+                                                                    QByteArray(100000, ' ') + "</product>");
+    startWindow();
+    userCheck();
+    QCOMPARE(m_boxes->count(), 0);
+    QVERIFY(!programSettings().contains("LastVersionDisplay"));
 }
 
 void TestUpdateCheck::linkOpensInBrowser()
