@@ -106,7 +106,6 @@ private:
     bool m_noDocument = true;
     bool m_untitled = false;
     bool m_updateReported = false;
-    bool m_userUpdateCheck = false;
     QNetworkAccessManager* m_network;
     QSettings* m_settings;
     QLabel* m_logo;

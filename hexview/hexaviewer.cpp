@@ -167,6 +167,7 @@ void HexaViewer::clearChangeMarks()
 {
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
         ui->displayByteArray->item(i / 16, i % 16)->setForeground(Qt::black);
+    m_floating->clearChangeMarks();
 }
 
 void HexaViewer::setDescription(Section section, const FieldDescriptionList& list)

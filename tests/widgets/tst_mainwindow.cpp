@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -77,6 +78,7 @@ private slots:
     void dropOpensEveryFile();
     void commandLineDumpLeavesSaveDisabled();
     void floatingViewerToggles();
+    void saveClearsMarksInBothGrids();
 
 private:
     QString writeImage(const QString& name, const QByteArray& bytes);
@@ -640,6 +642,20 @@ void TestMainWindow::floatingViewerToggles()
     action("actionHexaViewerTool")->trigger();
     QVERIFY(!floating->isVisible());
     QVERIFY(!action("actionHexa_Viewer")->isChecked());
+}
+
+void TestMainWindow::saveClearsMarksInBothGrids()
+{
+    const QString path = writeImage("sample.bin", sampleImage());
+    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    modify();
+    QTableWidget* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
+    QTableWidget* floating = HexaViewer::instance()->floatingViewer()->grid();
+    QCOMPARE(grid->item(1, 3)->foreground().color(), QColor(255, 0, 0));
+    QCOMPARE(floating->item(1, 3)->foreground().color(), QColor(255, 0, 0));
+    m_window->on_actionSave_triggered();
+    QCOMPARE(grid->item(1, 3)->foreground().color(), QColor(Qt::black));
+    QVERIFY(floating->item(1, 3)->foreground().color() != QColor(255, 0, 0));
 }
 
 QTEST_MAIN(TestMainWindow)
