@@ -515,27 +515,27 @@ void MainWindow::switchRevision(Word revision)
 
 void MainWindow::closeFloatingViewer()
 {
-    HexaViewer::instance()->closeFloating();
-    ui->actionHexa_Viewer->setChecked(false);
-    ui->actionHexaViewerTool->setChecked(false);
+    setFloatingViewerOpen(false);
+}
+
+void MainWindow::setFloatingViewerOpen(bool open)
+{
+    if (open)
+        HexaViewer::instance()->openFloating(m_styleSheet);
+    else
+        HexaViewer::instance()->closeFloating();
+    ui->actionHexa_Viewer->setChecked(open);
+    ui->actionHexaViewerTool->setChecked(open);
 }
 
 void MainWindow::on_actionHexa_Viewer_triggered(bool checked)
 {
-    if (checked)
-        HexaViewer::instance()->openFloating(m_styleSheet);
-    else
-        HexaViewer::instance()->closeFloating();
-    ui->actionHexaViewerTool->setChecked(checked);
+    setFloatingViewerOpen(checked);
 }
 
 void MainWindow::on_actionHexaViewerTool_triggered(bool checked)
 {
-    if (checked)
-        HexaViewer::instance()->openFloating(m_styleSheet);
-    else
-        HexaViewer::instance()->closeFloating();
-    ui->actionHexa_Viewer->setChecked(checked);
+    setFloatingViewerOpen(checked);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

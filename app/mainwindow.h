@@ -82,6 +82,7 @@ private:
     void commitPendingEdit();
     void setSaveEnabled(bool enabled);
     void closeFloatingViewer();
+    void setFloatingViewerOpen(bool open);
     void switchRevision(Word revision);
     void askSwitchVersion(const QString& text, void (MainWindow::*yesSlot)(),
                           void (MainWindow::*noSlot)());
@@ -105,7 +106,6 @@ private:
     bool m_noDocument = true;
     bool m_untitled = false;
     bool m_updateReported = false;
-    bool m_userUpdateCheck = false;
     QNetworkAccessManager* m_network;
     QSettings* m_settings;
     QLabel* m_logo;

@@ -1,31 +1,27 @@
 #include "newfiledialog.h"
+#include "ui_newfiledialog.h"
 
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
-NewFileDialog::NewFileDialog(QWidget* parent) : QDialog(parent)
+NewFileDialog::NewFileDialog(QWidget* parent) : QDialog(parent), ui(new Ui::NewFileDialog)
 {
-    setWindowTitle("New File");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Choose E-EDID Version:", this));
-    m_rev3 = new QRadioButton("E-EDID V1.3", this);
-    m_rev3->setObjectName("rev3RB");
-    auto* rev4 = new QRadioButton("E-EDID V1.4", this);
-    rev4->setObjectName("rev4RB");
-    rev4->setChecked(true);
-    layout->addWidget(m_rev3);
-    layout->addWidget(rev4);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName("buttonBox");
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &NewFileDialog::on_buttonBox_accepted);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    ui->setupUi(this);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+NewFileDialog::~NewFileDialog()
+{
+    delete ui;
 }
 
 void NewFileDialog::on_buttonBox_accepted()
 {
-    m_revision = m_rev3->isChecked() ? 3 : 4;
+    m_revision = ui->rev3RB->isChecked() ? 3 : 4;
+    accept();
+}
+
+void NewFileDialog::done(int result)
+{
+    if (result == QDialog::Accepted)
+        m_revision = ui->rev3RB->isChecked() ? 3 : 4;
+    QDialog::done(result);
 }

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class QRadioButton;
+namespace Ui { class NewFileDialog; }
 
 // Asks for the E-EDID revision of a new image.
 class NewFileDialog : public QDialog
@@ -11,14 +11,17 @@ class NewFileDialog : public QDialog
     Q_OBJECT
 public:
     explicit NewFileDialog(QWidget* parent = nullptr);
+    ~NewFileDialog() override;
     // 3 or 4 once OK was pressed; 0 when the dialog was cancelled or closed.
     int revision() const { return m_revision; }
+    // Accepting the dialog by any means (OK, Enter) chooses the revision.
+    void done(int result) override;
 
 private slots:
     void on_buttonBox_accepted();
 
 private:
-    QRadioButton* m_rev3;
+    Ui::NewFileDialog* ui;
     int m_revision = 0;
 };
 

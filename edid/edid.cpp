@@ -23,6 +23,7 @@ void Edid::setImages(Byte* data, Byte* newData)
 {
     m_data = data;
     m_newData = newData;
+    m_version.setImages(data, newData);
 }
 
 void Edid::initFields(const T_EDID_DEF& decoded)

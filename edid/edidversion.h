@@ -12,6 +12,11 @@ public:
     Word revision() const { return m_revision; }
     void setRevision(Word revision) { m_revision = revision; }
     Word version() const { return m_version; }
+    void setImages(Byte* data, Byte* newData)
+    {
+        m_data = data;
+        m_newData = newData;
+    }
 
     // Loads the decoded bytes; an unsupported revision becomes 4 after the
     // "Switch version" box and is written at once.

@@ -167,6 +167,7 @@ void HexaViewer::clearChangeMarks()
 {
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
         ui->displayByteArray->item(i / 16, i % 16)->setForeground(Qt::black);
+    m_floating->clearChangeMarks();
 }
 
 void HexaViewer::setDescription(Section section, const FieldDescriptionList& list)
@@ -311,7 +312,8 @@ void HexaViewer::openFloating(const QString& styleSheet)
 {
     m_floating->setStyleSheet(styleSheet);
     m_floating->setOpen(true);
-    m_floating->setWindowFlags(Qt::WindowFlags(0x40800));
+    // Frameless and always on top (0x40800), still a window of its own.
+    m_floating->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_floating->show();
 }
 

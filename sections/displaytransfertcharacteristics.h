@@ -4,17 +4,32 @@
 #include "edidrecords.h"
 #include "sectioneditor.h"
 
-// Placeholder editor: keeps its bytes as loaded until the real form exists.
+namespace Ui { class DisplayTransfertCharacteristics; }
+class Validator;
+
+// Editor of byte 23, the display gamma.
 class DisplayTransfertCharacteristics : public SectionEditor
 {
     Q_OBJECT
 public:
     explicit DisplayTransfertCharacteristics(QWidget* parent = nullptr);
-    void initFields(const DTC& record, Byte* data, Byte* newData);
+    ~DisplayTransfertCharacteristics() override;
+
+public slots:
+    void initFields(const DTC& gamma, Byte* data, Byte* newData);
     void resetFields(Byte* data, Byte* newData);
-    void adaptToEDIDVersion(Word revision) { m_revision = revision; }
+    void adaptToEDIDVersion(Word revision);
+    void updateUI();
+    void updateSectionData();
+
+private slots:
+    void on_gammaField_editingFinished();
 
 private:
+    Ui::DisplayTransfertCharacteristics* ui;
+    Validator* m_decimal;
+    DTC m_record;
+    DTC m_state;
     Word m_revision = 3;
 };
 

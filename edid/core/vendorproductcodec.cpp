@@ -1,16 +1,6 @@
 #include "basesections.h"
 
 #include <cstdio>
-#include <cstring>
-
-namespace {
-void copyText(char* target, int size, const QByteArray& text)
-{
-    const int length = qMin(size - 1, text.size());
-    std::memcpy(target, text.constData(), size_t(length));
-    target[length] = 0;
-}
-}
 
 void decodeVendorProduct(const Byte* image, T_EDID_VENDOR_PRODUCT& out)
 {

@@ -1,0 +1,137 @@
+#include "standardtimingitem.h"
+#include "ui_standardtimingitem.h"
+
+#include "dialogs.h"
+#include "hexaviewer.h"
+#include "validators.h"
+
+namespace {
+const int kFirstByte = 38;
+const int kLastByte = 54;
+
+// Items of the aspect ratio combo box, in their order.
+const int kAspectOfItem[4] = {ASPECT_16_10, ASPECT_4_3, ASPECT_5_4, ASPECT_16_9};
+
+int itemOfAspect(int aspect)
+{
+    switch (aspect) {
+    case ASPECT_4_3: return 1;
+    case ASPECT_5_4: return 2;
+    case ASPECT_16_9: return 3;
+    default: return 0;
+    }
+}
+}
+
+StandardTimingItem::StandardTimingItem(QWidget* parent)
+    : SectionEditor(parent), ui(new Ui::StandardTimingItem)
+{
+    ui->setupUi(this);
+    m_digits = new Validator("[^0-9]", this);
+    ui->hActiveField->setValidator(m_digits);
+    ui->refreshField->setValidator(m_digits);
+}
+
+StandardTimingItem::~StandardTimingItem()
+{
+    delete ui;
+}
+
+void StandardTimingItem::setEntry(int entry)
+{
+    m_entry = entry;
+    ui->enableCB->setText(QStringLiteral("Timing %1").arg(entry));
+}
+
+void StandardTimingItem::initFields(const T_EDID_STANDARD_TIMING& timing, Byte* data, Byte* newData, int entry)
+{
+    setImages(data, newData);
+    setEntry(entry);
+    // An unused entry shows the defaults, not what the previous image held.
+    m_record = timing.enabled ? timing : T_EDID_STANDARD_TIMING();
+    m_state = m_record;
+    updateUI();
+    if (m_state.enabled)
+        HexaViewer::instance()->setStandardTimingsDescription(describeFields());
+}
+
+void StandardTimingItem::resetFields(Byte* data, Byte* newData, int entry)
+{
+    setImages(data, newData);
+    setEntry(entry);
+    m_record = T_EDID_STANDARD_TIMING();
+    m_state = m_record;
+    updateUI();
+}
+
+void StandardTimingItem::updateUI()
+{
+    ui->enableCB->setChecked(m_state.enabled);
+    ui->hActiveField->setEnabled(m_state.enabled);
+    ui->refreshField->setEnabled(m_state.enabled);
+    ui->aspectRatioMulti->setEnabled(m_state.enabled);
+    ui->hActiveField->setText(QString::number(m_state.hActive));
+    ui->refreshField->setText(QString::number(m_state.refreshRate));
+    ui->aspectRatioMulti->setCurrentIndex(itemOfAspect(m_state.aspectRatio));
+}
+
+void StandardTimingItem::updateSectionData()
+{
+    m_record = m_state;
+    if (!newData)
+        return;
+    encodeStandardTiming(m_record, newData + 36 + 2 * m_entry);
+    writeBack(kFirstByte, kLastByte);
+    HexaViewer::instance()->setStandardTimingsDescription(describeFields());
+}
+
+FieldDescriptionList StandardTimingItem::describeFields() const
+{
+    return {FieldDescription("H. Active Pixels", ui->hActiveField->text()),
+            FieldDescription("Refresh Rate", ui->refreshField->text()),
+            FieldDescription("Aspect Ratio", standardTimingAspectText(m_state.aspectRatio))};
+}
+
+int StandardTimingItem::checkField(QLineEdit* field, int min, int max, int step, const QString& message)
+{
+    const int value = field->text().toInt();
+    if (value >= min && value <= max && value % step == 0)
+        return value;
+    const bool wasBlocked = field->blockSignals(true);
+    Dialogs::warning(this, "Format Error", message);
+    field->setText(QString::number(min));
+    field->blockSignals(wasBlocked);
+    return min;
+}
+
+void StandardTimingItem::on_enableCB_clicked(bool checked)
+{
+    if (checked)
+        m_state.enabled = true;
+    else
+        m_state = T_EDID_STANDARD_TIMING();
+    updateUI();
+    updateSectionData();
+}
+
+void StandardTimingItem::on_hActiveField_editingFinished()
+{
+    m_state.hActive = Word(checkField(ui->hActiveField, STD_TIMING_MIN_HACTIVE, STD_TIMING_MAX_HACTIVE,
+                                      STD_TIMING_HACTIVE_STEP,
+                                      "Horizontal Active Pixels must be in the range of 256 to 2288 Hz "
+                                      "in increments of 8 pixels"));
+    updateSectionData();
+}
+
+void StandardTimingItem::on_refreshField_editingFinished()
+{
+    m_state.refreshRate = checkField(ui->refreshField, STD_TIMING_MIN_REFRESH, STD_TIMING_MAX_REFRESH, 1,
+                                     "Refresh Rate must be in range of 60 to 123 Hz");
+    updateSectionData();
+}
+
+void StandardTimingItem::on_aspectRatioMulti_activated(int index)
+{
+    m_state.aspectRatio = kAspectOfItem[qBound(0, index, 3)];
+    updateSectionData();
+}

@@ -1,0 +1,176 @@
+#include "displaystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A 128-byte image whose manufacturer and product bytes name the model.
+QByteArray edidOf(Byte id0, Byte id1, Byte product0, Byte product1, int size = 128)
+{
+    QByteArray bytes(size, '\0');
+    if (size > 11) {
+        bytes[8] = char(id0);
+        bytes[9] = char(id1);
+        bytes[10] = char(product0);
+        bytes[11] = char(product1);
+    }
+    for (int i = 12; i < size; ++i)
+        bytes[i] = char(i * 7);
+    return bytes;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+} // namespace
+
+class TestDisplayStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void modelKey_data();
+    void modelKey();
+    void listsEveryConnectorWithBytes();
+    void sameModelOnTwoConnectorsIsListedTwice();
+    void connectorsInNaturalOrder();
+    void followsSymbolicLinks();
+    void shortEdidListedUnderConnectorName();
+    void missingRootGivesEmptyList();
+    void readsWholeFilePast256Bytes();
+    void readStopsAtLargestEdid();
+    void unreadableFileGivesNoBytes();
+};
+
+void TestDisplayStore::modelKey_data()
+{
+    QTest::addColumn<QByteArray>("edid");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("DEL 4025") << edidOf(0x10, 0xAC, 0x25, 0x40) << "DEL4025";
+    QTest::newRow("product little endian") << edidOf(0x4C, 0x2D, 0x0F, 0xA0) << "SAMA00F";
+    QTest::newRow("leading zeros") << edidOf(0x04, 0x21, 0x01, 0x00) << "AAA0001";
+    QTest::newRow("ZZZ FFFF") << edidOf(0x6B, 0x5A, 0xFF, 0xFF) << "ZZZFFFF";
+    QTest::newRow("letter code 0 and 27") << edidOf(0x00, 0x1B, 0x34, 0x12) << "??" "?1234";
+    QTest::newRow("12 bytes suffice") << edidOf(0x10, 0xAC, 0x25, 0x40, 12) << "DEL4025";
+    QTest::newRow("too short") << edidOf(0x10, 0xAC, 0x25, 0x40, 11) << QString();
+    QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void TestDisplayStore::modelKey()
+{
+    QFETCH(QByteArray, edid);
+    QFETCH(QString, key);
+    QCOMPARE(displayModelKey(edid), key);
+}
+
+void TestDisplayStore::listsEveryConnectorWithBytes()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    writeFile(root.filePath("card0-HDMI-A-1/edid"), edidOf(0x10, 0xAC, 0x25, 0x40));
+    writeFile(root.filePath("card0-DP-1/edid"), QByteArray());          // nothing connected
+    QDir().mkpath(root.filePath("card0-DP-2"));                           // no edid file
+    writeFile(root.filePath("card0/edid"), edidOf(0x4C, 0x2D, 1, 0));     // the card, not a connector
+    writeFile(root.filePath("renderD128/edid"), edidOf(0x4C, 0x2D, 2, 0));
+    QDir().mkpath(root.filePath("card1-eDP-1/edid"));                     // a folder, not a file
+    writeFile(root.filePath("card1-VGA-1/edid"), edidOf(0x4C, 0x2D, 0x0F, 0xA0));
+
+    const QList<StoredDisplay> displays = listStoredDisplays(root.path());
+    QCOMPARE(displays.size(), 2);
+    QCOMPARE(displays[0].name, QString("DEL4025"));
+    QCOMPARE(displays[0].path, root.filePath("card0-HDMI-A-1/edid"));
+    QCOMPARE(displays[1].name, QString("SAMA00F"));
+    QCOMPARE(displays[1].path, root.filePath("card1-VGA-1/edid"));
+}
+
+void TestDisplayStore::sameModelOnTwoConnectorsIsListedTwice()
+{
+    QTemporaryDir root;
+    const QByteArray small = edidOf(0x10, 0xAC, 0x25, 0x40, 128);
+    const QByteArray large = edidOf(0x10, 0xAC, 0x25, 0x40, 384);
+    writeFile(root.filePath("card0-DP-1/edid"), small);
+    writeFile(root.filePath("card0-HDMI-A-1/edid"), large);
+
+    const QList<StoredDisplay> displays = listStoredDisplays(root.path());
+    QCOMPARE(displays.size(), 2);
+    QCOMPARE(displays[0].name, displays[1].name);
+    QCOMPARE(readStoredEdid(displays[0].path), small);
+    QCOMPARE(readStoredEdid(displays[1].path), large);
+}
+
+void TestDisplayStore::connectorsInNaturalOrder()
+{
+    QTemporaryDir root;
+    writeFile(root.filePath("card0-DP-10/edid"), edidOf(0x04, 0x21, 10, 0));
+    writeFile(root.filePath("card0-DP-2/edid"), edidOf(0x04, 0x21, 2, 0));
+    writeFile(root.filePath("card10-DP-1/edid"), edidOf(0x04, 0x21, 0x11, 0));
+    writeFile(root.filePath("card2-DP-1/edid"), edidOf(0x04, 0x21, 0x21, 0));
+
+    QStringList names;
+    for (const StoredDisplay& display : listStoredDisplays(root.path()))
+        names << display.name;
+    QCOMPARE(names, QStringList({"AAA0002", "AAA000A", "AAA0021", "AAA0011"}));
+}
+
+void TestDisplayStore::followsSymbolicLinks()
+{
+    // The kernel's connector entries are links into the device tree.
+    QTemporaryDir root;
+    writeFile(root.filePath("devices/card0-HDMI-A-1/edid"), edidOf(0x10, 0xAC, 0x25, 0x40));
+    QDir().mkpath(root.filePath("drm"));
+    QVERIFY(QFile::link(root.filePath("devices/card0-HDMI-A-1"), root.filePath("drm/card0-HDMI-A-1")));
+
+    const QList<StoredDisplay> displays = listStoredDisplays(root.filePath("drm"));
+    QCOMPARE(displays.size(), 1);
+    QCOMPARE(displays[0].name, QString("DEL4025"));
+    QCOMPARE(readStoredEdid(displays[0].path).size(), 128);
+}
+
+void TestDisplayStore::shortEdidListedUnderConnectorName()
+{
+    QTemporaryDir root;
+    writeFile(root.filePath("card0-HDMI-A-1/edid"), QByteArray(5, '\x01'));
+    const QList<StoredDisplay> displays = listStoredDisplays(root.path());
+    QCOMPARE(displays.size(), 1);
+    QCOMPARE(displays[0].name, QString("card0-HDMI-A-1"));
+}
+
+void TestDisplayStore::missingRootGivesEmptyList()
+{
+    QTemporaryDir root;
+    QVERIFY(listStoredDisplays(root.filePath("absent")).isEmpty());
+    QVERIFY(listStoredDisplays(root.path()).isEmpty());
+}
+
+void TestDisplayStore::readsWholeFilePast256Bytes()
+{
+    QTemporaryDir root;
+    const QByteArray bytes = edidOf(0x10, 0xAC, 0x25, 0x40, 512);
+    writeFile(root.filePath("edid"), bytes);
+    QCOMPARE(readStoredEdid(root.filePath("edid")), bytes);
+}
+
+void TestDisplayStore::readStopsAtLargestEdid()
+{
+    QTemporaryDir root;
+    const QByteArray bytes(MAX_STORED_EDID_SIZE + 1000, '\x5A');
+    writeFile(root.filePath("edid"), bytes);
+    QCOMPARE(readStoredEdid(root.filePath("edid")), bytes.left(MAX_STORED_EDID_SIZE));
+}
+
+void TestDisplayStore::unreadableFileGivesNoBytes()
+{
+    QTemporaryDir root;
+    QVERIFY(readStoredEdid(root.filePath("absent")).isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestDisplayStore)
+#include "tst_displaystore.moc"

@@ -1,0 +1,165 @@
+#include "updateinfo.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(UpdateMessage)
+
+class TestUpdateInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsDocument_data();
+    void readsDocument();
+    void comparesVersionsAsText_data();
+    void comparesVersionsAsText();
+    void decides_data();
+    void decides();
+    void newReleaseTextLinksWebAddress();
+    void newReleaseTextEscapesServerValues_data();
+    void newReleaseTextEscapesServerValues();
+    void upToDateTextKeepsItsSpaces();
+};
+
+void TestUpdateInfo::readsDocument_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("url");
+
+    QTest::newRow("flat") << QByteArray("<?xml version='1.0'?><product><Id>1001</Id><Name>VQ</Name>"
+                                        "<Version>02.00.13</Version><Url>https://v.test/r</Url></product>")
+                          << "1001" << "VQ" << "02.00.13" << "https://v.test/r";
+    QTest::newRow("no version keeps ours") << QByteArray("<p><Id>1001</Id></p>")
+                                           << "1001" << "" << "02.00.12" << "";
+    QTest::newRow("nested enclosing element") << QByteArray("<a><b><Id>7</Id><Version>1</Version></b></a>")
+                                              << "7" << "" << "1" << "";
+    QTest::newRow("stops at end of enclosing element")
+        << QByteArray("<a><b><Id>1001</Id></b><Version>09.00.00</Version></a>")
+        << "1001" << "" << "02.00.12" << "";
+    QTest::newRow("later element replaces") << QByteArray("<p><Id>1</Id><Id>1001</Id></p>")
+                                            << "1001" << "" << "02.00.12" << "";
+    QTest::newRow("empty element does not end reading")
+        << QByteArray("<p><Name></Name><Id>1001</Id><Version/><Url>u</Url></p>")
+        << "1001" << "" << "02.00.12" << "u";
+    QTest::newRow("child instead of text is skipped whole")
+        << QByteArray("<p><Version><x>03</x><y/></Version><Id>1001</Id></p>")
+        << "1001" << "" << "02.00.12" << "";
+    QTest::newRow("malformed keeps values read so far")
+        << QByteArray("<p><Id>1001</Id><Version>02.00.20</Version><Url>x</Ur></p>")
+        << "1001" << "" << "02.00.20" << "x";
+    QTest::newRow("names are case sensitive") << QByteArray("<p><id>1001</id><ID>1001</ID></p>")
+                                              << "" << "" << "02.00.12" << "";
+    QTest::newRow("entities are text") << QByteArray("<p><Url>https://v.test/?a=1&amp;b=2</Url></p>")
+                                       << "" << "" << "02.00.12" << "https://v.test/?a=1&b=2";
+    QTest::newRow("not xml") << QByteArray("404 Not Found") << "" << "" << "02.00.12" << "";
+}
+
+void TestUpdateInfo::readsDocument()
+{
+    QFETCH(QByteArray, document);
+    const UpdateInfo info = readUpdateInfo(document);
+    QTEST(info.id, "id");
+    QTEST(info.name, "name");
+    QTEST(info.version, "version");
+    QTEST(info.url, "url");
+}
+
+void TestUpdateInfo::comparesVersionsAsText_data()
+{
+    QTest::addColumn<QString>("candidate");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<bool>("newer");
+    QTest::newRow("next") << "02.00.13" << "02.00.12" << true;
+    QTest::newRow("same") << "02.00.12" << "02.00.12" << false;
+    QTest::newRow("older") << "02.00.11" << "02.00.12" << false;
+    QTest::newRow("text not numbers") << "02.00.9" << "02.00.12" << true;
+    QTest::newRow("ignores case") << "02.00.12B" << "02.00.12b" << false;
+    QTest::newRow("anything beats empty") << "00" << "" << true;
+}
+
+void TestUpdateInfo::comparesVersionsAsText()
+{
+    QFETCH(QString, candidate);
+    QFETCH(QString, reference);
+    QTEST(isNewerVersion(candidate, reference), "newer");
+}
+
+void TestUpdateInfo::decides_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<bool>("userAsked");
+    QTest::addColumn<UpdateMessage>("message");
+    QTest::addColumn<bool>("remember");
+
+    QTest::newRow("auto, same version") << "1001" << "02.00.12" << "" << false << UpdateMessage::None << false;
+    QTest::newRow("auto, first announcement") << "1001" << "02.00.13" << "" << false << UpdateMessage::NewRelease << true;
+    QTest::newRow("auto, already announced") << "1001" << "02.00.13" << "02.00.13" << false << UpdateMessage::None << true;
+    QTest::newRow("auto, newer than announced") << "1001" << "02.00.14" << "02.00.13" << false << UpdateMessage::NewRelease << true;
+    QTest::newRow("user, already announced") << "1001" << "02.00.13" << "02.00.13" << true << UpdateMessage::NewRelease << true;
+    QTest::newRow("user, same version") << "1001" << "02.00.12" << "02.00.13" << true << UpdateMessage::UpToDate << false;
+    QTest::newRow("user, older version") << "1001" << "02.00.01" << "" << true << UpdateMessage::UpToDate << false;
+    QTest::newRow("user, wrong id") << "1002" << "02.00.13" << "" << true << UpdateMessage::None << false;
+    QTest::newRow("auto, wrong id") << "1002" << "02.00.13" << "" << false << UpdateMessage::None << false;
+    QTest::newRow("auto, text comparison") << "1001" << "02.00.9" << "" << false << UpdateMessage::NewRelease << true;
+}
+
+void TestUpdateInfo::decides()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, version);
+    QFETCH(QString, last);
+    QFETCH(bool, userAsked);
+    UpdateInfo info;
+    info.id = id;
+    info.version = version;
+    const UpdateDecision decision = decideUpdate(info, last, userAsked);
+    QTEST(decision.message, "message");
+    QTEST(decision.rememberVersion, "remember");
+}
+
+void TestUpdateInfo::newReleaseTextLinksWebAddress()
+{
+    QCOMPARE(newReleaseText("02.00.13", "https://velquin.test/release?v=13&l=en"),
+             QString("VQ ZAVO Zozezi v02.00.13 is available on Velquin website. Please click "
+                     "<a href='https://velquin.test/release?v=13&amp;l=en'>here</a> for more information."));
+    QVERIFY(newReleaseText("02.00.13", "http://velquin.test/").contains("<a href='http://velquin.test/'>"));
+}
+
+void TestUpdateInfo::newReleaseTextEscapesServerValues_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("text");
+
+    const QString plain = "VQ ZAVO Zozezi v%1 is available on Velquin website.";
+    QTest::newRow("markup in version") << "<img src=x>&" << "mailto:x@y"
+                                       << plain.arg("&lt;img src=x&gt;&amp;");
+    QTest::newRow("script address") << "02.00.13" << "javascript:alert(1)" << plain.arg("02.00.13");
+    QTest::newRow("local file") << "02.00.13" << "file:///etc/passwd" << plain.arg("02.00.13");
+    QTest::newRow("no address") << "02.00.13" << "" << plain.arg("02.00.13");
+    QTest::newRow("relative") << "02.00.13" << "release.html" << plain.arg("02.00.13");
+    QTest::newRow("quote breaks out")
+        << "02.00.13" << "https://v.test/a'><b onclick=x>\""
+        << plain.arg("02.00.13") + " Please click <a href='https://v.test/a%27%3E%3Cb%20onclick=x%3E%22'>"
+                                   "here</a> for more information.";
+}
+
+void TestUpdateInfo::newReleaseTextEscapesServerValues()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, url);
+    QTEST(newReleaseText(version, url), "text");
+}
+
+void TestUpdateInfo::upToDateTextKeepsItsSpaces()
+{
+    QCOMPARE(upToDateText(), QString("  Your software is up to date.   "));
+}
+
+QTEST_APPLESS_MAIN(TestUpdateInfo)
+#include "tst_updateinfo.moc"

@@ -1,0 +1,129 @@
+#ifndef SECTIONTESTHELPERS_H
+#define SECTIONTESTHELPERS_H
+
+// Shared by the section editor tests: test images, typing into fields and
+// reading back what the hex viewer marks.
+
+#include "checksum.h"
+#include "edidrecords.h"
+#include "hexaviewer.h"
+
+#include <QAbstractButton>
+#include <QBrush>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSet>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <cstring>
+
+namespace SectionTest {
+
+// A base block from its hex text (spaces allowed), padded to 256 bytes, with
+// a correct checksum.
+inline QByteArray image(const char* hex)
+{
+    QByteArray bytes = QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
+    bytes.resize(EDID_IMAGE_SIZE);
+    updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()));
+    return bytes;
+}
+
+// E-EDID 1.4, digital 8 bits DisplayPort, 60 x 34 cm, gamma 2.20, standby,
+// RGB 4:4:4 + YCrCb, three standard timings.
+inline QByteArray digital14()
+{
+    return image("00ffffffffffff00 10ac0b41 4c343232 1e1d 0104 a5 3c22 78 3a"
+                 "ee95a3544c99260f 5054 a54b00 d1c0 818f 9500 0101 0101 0101 0101 0101");
+}
+
+// E-EDID 1.3, analog, 41 x 0 cm (one size missing), gamma 2.20, RGB colour,
+// reserved manufacturer timing bits.
+inline QByteArray analog13()
+{
+    return image("00ffffffffffff00 04895800 c6030000 0b0d 0103 68 2900 78 ea"
+                 "f064985751972721 4f54 b7ee7f 6140 0101 0101 0101 0101 0101 0101 0101");
+}
+
+struct Images {
+    Byte saved[EDID_IMAGE_SIZE] = {};
+    Byte working[EDID_IMAGE_SIZE] = {};
+    T_EDID_DEF decoded;
+
+    // Puts the image into both arrays and decodes it (which sets the
+    // current revision, as opening a file does).
+    bool load(const QByteArray& bytes)
+    {
+        std::memcpy(saved, bytes.constData(), EDID_IMAGE_SIZE);
+        std::memcpy(working, bytes.constData(), EDID_IMAGE_SIZE);
+        HexaViewer::instance()->setData(working);
+        return decodeBaseBlock(saved, decoded);
+    }
+    bool unchanged() const { return std::memcmp(saved, working, EDID_IMAGE_SIZE) == 0; }
+    bool checksumValid() const { return blockChecksumValid(working); }
+    QSet<int> changedBytes() const
+    {
+        QSet<int> changed;
+        for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
+            if (saved[i] != working[i])
+                changed << i;
+        }
+        return changed;
+    }
+};
+
+// Replaces the text of a line edit by typing and finishes the edit with Enter.
+inline void typeInto(QLineEdit* field, const QString& text)
+{
+    QVERIFY(field);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+// Clicks a check box or radio button on its indicator, as the user does
+// (the middle of a wide button may lie outside its clickable area).
+inline void click(QAbstractButton* button)
+{
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+}
+
+// Chooses an item of a combo box as the user does.
+inline void choose(QComboBox* combo, int index)
+{
+    QVERIFY(combo);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// The bytes the hex viewer shows in red (changed against the saved image).
+inline QSet<int> markedBytes()
+{
+    auto* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
+    QSet<int> marked;
+    if (!grid)
+        return marked;
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
+        QTableWidgetItem* item = grid->item(i / 16, i % 16);
+        if (item && item->foreground().color() == QColor(255, 0, 0))
+            marked << i;
+    }
+    return marked;
+}
+
+inline QString describedValue(HexaViewer::Section section, const QString& label)
+{
+    for (const FieldDescription& pair : HexaViewer::instance()->description(section)) {
+        if (pair.first == label)
+            return pair.second;
+    }
+    return QStringLiteral("<missing>");
+}
+
+} // namespace SectionTest
+
+#endif

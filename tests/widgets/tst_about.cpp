@@ -1,0 +1,262 @@
+#include "about.h"
+#include "hexaviewer.h"
+#include "floatinghexaviewer.h"
+#include "mainwindow.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char kLicenceFolder[] = ":/Licenses/resources/Licenses/";
+const char kColour[] = "#0095ff";
+
+QString linkHtml(const QString& target, const QString& text)
+{
+    return QString("<a href=\"%1\"><span style=\" text-decoration: underline; color:%2;\">%3</span></a>")
+        .arg(target, kColour, text);
+}
+
+QPixmap squareIcon()
+{
+    QPixmap icon(64, 32);
+    icon.fill(Qt::red);
+    return icon;
+}
+
+} // namespace
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void showsNameVersionAndTexts();
+    void writesColouredLinks_data();
+    void writesColouredLinks();
+    void hasNoContextHelpButton();
+    void licencePageOpensFromPrivateCopy_data();
+    void licencePageOpensFromPrivateCopy();
+    void secondActivationReplacesCopy();
+    void linkClickedInLabelOpensPage();
+    void otherLinksAreIgnoredBySlot();
+    void webLinksOpenInBrowser();
+    void plantedLinkFolderIsRefused();
+    void defaultCopyFolderIsTheUsers();
+    void iconFollowsLabelSize();
+    void mainWindowOpensNonModalAbout();
+
+private:
+    About* makeAbout();
+    QLabel* label(const char* name) const { return m_about->findChild<QLabel*>(name); }
+
+    QTemporaryDir m_dir;
+    About* m_about = nullptr;
+    QList<QUrl> m_opened;
+};
+
+void TestAbout::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
+    QSettings settings("Velquin", "VQZAVOZozezi");
+    settings.setValue("UpdateUrl", QUrl("http://127.0.0.1:9/"));
+}
+
+void TestAbout::init()
+{
+    m_opened.clear();
+    QDir(m_dir.filePath("copies")).removeRecursively();
+    Dialogs::setUrlHandler([this](const QUrl& url) { m_opened << url; });
+    m_about = makeAbout();
+}
+
+void TestAbout::cleanup()
+{
+    delete m_about;
+    Dialogs::setUrlHandler({});
+}
+
+About* TestAbout::makeAbout()
+{
+    auto* about = new About("VQ ZAVO Zozezi", "02.00.12", squareIcon(), kColour, kLicenceFolder);
+    about->setCopyFolder(m_dir.filePath("copies"));
+    return about;
+}
+
+void TestAbout::showsNameVersionAndTexts()
+{
+    QCOMPARE(m_about->windowTitle(), QString("About"));
+    QCOMPARE(label("label_Name")->text(), QString("VQ ZAVO Zozezi"));
+    QCOMPARE(label("label_4")->text(), QString("Version:"));
+    QCOMPARE(label("label_Version")->text(), QString("02.00.12"));
+    QCOMPARE(label("label_7")->text(), QString("Open Source Components / Libraries"));
+    QCOMPARE(label("label_11")->text(),
+             QString("The source code for Qt 5.6.X SDK is available from Qt Company Ltd here:"));
+    QCOMPARE(label("label_13")->text(), QString("It is also available on request from"));
+    QVERIFY(!label("label_3")->text().isEmpty());
+    QVERIFY(!label("label_9")->text().isEmpty());
+}
+
+void TestAbout::writesColouredLinks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("EULA") << "label_EULA" << "#browse_EULA" << "View End-User License Agreement";
+    QTest::newRow("LGPL") << "label_LGPL" << "#browse_LGPL" << "(LPGL v3)";
+    QTest::newRow("Qt") << "label_QT5" << "https://www.qt.io/" << "Qt5 Library";
+    QTest::newRow("support") << "label_VQ_techsupport" << "mailto:techsupport@velquin.com" << "Velquin";
+    QTest::newRow("Qt source") << "label_QT5Code" << "https://download.qt.io/archive/qt/5.5/"
+                               << "https://download.qt.io/archive/qt/5.5/";
+}
+
+void TestAbout::writesColouredLinks()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    QFETCH(QString, text);
+    QLabel* link = label(name.toLatin1().constData());
+    QCOMPARE(link->text(), linkHtml(target, text));
+    QCOMPARE(link->textFormat(), Qt::RichText);
+    QVERIFY(!link->openExternalLinks());
+}
+
+void TestAbout::hasNoContextHelpButton()
+{
+    QVERIFY(!(m_about->windowFlags() & Qt::WindowContextHelpButtonHint));
+}
+
+void TestAbout::licencePageOpensFromPrivateCopy_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("content");
+    QTest::newRow("EULA") << "#browse_EULA" << "VQ_EULA.html" << "End-User License Agreement";
+    QTest::newRow("LGPL") << "#browse_LGPL" << "lgpl.html" << "GNU LESSER GENERAL PUBLIC LICENSE";
+}
+
+void TestAbout::licencePageOpensFromPrivateCopy()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, fileName);
+    QFETCH(QString, content);
+    m_about->onLinkActivated(link);
+    const QString copy = m_dir.filePath("copies/" + fileName);
+    QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile(copy)}));
+    const QByteArray page = readFileBytes(copy);
+    QCOMPARE(page, readFileBytes(kLicenceFolder + fileName));
+    QVERIFY(page.contains(content.toUtf8()));
+    QCOMPARE(QFile::permissions(m_dir.filePath("copies")) & 0x0077, QFile::Permissions());
+}
+
+void TestAbout::secondActivationReplacesCopy()
+{
+    const QString copy = m_dir.filePath("copies/VQ_EULA.html");
+    m_about->onLinkActivated("#browse_EULA");
+    // A stale, read-only copy from an earlier run is replaced.
+    QFile::setPermissions(copy, QFile::WriteOwner | QFile::ReadOwner);
+    QVERIFY(writeFileBytes(copy, "stale"));
+    QFile::setPermissions(copy, QFile::ReadOwner);
+    m_about->onLinkActivated("#browse_EULA");
+    QCOMPARE(m_opened.size(), 2);
+    QCOMPARE(m_opened.last(), QUrl::fromLocalFile(copy));
+    QCOMPARE(readFileBytes(copy), readFileBytes(QString(kLicenceFolder) + "VQ_EULA.html"));
+}
+
+void TestAbout::linkClickedInLabelOpensPage()
+{
+    // Keyboard activation of the label's link, as a user without a mouse would.
+    m_about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_about));
+    QLabel* eula = label("label_EULA");
+    eula->setFocus();
+    QTest::keyClick(eula, Qt::Key_Tab);
+    QTest::keyClick(eula, Qt::Key_Return);
+    QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile(m_dir.filePath("copies/VQ_EULA.html"))}));
+}
+
+void TestAbout::otherLinksAreIgnoredBySlot()
+{
+    m_about->onLinkActivated("#browse_other");
+    m_about->onLinkActivated("https://www.qt.io/");
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(!QFileInfo::exists(m_dir.filePath("copies")));
+}
+
+void TestAbout::webLinksOpenInBrowser()
+{
+    emit label("label_QT5")->linkActivated("https://www.qt.io/");
+    emit label("label_VQ_techsupport")->linkActivated("mailto:techsupport@velquin.com");
+    QCOMPARE(m_opened, QList<QUrl>({QUrl("https://www.qt.io/"), QUrl("mailto:techsupport@velquin.com")}));
+}
+
+void TestAbout::plantedLinkFolderIsRefused()
+{
+    const QString elsewhere = m_dir.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(QFile::link(elsewhere, m_dir.filePath("planted")));
+    m_about->setCopyFolder(m_dir.filePath("planted"));
+    m_about->onLinkActivated("#browse_LGPL");
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(QDir(elsewhere).isEmpty());
+}
+
+void TestAbout::defaultCopyFolderIsTheUsers()
+{
+    const QString folder = About::defaultCopyFolder();
+    QVERIFY(folder.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
+    QVERIFY(!folder.startsWith(QDir::tempPath()));
+    About about("VQ ZAVO Zozezi", "02.00.12", squareIcon(), kColour, kLicenceFolder);
+    QCOMPARE(about.copyFolder(), folder);
+}
+
+void TestAbout::iconFollowsLabelSize()
+{
+    m_about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_about));
+    QLabel* icon = label("label");
+    const QSize shown = icon->pixmap(Qt::ReturnByValue).size();
+    // 64 x 32 scaled into the label keeping its aspect ratio.
+    QCOMPARE(shown.width(), icon->width());
+    QCOMPARE(shown.height(), icon->width() / 2);
+}
+
+void TestAbout::mainWindowOpensNonModalAbout()
+{
+    MainWindow window;
+    BoxRecorder boxes;
+    const QString sample = m_dir.filePath("sample.bin");
+    QVERIFY(writeFileBytes(sample, sampleImage()));
+    QVERIFY(window.openFile(sample.toLocal8Bit().constData()));
+    window.findChild<QAction*>("actionHexa_Viewer")->trigger();
+    FloatingHexaViewer* floating = HexaViewer::instance()->floatingViewer();
+    QVERIFY(floating->isVisible());
+
+    window.findChild<QAction*>("actionAbout_VQ_Edid_Editor")->trigger();
+    window.findChild<QAction*>("actionAbout_VQ_Edid_Editor")->trigger();
+    const QList<About*> abouts = window.findChildren<About*>();
+    QCOMPARE(abouts.size(), 2);
+    About* about = abouts.first();
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->findChild<QLabel*>("label_Name")->text(), QString("VQ ZAVO Zozezi"));
+    QCOMPARE(about->findChild<QLabel*>("label_Version")->text(), QString("02.00.12"));
+    QVERIFY(about->findChild<QLabel*>("label_EULA")->text().contains("color:#0095ff;"));
+    QCOMPARE(about->styleSheet(), window.styleSheetText());
+    QVERIFY(!about->findChild<QLabel*>("label")->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(!floating->isVisible());
+    QCOMPARE(boxes.count(), 0);
+    window.findChild<QAction*>("actionHexa_Viewer")->trigger();  // closes the floating view
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
