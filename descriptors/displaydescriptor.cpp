@@ -223,11 +223,11 @@ void DisplayDescriptor::writeUnknownDescriptor()
 
 void DisplayDescriptor::adaptToEDIDVersion(Word revision, bool rewrite)
 {
-    if (m_type == DESC_RANGE_LIMITS) {
-        m_rangeLimits.adaptToEDIDVersion(revision);
-        if (rewrite)
-            m_rangeLimits.updateCurrentBlock();
-    }
+    // Range limits are rewritten only when the revision changed what they
+    // hold (a 1.4-only timing support, rates above 255), so that a switch
+    // and its way back leave an unaffected slot exactly as it was.
+    if (m_type == DESC_RANGE_LIMITS && m_rangeLimits.adaptFields(revision) && rewrite)
+        m_rangeLimits.updateCurrentBlock();
     if (revision != 3) {
         addRevision4Items();
         for (int index = DESC_COLOR_POINT; index <= DESC_ESTABLISHED_TIMINGS_III; ++index)

@@ -5,6 +5,7 @@
 #include "validators.h"
 
 #include <QColor>
+#include <cstring>
 
 namespace {
 
@@ -180,6 +181,13 @@ FieldDescriptionList DisplayRangeLimits::describeFields() const
 
 void DisplayRangeLimits::adaptToEDIDVersion(Word revision)
 {
+    adaptFields(revision);
+}
+
+bool DisplayRangeLimits::adaptFields(Word revision)
+{
+    Byte before[DESCRIPTOR_SIZE];
+    encodeRangeLimits(m_limits, revision, before);
     m_revision = revision;
     QComboBox* combo = ui->videoTimingMulti;
     if (revision == 3) {
@@ -191,7 +199,9 @@ void DisplayRangeLimits::adaptToEDIDVersion(Word revision)
         }
         limitRatesToOneByte();
         showTimingSupport();
-        return;
+        Byte after[DESCRIPTOR_SIZE];
+        encodeRangeLimits(m_limits, revision, after);
+        return std::memcmp(before, after, DESCRIPTOR_SIZE) != 0;
     }
     if (combo->count() < 3) {
         for (const char* item : kTimingItems14)
@@ -199,6 +209,7 @@ void DisplayRangeLimits::adaptToEDIDVersion(Word revision)
         for (int i = 2; i <= 3; ++i)
             combo->setItemData(i, QColor(255, 255, 255), Qt::ForegroundRole);
     }
+    return false;
 }
 
 void DisplayRangeLimits::resetCvtBlock()

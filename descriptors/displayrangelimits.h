@@ -21,6 +21,8 @@ public:
     void updateCurrentBlock() override;
     FieldDescriptionList describeFields() const override;
     void adaptToEDIDVersion(Word revision) override;
+    // As adaptToEDIDVersion; true when the fields had to change.
+    bool adaptFields(Word revision);
 
 private slots:
     void on_minVRateField_editingFinished();

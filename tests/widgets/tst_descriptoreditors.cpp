@@ -39,6 +39,7 @@ private slots:
     void rangeRatesAboveByteAtRevision4();
     void rangeCvtBlock();
     void rangeSwitchTo13ClearsCvt();
+    void rangeSameRevisionAgainWritesNothing();
     void range13ImageWithCvtByte();
     void rangeGtfFieldAcceptsLetters();
     void colorPointFields_data();
@@ -188,6 +189,19 @@ void TestDescriptorEditors::rangeSwitchTo13ClearsCvt()
     QVERIFY(f.checksumValid());
     f.switchRevision(4);
     QCOMPARE(combo->count(), 4);
+}
+
+void TestDescriptorEditors::rangeSameRevisionAgainWritesNothing()
+{
+    SlotFixture f;
+    const QByteArray image = baseImage(4, {kFullHdTiming, hexBytes("00 00 00 FD 00 30 4B 1E 53 11 00 0A 20 20 20 20 20 20")});
+    QVERIFY(f.load(image));
+    f.switchRevision(4);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.newData), 256), image);
+    // Default GTF means the same at 1.3: switching there and back keeps it.
+    f.switchRevision(3);
+    f.switchRevision(4);
+    QCOMPARE(f.slotBytes(1), image.mid(72, 18));
 }
 
 void TestDescriptorEditors::range13ImageWithCvtByte()
