@@ -144,7 +144,7 @@ QString descriptorTypeName(int type)
 
 QString unknownDescriptorName(Byte tag)
 {
-    const QString hex = QStringLiteral("0x%1").arg(tag, 2, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"), QLatin1String("0x"));
+    const QString hex = QStringLiteral("0x") + QString::number(tag, 16).toUpper().rightJustified(2, QLatin1Char('0'));
     if (tag <= 0x0F)
         return QStringLiteral("Manufacturer Specified (%1)").arg(hex);
     return QStringLiteral("Reserved (%1)").arg(hex);
