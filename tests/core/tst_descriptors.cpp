@@ -38,8 +38,6 @@ private slots:
     void classification();
     void textPayload_data();
     void textPayload();
-    void textDecoding_data();
-    void textDecoding();
     void textRefusesWideCharacters();
     void rangeLimitsEncoding_data();
     void rangeLimitsEncoding();
@@ -55,7 +53,6 @@ private slots:
     void cvtCodes_data();
     void cvtCodes();
     void establishedTimingsIII();
-    void dummyDescriptor();
     void unknownDescriptorKeepsBytes();
 };
 
@@ -93,10 +90,7 @@ void TestDescriptors::detailedTimingFields()
     if (field == "vImage") v.vImageSize = value;
     Byte d[18] = {};
     encodeDetailedTiming(detailedTimingRecord(v), d);
-    if (field == "vFront" || field == "vSync")
-        QCOMPARE(bytes(d + offset, 2), expected);
-    else
-        QCOMPARE(bytes(d + offset, expected.size()), expected);
+    QCOMPARE(bytes(d + offset, expected.size()), expected);
 }
 
 void TestDescriptors::detailedTimingRoundTrip()
@@ -110,11 +104,8 @@ void TestDescriptors::detailedTimingRoundTrip()
     v.syncType = 3, v.syncFlagBit1 = true, v.syncFlagBit2 = true;
     Byte d[18] = {};
     encodeDetailedTiming(detailedTimingRecord(v), d);
-    QCOMPARE(d[2], Byte(0x80));
-    QCOMPARE(d[3], Byte(0x18));
-    QCOMPARE(d[4], Byte(0x71));
-    QCOMPARE(d[10], Byte(0x48));
-    QCOMPARE(d[11] & 0x0F, 0x6);
+    QCOMPARE(bytes(d + 2, 3), hex("80 18 71"));
+    QCOMPARE(bytes(d + 10, 2), hex("48 06"));
     T_EDID_DETAILED_TIMING_DEF decoded;
     decodeDetailedTiming(d, decoded);
     QCOMPARE(int(decoded.vFrontPorch), 20);
@@ -197,38 +188,28 @@ void TestDescriptors::textPayload_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("payload");
-    QTest::newRow("ABC") << "ABC" << hex("41 42 43 0A 20 20 20 20 20 20 20 20 20");
-    QTest::newRow("12 characters") << "ABCDEFGHIJKL" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 0A");
-    QTest::newRow("13 characters") << "ABCDEFGHIJKLM" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D");
-    QTest::newRow("longer text is cut") << "ABCDEFGHIJKLMNO" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D");
-    QTest::newRow("empty") << "" << hex("0A 20 20 20 20 20 20 20 20 20 20 20 20");
-    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\xA9") << hex("E9 0A 20 20 20 20 20 20 20 20 20 20 20");
+    QTest::addColumn<bool>("encoded"); // false: the payload is only decoded
+    QTest::newRow("ABC") << "ABC" << hex("41 42 43 0A 20 20 20 20 20 20 20 20 20") << true;
+    QTest::newRow("12 characters") << "ABCDEFGHIJKL" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 0A") << true;
+    QTest::newRow("13 characters") << "ABCDEFGHIJKLM" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D") << true;
+    QTest::newRow("longer text is cut") << "ABCDEFGHIJKLMNO" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D") << true;
+    QTest::newRow("empty") << "" << hex("0A 20 20 20 20 20 20 20 20 20 20 20 20") << true;
+    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\xA9") << hex("E9 0A 20 20 20 20 20 20 20 20 20 20 20") << true;
+    QTest::newRow("zero fill after 0x0A") << "DELL" << hex("44 45 4C 4C 0A 00 00 00 00 00 00 00 00") << false;
+    QTest::newRow("spaces kept before 0x0A") << "A  " << hex("41 20 20 0A 20 20 20 20 20 20 20 20 20") << true;
 }
 
 void TestDescriptors::textPayload()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, payload);
-    Byte out[13] = {};
-    QVERIFY(encodeDescriptorText(text, out));
-    QCOMPARE(bytes(out, 13), payload);
-    QCOMPARE(decodeDescriptorText(out), text.left(13));
-}
-
-void TestDescriptors::textDecoding_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("no 0x0A") << QByteArray("ABCDEFGHIJKLM") << "ABCDEFGHIJKLM";
-    QTest::newRow("zero fill after 0x0A") << hex("44 45 4C 4C 0A 00 00 00 00 00 00 00 00") << "DELL";
-    QTest::newRow("spaces kept before 0x0A") << hex("41 20 20 0A 20 20 20 20 20 20 20 20 20") << "A  ";
-}
-
-void TestDescriptors::textDecoding()
-{
-    QFETCH(QByteArray, payload);
-    QFETCH(QString, text);
-    QCOMPARE(decodeDescriptorText(raw(payload)), text);
+    QFETCH(bool, encoded);
+    QCOMPARE(decodeDescriptorText(raw(payload)), text.left(13));
+    if (encoded) {
+        Byte out[13] = {};
+        QVERIFY(encodeDescriptorText(text, out));
+        QCOMPARE(bytes(out, 13), payload);
+    }
 }
 
 void TestDescriptors::textRefusesWideCharacters()
@@ -385,11 +366,8 @@ void TestDescriptors::chromaticityCodes()
 
 void TestDescriptors::colorPointDescriptor()
 {
-    T_EDID_COLOR_POINTS fresh;
+    // Fresh descriptors of every type are checked where a slot chooses them.
     Byte d[18];
-    encodeColorPoints(fresh, d);
-    QCOMPARE(bytes(d), hex("00 00 00 FB 00 00 00 00 00 00 00 00 00 00 00 0A 20 20"));
-
     T_EDID_COLOR_POINTS points;
     points.point[0] = {1, 321, 337, 220};
     points.point[1] = {2, 1023, 3, 354};
@@ -397,12 +375,9 @@ void TestDescriptors::colorPointDescriptor()
     QCOMPARE(bytes(d + 5, 10), hex("01 05 50 54 78 02 0F FF 00 FE"));
     T_EDID_COLOR_POINTS back;
     decodeColorPoints(d, back);
-    QCOMPARE(back.point[0].x, 321);
-    QCOMPARE(back.point[0].y, 337);
-    QCOMPARE(back.point[0].gamma, 220);
-    QCOMPARE(back.point[1].index, 2);
-    QCOMPARE(back.point[1].x, 1023);
-    QCOMPARE(back.point[1].y, 3);
+    QCOMPARE(QVector<int>({back.point[0].index, back.point[0].x, back.point[0].y, back.point[0].gamma,
+                           back.point[1].index, back.point[1].x, back.point[1].y, back.point[1].gamma}),
+             QVector<int>({1, 321, 337, 220, 2, 1023, 3, 354}));
 }
 
 void TestDescriptors::extraStandardTimings()
@@ -411,13 +386,10 @@ void TestDescriptors::extraStandardTimings()
     T_EDID_STANDARD_TIMING unused;
     for (int i = 0; i < EXTRA_STANDARD_TIMING_COUNT; ++i)
         encodeExtraStandardTiming(unused, i, d);
-    QCOMPARE(bytes(d), hex("00 00 00 FA 00 01 00 01 00 01 00 01 00 01 00 01 00 0A"));
-
     T_EDID_STANDARD_TIMING fullHd;
     fullHd.enabled = true, fullHd.hActive = 1920, fullHd.refreshRate = 60, fullHd.aspectRatio = ASPECT_16_9;
     encodeExtraStandardTiming(fullHd, 2, d);
-    QCOMPARE(bytes(d + 9, 2), hex("D1 C0"));
-    QCOMPARE(bytes(d + 7, 2), hex("01 00"));
+    QCOMPARE(bytes(d + 5, 8), hex("01 00 01 00 D1 C0 01 00"));
 
     T_EDID_STANDARD_TIMING decoded[EXTRA_STANDARD_TIMING_COUNT];
     decodeExtraStandardTimings(d, decoded);
@@ -485,13 +457,10 @@ void TestDescriptors::establishedTimingsIII()
 {
     T_EDID_ESTABLISHED_TIMINGS_III t;
     Byte d[18];
-    encodeEstablishedTimingsIII(t, d);
-    QCOMPARE(bytes(d), hex("00 00 00 F7 00 0A 00 00 00 00 00 00 00 00 00 00 00 00"));
     t.flags[0] = true;
     t.flags[43] = true;
     encodeEstablishedTimingsIII(t, d);
-    QCOMPARE(d[6], Byte(0x80));
-    QCOMPARE(d[11], Byte(0x10));
+    QCOMPARE(bytes(d + 5, 7), hex("0A 80 00 00 00 00 10"));
     QCOMPARE(establishedTimingIIIName(43), QString("1920 x 1440 @ 75 Hz"));
     d[11] |= 0x0F;
     d[15] = 0x33;
@@ -501,14 +470,6 @@ void TestDescriptors::establishedTimingsIII()
     encodeEstablishedTimingsIII(back, again);
     QCOMPARE(again[11], Byte(0x10));
     QCOMPARE(again[15], Byte(0x00));
-}
-
-void TestDescriptors::dummyDescriptor()
-{
-    Byte d[18];
-    std::memset(d, 0xAA, sizeof d);
-    writeDummyDescriptorBytes(d);
-    QCOMPARE(bytes(d), hex("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
 }
 
 void TestDescriptors::unknownDescriptorKeepsBytes()

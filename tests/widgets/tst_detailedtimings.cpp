@@ -133,13 +133,7 @@ void TestDetailedTimings::verticalPorchAndSync()
     SlotFixture::type(f.field(0, "vBlankField"), "65");
     SlotFixture::type(f.field(0, "vFrontField"), "20");
     SlotFixture::type(f.field(0, "vSyncField"), "40");
-    QCOMPARE(f.slotBytes(0).at(10), char(0x48));
-    QCOMPARE(f.slotBytes(0).at(11) & 0x0F, 0x6);
-    T_EDID_DISPLAY_DESCRIPTOR_DEF decoded;
-    decodeDisplayDescriptor(f.newData + 54, decoded);
-    QCOMPARE(int(decoded.detailedTiming.vFrontPorch), 20);
-    QCOMPARE(int(decoded.detailedTiming.vSyncWidth), 40);
-    QCOMPARE(int(decoded.detailedTiming.vBlanking()), 65);
+    QCOMPARE(f.slotBytes(0).mid(6, 6), hexBytes("41 40 58 2C 48 06")); // the codec's round trip is tested in core
 }
 
 void TestDetailedTimings::rangeMessages_data()
@@ -238,8 +232,7 @@ void TestDetailedTimings::embeddedEmitsInsteadOfWriting()
     changed.clear();
     SlotFixture::type(editor.findChild<QLineEdit*>("hActiveField"), "1280");
     QCOMPARE(changed.count(), 1);
-    for (int i = 0; i < 256; ++i)
-        QCOMPARE(int(newData[i]), 0);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(newData), 256), QByteArray(256, '\0'));
     Byte out[18];
     editor.descriptorBytes(out);
     QCOMPARE(int(out[2]), 0x00);
@@ -275,8 +268,6 @@ void TestDetailedTimings::wizardExamples_data()
         << QStringList{"80", "8", "32", "31", "17", "8", "576", "324"};
     QTest::newRow("1024x768 standard") << "1024" << "768" << false << false << "63.5"
         << QStringList{"304", "48", "104", "30", "3", "4", "307", "230"};
-    QTest::newRow("1366 used as 1360") << "1366" << "768" << false << false << "84.75"
-        << QStringList{"416", "72", "136", "30", "3", "5", "408", "230"};
 }
 
 void TestDetailedTimings::wizardExamples()
