@@ -41,8 +41,8 @@ void chooseSupport(SlotFixture& f, int index)
 class TestDescriptorEditors : public QObject {
     Q_OBJECT
 private slots:
-    void rangeNumbers_data();
-    void rangeNumbers();
+    void fieldEdits_data();
+    void fieldEdits();
     void rangeMaxActivePixels();
     void rangeRatesAboveByteAtRevision4();
     void rangeCvtBlock();
@@ -50,69 +50,112 @@ private slots:
     void rangeSameRevisionAgainWritesNothing();
     void range13ImageWithCvtByte();
     void rangeGtfFieldAcceptsLetters();
-    void colorPointFields_data();
-    void colorPointFields();
     void colorPointGroupUnchecked();
     void colorPointSecondPointUnchanged();
     void standardTimingIdentifications();
-    void standardTimingRefused_data();
-    void standardTimingRefused();
-    void dcmCoefficients_data();
-    void dcmCoefficients();
     void dcmWritesVersion3();
     void cvtCodes();
-    void cvtLinesRefused_data();
-    void cvtLinesRefused();
     void establishedTimingsIII();
 };
 
-void TestDescriptorEditors::rangeNumbers_data()
+void TestDescriptorEditors::fieldEdits_data()
 {
     QTest::addColumn<int>("revision");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("offset");
-    QTest::addColumn<int>("byte");
+    QTest::addColumn<QByteArray>("bytes");  // slot bytes written from offset on
+    QTest::addColumn<QString>("title");     // empty: no message
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("clock 1650") << 4 << "maxPixClockField" << "1650" << 9 << 165 << "" << "1650";
-    QTest::newRow("clock 2555") << 4 << "maxPixClockField" << "2555" << 9 << 0
-        << "Maximum Pixel Clock must be in range of 0 to 2550 MHz in increments of10 MHz" << "0";
-    QTest::newRow("clock 1655 not a multiple") << 4 << "maxPixClockField" << "1655" << 9 << 0
-        << "Maximum Pixel Clock must be in range of 0 to 2550 MHz in increments of10 MHz" << "0";
-    QTest::newRow("preferred rate empty") << 4 << "prefVRateField" << "" << 17 << 1
-        << "Preferred Vertical Refresh Rate must be in range of 1 to 255 " << "1";
-    QTest::newRow("min V 75") << 3 << "minVRateField" << "75" << 5 << 75 << "" << "75";
-    QTest::newRow("max H 300 at 1.3") << 3 << "maxHRateField" << "300" << 8 << 0
-        << "Maximum Horizontal Rate must be in range of 0 to 255 kHz" << "0";
-    QTest::newRow("max V 511 at 1.4") << 4 << "maxVRateField" << "511" << 6 << 0
-        << "Maximum Vertical Rate must be in range of 0 to 510 Hz" << "0";
+    QTest::addColumn<QString>("shown");     // null: not checked
+    auto row = [](const char* name, int revision, int type, const char* setup, const char* field,
+                  const char* text, int offset, const char* bytes, const char* title = "",
+                  const char* message = "", const char* shown = nullptr) {
+        QTest::newRow(name) << revision << type << QString(setup) << QString(field) << QString(text) << offset
+                            << hexBytes(bytes) << QString(title) << QString(message)
+                            << (shown ? QString(shown) : QString());
+    };
+    const int range = DESC_RANGE_LIMITS, point = DESC_COLOR_POINT, timing = DESC_STANDARD_TIMINGS;
+    const char* clock = "Maximum Pixel Clock must be in range of 0 to 2550 MHz in increments of10 MHz";
+    row("range clock 1650", 4, range, "", "maxPixClockField", "1650", 9, "A5", "", "", "1650");
+    row("range clock 2555", 4, range, "", "maxPixClockField", "2555", 9, "00", "Format error", clock, "0");
+    row("range clock 1655 not a multiple", 4, range, "", "maxPixClockField", "1655", 9, "00", "Format error",
+        clock, "0");
+    row("range preferred rate empty", 4, range, "cvt", "prefVRateField", "", 17, "01", "Format error",
+        "Preferred Vertical Refresh Rate must be in range of 1 to 255 ", "1");
+    row("range min V 75 at 1.3", 3, range, "", "minVRateField", "75", 5, "4B", "", "", "75");
+    row("range max H 300 at 1.3", 3, range, "", "maxHRateField", "300", 8, "00", "Format error",
+        "Maximum Horizontal Rate must be in range of 0 to 255 kHz", "0");
+    row("range max V 511 at 1.4", 4, range, "", "maxVRateField", "511", 6, "00", "Format error",
+        "Maximum Vertical Rate must be in range of 0 to 510 Hz", "0");
+    row("point x 0.500", 4, point, "point", "whiteXField", "0.5", 5, "01 0C 7F 00 00");
+    row("point y 1.2", 4, point, "point", "whiteYField", "1.2", 5, "01 00 00 00 00", "Range error",
+        "White y Chromaticity must be in range of 0 to 0.999");
+    row("point gamma 2.29 is not cut", 4, point, "point", "gammaField", "2.29", 5, "01 00 00 00 81");
+    row("point gamma 3.55", 4, point, "point", "gammaField", "3.55", 5, "01 00 00 00 00", "Format Error",
+        "Gamma must be in range of 1.00 to 3.54", "1.00");
+    row("point index 0", 4, point, "point", "whitePointField", "0", 5, "01 00 00 00 00", "Format Error",
+        "White point index must be in range of 1 to 255");
+    row("point index 7", 4, point, "point", "whitePointField", "7", 5, "07 00 00 00 00");
+    const char* pixels = "Horizontal Active Pixels must be in range of 256 to 2288 in increments of 8 pixels";
+    row("timing 2296 pixels", 4, timing, "group", "hActiveField", "2296", 5, "01 00", "Format Error", pixels, "256");
+    row("timing 1924 pixels", 4, timing, "group", "hActiveField", "1924", 5, "01 00", "Format Error", pixels, "256");
+    row("timing 124 Hz", 4, timing, "group", "refreshField", "124", 5, "01 00", "Format Error",
+        "Refresh Rate must be in range of 60 to 123 Hz", "60");
+    const char* coefficient = "Polynomial coefficients must be in range of 0 to 65535";
+    row("dcm red a3 4660", 4, DESC_DCM, "", "reda3Field", "4660", 6, "34 12");
+    row("dcm blue a2 65535", 4, DESC_DCM, "", "bluea2Field", "65535", 16, "FF FF");
+    row("dcm green a2 65536", 4, DESC_DCM, "", "greena2Field", "65536", 12, "00 00", "Range error", coefficient, "0");
+    row("dcm green a3 empty", 4, DESC_DCM, "", "greena3Field", "", 10, "00 00", "Range error", coefficient, "0");
+    const char* lines = "Vertical Active Lines must be in range of 2 to 8192 in increments of 2 pixels";
+    for (const char* text : {"1081", "0", "8194"})
+        row(qPrintable(QString("cvt code %1 lines").arg(text)), 4, DESC_CVT_TIMINGS, "group", "vActField", text, 6,
+            "00 00 00", "CEA extention warning", lines, "2");
 }
 
-void TestDescriptorEditors::rangeNumbers()
+// Types into a field of a fresh editor in Block 2: the bytes written, the
+// message and the value the field falls back to.
+void TestDescriptorEditors::fieldEdits()
 {
     QFETCH(int, revision);
+    QFETCH(int, type);
+    QFETCH(QString, setup);
     QFETCH(QString, fieldName);
     QFETCH(QString, text);
     QFETCH(int, offset);
-    QFETCH(int, byte);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, title);
     QFETCH(QString, message);
     QFETCH(QString, shown);
     BoxRecorder boxes;
     SlotFixture f;
-    openType(f, revision, DESC_RANGE_LIMITS);
-    if (fieldName == "prefVRateField")
-        chooseSupport(f, 3);
+    openType(f, revision, type);
     QLineEdit* edit = child<QLineEdit>(f, fieldName);
+    if (setup == "cvt") {
+        chooseSupport(f, 3);
+        edit = child<QLineEdit>(f, fieldName);
+    } else if (setup == "point") {
+        child<QGroupBox>(f, "firstColorPointGB")->setChecked(true);
+        emit child<QGroupBox>(f, "firstColorPointGB")->clicked(true);
+    } else if (setup == "group") { // the first standard timing or CVT code
+        QGroupBox* group = f.blocks[1]->findChildren<QGroupBox*>(
+            type == DESC_STANDARD_TIMINGS ? "ExtraStandTiming" : "CVTCodeDescriptor").at(0);
+        if (type == DESC_STANDARD_TIMINGS)
+            group->setChecked(true), emit group->clicked(true);
+        edit = group->findChild<QLineEdit*>(fieldName);
+    }
     QVERIFY(edit);
     SlotFixture::type(edit, text);
-    QCOMPARE(int(Byte(f.slotBytes(1).at(offset))), byte);
-    QCOMPARE(edit->text(), shown);
-    QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) {
-        QCOMPARE(boxes.lastTitle(), QString("Format error"));
+    QCOMPARE(f.slotBytes(1).mid(offset, bytes.size()), bytes);
+    QCOMPARE(boxes.count(), title.isEmpty() ? 0 : 1);
+    if (!title.isEmpty()) {
+        QCOMPARE(boxes.lastTitle(), title);
         QCOMPARE(boxes.lastText(), message);
     }
+    if (!shown.isNull())
+        QCOMPARE(edit->text(), shown);
     QVERIFY(f.checksumValid());
 }
 
@@ -231,48 +274,6 @@ void TestDescriptorEditors::rangeGtfFieldAcceptsLetters()
     QCOMPARE(f.slotBytes(1).at(16), char(0));
 }
 
-void TestDescriptorEditors::colorPointFields_data()
-{
-    QTest::addColumn<QString>("fieldName");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes"); // slot bytes 5 to 9
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("x 0.500") << "whiteXField" << "0.5" << hexBytes("01 0C 7F 00 00") << "" << "";
-    QTest::newRow("y 1.2") << "whiteYField" << "1.2" << hexBytes("01 00 00 00 00") << "Range error"
-                           << "White y Chromaticity must be in range of 0 to 0.999";
-    QTest::newRow("gamma 2.29 is not cut") << "gammaField" << "2.29" << hexBytes("01 00 00 00 81") << "" << "";
-    QTest::newRow("gamma 3.55") << "gammaField" << "3.55" << hexBytes("01 00 00 00 00") << "Format Error"
-                                << "Gamma must be in range of 1.00 to 3.54";
-    QTest::newRow("index 0") << "whitePointField" << "0" << hexBytes("01 00 00 00 00") << "Format Error"
-                             << "White point index must be in range of 1 to 255";
-    QTest::newRow("index 7") << "whitePointField" << "7" << hexBytes("07 00 00 00 00") << "" << "";
-}
-
-void TestDescriptorEditors::colorPointFields()
-{
-    QFETCH(QString, fieldName);
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, title);
-    QFETCH(QString, message);
-    BoxRecorder boxes;
-    SlotFixture f;
-    openType(f, 4, DESC_COLOR_POINT);
-    child<QGroupBox>(f, "firstColorPointGB")->setChecked(true);
-    emit child<QGroupBox>(f, "firstColorPointGB")->clicked(true);
-    SlotFixture::type(child<QLineEdit>(f, fieldName), text);
-    QCOMPARE(f.slotBytes(1).mid(5, 5), bytes);
-    QCOMPARE(f.slotBytes(1).mid(15), hexBytes("0A 20 20"));
-    QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) {
-        QCOMPARE(boxes.lastTitle(), title);
-        QCOMPARE(boxes.lastText(), message);
-    }
-    if (fieldName == "gammaField" && !message.isEmpty())
-        QCOMPARE(child<QLineEdit>(f, fieldName)->text(), QString("1.00"));
-}
-
 void TestDescriptorEditors::colorPointGroupUnchecked()
 {
     SlotFixture f;
@@ -328,74 +329,6 @@ void TestDescriptorEditors::standardTimingIdentifications()
     QCOMPARE(items.at(2)->findChild<QLineEdit*>("hActiveField")->text(), QString("256"));
 }
 
-void TestDescriptorEditors::standardTimingRefused_data()
-{
-    QTest::addColumn<QString>("fieldName");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("fallback");
-    QTest::newRow("2296 pixels") << "hActiveField" << "2296"
-        << "Horizontal Active Pixels must be in range of 256 to 2288 in increments of 8 pixels" << "256";
-    QTest::newRow("1924 pixels") << "hActiveField" << "1924"
-        << "Horizontal Active Pixels must be in range of 256 to 2288 in increments of 8 pixels" << "256";
-    QTest::newRow("124 Hz") << "refreshField" << "124" << "Refresh Rate must be in range of 60 to 123 Hz" << "60";
-}
-
-void TestDescriptorEditors::standardTimingRefused()
-{
-    QFETCH(QString, fieldName);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    QFETCH(QString, fallback);
-    BoxRecorder boxes;
-    SlotFixture f;
-    openType(f, 4, DESC_STANDARD_TIMINGS);
-    QGroupBox* item = f.blocks[1]->findChildren<QGroupBox*>("ExtraStandTiming").at(0);
-    item->setChecked(true);
-    emit item->clicked(true);
-    QLineEdit* edit = item->findChild<QLineEdit*>(fieldName);
-    SlotFixture::type(edit, text);
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.lastTitle(), QString("Format Error"));
-    QCOMPARE(boxes.lastText(), message);
-    QCOMPARE(edit->text(), fallback);
-    QCOMPARE(f.slotBytes(1).mid(5, 2), hexBytes("01 00"));
-}
-
-void TestDescriptorEditors::dcmCoefficients_data()
-{
-    QTest::addColumn<QString>("fieldName");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("warns");
-    QTest::newRow("red a3 4660") << "reda3Field" << "4660" << 6 << hexBytes("34 12") << false;
-    QTest::newRow("blue a2 65535") << "bluea2Field" << "65535" << 16 << hexBytes("FF FF") << false;
-    QTest::newRow("green a2 65536") << "greena2Field" << "65536" << 12 << hexBytes("00 00") << true;
-    QTest::newRow("green a3 empty") << "greena3Field" << "" << 10 << hexBytes("00 00") << true;
-}
-
-void TestDescriptorEditors::dcmCoefficients()
-{
-    QFETCH(QString, fieldName);
-    QFETCH(QString, text);
-    QFETCH(int, offset);
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, warns);
-    BoxRecorder boxes;
-    SlotFixture f;
-    openType(f, 4, DESC_DCM);
-    QLineEdit* edit = child<QLineEdit>(f, fieldName);
-    SlotFixture::type(edit, text);
-    QCOMPARE(f.slotBytes(1).mid(offset, 2), bytes);
-    QCOMPARE(boxes.count(), warns ? 1 : 0);
-    if (warns) {
-        QCOMPARE(boxes.lastTitle(), QString("Range error"));
-        QCOMPARE(boxes.lastText(), QString("Polynomial coefficients must be in range of 0 to 65535"));
-        QCOMPARE(edit->text(), QString("0"));
-    }
-}
-
 void TestDescriptorEditors::dcmWritesVersion3()
 {
     SlotFixture f;
@@ -427,29 +360,6 @@ void TestDescriptorEditors::cvtCodes()
     QCOMPARE(f.slotBytes(1).mid(6, 3), hexBytes("00 00 00"));
     SlotFixture::type(second->findChild<QLineEdit*>("vActField"), "8192");
     QCOMPARE(f.slotBytes(1).mid(9, 2), hexBytes("FF F4"));
-}
-
-void TestDescriptorEditors::cvtLinesRefused_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("odd") << "1081";
-    QTest::newRow("zero") << "0";
-    QTest::newRow("above") << "8194";
-}
-
-void TestDescriptorEditors::cvtLinesRefused()
-{
-    QFETCH(QString, text);
-    BoxRecorder boxes;
-    SlotFixture f;
-    openType(f, 4, DESC_CVT_TIMINGS);
-    QLineEdit* edit = f.blocks[1]->findChildren<QGroupBox*>("CVTCodeDescriptor").at(0)->findChild<QLineEdit*>("vActField");
-    SlotFixture::type(edit, text);
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.lastTitle(), QString("CEA extention warning"));
-    QCOMPARE(boxes.lastText(), QString("Vertical Active Lines must be in range of 2 to 8192 in increments of 2 pixels"));
-    QCOMPARE(edit->text(), QString("2"));
-    QCOMPARE(f.slotBytes(1).mid(6, 3), hexBytes("00 00 00"));
 }
 
 void TestDescriptorEditors::establishedTimingsIII()
