@@ -50,7 +50,6 @@ void TestDisplayStore::modelKey_data()
 {
     QTest::addColumn<QByteArray>("edid");
     QTest::addColumn<QString>("key");
-    QTest::newRow("DEL 4025") << edidOf(0x10, 0xAC, 0x25, 0x40) << "DEL4025";
     QTest::newRow("product little endian") << edidOf(0x4C, 0x2D, 0x0F, 0xA0) << "SAMA00F";
     QTest::newRow("leading zeros") << edidOf(0x04, 0x21, 0x01, 0x00) << "AAA0001";
     QTest::newRow("ZZZ FFFF") << edidOf(0x6B, 0x5A, 0xFF, 0xFF) << "ZZZFFFF";

@@ -50,7 +50,6 @@ private slots:
     void mainWindowOpensNonModalAbout();
 
 private:
-    About* makeAbout();
     QLabel* label(const char* name) const { return m_about->findChild<QLabel*>(name); }
 
     QTemporaryDir m_dir;
@@ -71,20 +70,14 @@ void TestAbout::init()
     m_opened.clear();
     QDir(m_dir.filePath("copies")).removeRecursively();
     Dialogs::setUrlHandler([this](const QUrl& url) { m_opened << url; });
-    m_about = makeAbout();
+    m_about = new About("VQ ZAVO Zozezi", "02.00.12", squareIcon(), kColour, kLicenceFolder);
+    m_about->setCopyFolder(m_dir.filePath("copies"));
 }
 
 void TestAbout::cleanup()
 {
     delete m_about;
     Dialogs::setUrlHandler({});
-}
-
-About* TestAbout::makeAbout()
-{
-    auto* about = new About("VQ ZAVO Zozezi", "02.00.12", squareIcon(), kColour, kLicenceFolder);
-    about->setCopyFolder(m_dir.filePath("copies"));
-    return about;
 }
 
 void TestAbout::writesColouredLinks_data()
