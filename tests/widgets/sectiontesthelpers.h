@@ -7,6 +7,7 @@
 #include "checksum.h"
 #include "edidrecords.h"
 #include "hexaviewer.h"
+#include "testsupport.h"
 
 #include <QAbstractButton>
 #include <QBrush>
@@ -20,12 +21,12 @@
 
 namespace SectionTest {
 
-// A base block from its hex text (spaces allowed), padded to 256 bytes, with
+// A base block from its hex text (spaces allowed), padded with zeros to 256 bytes, with
 // a correct checksum.
 inline QByteArray image(const char* hex)
 {
     QByteArray bytes = QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
-    bytes.resize(EDID_IMAGE_SIZE);
+    bytes.append(QByteArray(EDID_IMAGE_SIZE - bytes.size(), '\0'));
     updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()));
     return bytes;
 }
@@ -44,6 +45,31 @@ inline QByteArray analog13()
 {
     return image("00ffffffffffff00 04895800 c6030000 0b0d 0103 68 2900 78 ea"
                  "f064985751972721 4f54 b7ee7f 6140 0101 0101 0101 0101 0101 0101 0101");
+}
+
+// The bytes with some of them replaced, checksum corrected.
+inline QByteArray patched(QByteArray bytes, std::initializer_list<std::pair<int, int>> changes)
+{
+    for (const auto& change : changes)
+        bytes[change.first] = char(change.second);
+    updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()));
+    return bytes;
+}
+
+// Bytes first .. first + count - 1 of an image as hex text.
+inline QByteArray hexOf(const Byte* image, int first, int count)
+{
+    return QByteArray(reinterpret_cast<const char*>(image + first), count).toHex();
+}
+
+// No box when `text` is empty, otherwise exactly one with this title and text.
+inline void checkBox(const BoxRecorder& boxes, const QString& title, const QString& text)
+{
+    QCOMPARE(boxes.count(), text.isEmpty() ? 0 : 1);
+    if (!text.isEmpty()) {
+        QCOMPARE(boxes.lastTitle(), title);
+        QCOMPARE(boxes.lastText(), text);
+    }
 }
 
 struct Images {

@@ -5,7 +5,6 @@
 #include "sectiontesthelpers.h"
 #include "standardtimingitem.h"
 #include "standardtimings.h"
-#include "testsupport.h"
 
 #include <QCheckBox>
 
@@ -25,15 +24,13 @@ private slots:
     void chromaticityEntry();
     void redXOnlyTouchesItsBits();
 
-    void establishedTimingBits();
-    void manufacturerTimingKeepsReservedBits();
+    void establishedAndManufacturerTimingBits();
 
-    void standardTimingsLoad();
+    void standardTimingsLoadAndUncheck();
     void standardTimingEntries_data();
     void standardTimingEntries();
     void standardTimingLimits_data();
     void standardTimingLimits();
-    void uncheckingWritesTheUnusedCode();
     void nextImageResetsUnusedEntries();
 
 private:
@@ -45,14 +42,8 @@ private:
         standard->initFields(images.decoded.standardTimings, images.saved, images.working);
     }
     QWidget* item(int entry) { return standard->findChild<StandardTimingItem*>(QString("standardTiming%1").arg(entry)); }
-    template <typename T> T* in(QWidget* parent, const char* name)
-    {
-        return parent ? parent->findChild<T*>(name) : nullptr;
-    }
-    QByteArray bytes(int first, int count)
-    {
-        return QByteArray(reinterpret_cast<const char*>(images.working + first), count).toHex();
-    }
+    template <typename T> T* in(QWidget* parent, const char* name) { return parent->findChild<T*>(name); }
+    QCheckBox* timing(const char* name) { return established->findChild<QCheckBox*>(name); }
 
     ColorCharacteristics* color = nullptr;
     EstablishedTimings* established = nullptr;
@@ -66,8 +57,7 @@ void TestColorTimings::init()
     color = new ColorCharacteristics;
     established = new EstablishedTimings;
     standard = new StandardTimings;
-    for (QWidget* editor : {static_cast<QWidget*>(color), static_cast<QWidget*>(established),
-                            static_cast<QWidget*>(standard)}) {
+    for (QWidget* editor : std::initializer_list<QWidget*>{color, established, standard}) {
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor));
     }
@@ -92,8 +82,7 @@ void TestColorTimings::chromaticityIsShownWithThreeDecimals()
     record.codes[RED_X] = 655;
     record.codes[WHITE_X] = 1023;
     encodeColorCharacteristics(record, reinterpret_cast<Byte*>(bytes.data()));
-    updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()));
-    open(bytes);
+    open(patched(bytes, {}));
     QCOMPARE(color->findChild<QLineEdit*>("redXField")->text(), QString("0.640"));
     QCOMPARE(color->findChild<QLineEdit*>("redYField")->text(), QString("0.000"));
     QCOMPARE(color->findChild<QLineEdit*>("whiteXField")->text(), QString("0.999"));
@@ -114,9 +103,7 @@ void TestColorTimings::chromaticityEntry_data()
     QTest::newRow("white x .3127") << "whiteXField" << int(WHITE_X) << ".3127" << 320 << ".3127" << false;
     QTest::newRow("blue y 0.999") << "blueYField" << int(BLUE_Y) << "0.999" << 1023 << "0.999" << false;
     QTest::newRow("green x .9999 fits") << "greenXField" << int(GREEN_X) << ".9999" << 1023 << "0.999" << false;
-    QTest::newRow("green y 0.9995 fits") << "greenYField" << int(GREEN_Y) << "0.9995" << 1023 << "0.999" << false;
     QTest::newRow("red y 1.0") << "redYField" << int(RED_Y) << "1.0" << 0 << "0.000" << true;
-    QTest::newRow("red y 1.5") << "redYField" << int(RED_Y) << "1.5" << 0 << "0.000" << true;
     QTest::newRow("white y empty") << "whiteYField" << int(WHITE_Y) << "" << 0 << "0.000" << true;
     QTest::newRow("white y unreadable") << "whiteYField" << int(WHITE_Y) << "0..1" << 0 << "0.000" << true;
 }
@@ -126,20 +113,15 @@ void TestColorTimings::chromaticityEntry()
     QFETCH(QString, fieldName);
     QFETCH(int, index);
     QFETCH(QString, typed);
-    QFETCH(int, code);
-    QFETCH(QString, shown);
     QFETCH(bool, warned);
     QLineEdit* field = color->findChild<QLineEdit*>(fieldName);
     typeInto(field, typed);
     T_EDID_COLOR_CHARACTERISTICS written;
     decodeColorCharacteristics(images.working, written);
-    QCOMPARE(int(written.codes[index]), code);
-    QCOMPARE(field->text(), shown);
-    QCOMPARE(boxes->count(), warned ? 1 : 0);
-    if (warned) {
-        QCOMPARE(boxes->lastTitle(), QString("CEA extention warning"));
-        QCOMPARE(boxes->lastText(), QString("Display X, Y chromaticity must be in range of 0.000 to 0.999"));
-    }
+    QTEST(int(written.codes[index]), "code");
+    QTEST(field->text(), "shown");
+    checkBox(*boxes, "CEA extention warning",
+             warned ? "Display X, Y chromaticity must be in range of 0.000 to 0.999" : "");
 }
 
 void TestColorTimings::redXOnlyTouchesItsBits()
@@ -148,50 +130,40 @@ void TestColorTimings::redXOnlyTouchesItsBits()
     typeInto(color->findChild<QLineEdit*>("redXField"), "0.5");
     QCOMPARE(int(images.working[27]), 512 >> 2);
     QCOMPARE(images.working[25] & 0x3F, before25 & 0x3F);
-    QSet<int> allowed{25, 27, 127};
-    QVERIFY(images.changedBytes().subtract(allowed).isEmpty());
+    QVERIFY(images.changedBytes().subtract({25, 27, 127}).isEmpty());
     QCOMPARE(describedValue(HexaViewer::ColorSection, "Red X"), QString("0.5"));
 }
 
-void TestColorTimings::establishedTimingBits()
+void TestColorTimings::establishedAndManufacturerTimingBits()
 {
     open(analog13());
     // Uncheck everything of byte 35 but 640x480 @ 60 Hz.
-    const QStringList names{"estabTimingI1", "estabTimingI2", "estabTimingI3", "estabTimingI4",
-                            "estabTimingI5", "estabTimingI6", "estabTimingI7", "estabTimingI8"};
-    for (const QString& name : names) {
-        auto* box = established->findChild<QCheckBox*>(name);
-        if (box->isChecked() != (name == "estabTimingI3"))
+    for (int bit = 1; bit <= 8; ++bit) {
+        QCheckBox* box = timing(qPrintable(QString("estabTimingI%1").arg(bit)));
+        if (box->isChecked() != (bit == 3))
             click(box);
     }
     QCOMPARE(int(images.working[35]), 0x20);
     const Byte byte36 = images.working[36];
-    click(established->findChild<QCheckBox*>("estabTimingII8"));
+    click(timing("estabTimingII8"));
     QCOMPARE(int(images.working[36]), byte36 ^ 0x01);
     QCOMPARE(int(images.working[35]), 0x20);
     QCOMPARE(describedValue(HexaViewer::EstablishedSection, "640x480 @ 60 Hz [IBM, VGA]"), QString("YES"));
     QCOMPARE(describedValue(HexaViewer::EstablishedSection, "720x400 @ 70 Hz [IBM, VGA]"), QString("no"));
-}
-
-void TestColorTimings::manufacturerTimingKeepsReservedBits()
-{
-    open(analog13());
+    // The manufacturer bit; the reserved bits of byte 37 stay.
     QCOMPARE(int(images.working[37]), 0x7F);
-    auto* box = established->findChild<QCheckBox*>("manufTimingCB");
-    QVERIFY(!box->isChecked());
-    click(box);
+    QVERIFY(!timing("manufTimingCB")->isChecked());
+    click(timing("manufTimingCB"));
     QCOMPARE(int(images.working[37]), 0xFF);
-    click(established->findChild<QCheckBox*>("estabTimingI1"));
+    click(timing("estabTimingI1"));
     QCOMPARE(int(images.working[37]), 0xFF);
-    click(box);
+    click(timing("manufTimingCB"));
     QCOMPARE(int(images.working[37]), 0x7F);
     QCOMPARE(describedValue(HexaViewer::EstablishedSection, "1152x870 @ 75 Hz [Apple, Mac II]"), QString("no"));
 }
 
-void TestColorTimings::standardTimingsLoad()
+void TestColorTimings::standardTimingsLoadAndUncheck()
 {
-    QCOMPARE(in<QCheckBox>(item(1), "enableCB")->text(), QString("Timing 1"));
-    QCOMPARE(in<QCheckBox>(item(8), "enableCB")->text(), QString("Timing 8"));
     QVERIFY(in<QCheckBox>(item(1), "enableCB")->isChecked());
     QCOMPARE(in<QLineEdit>(item(1), "hActiveField")->text(), QString("1920"));
     QCOMPARE(in<QLineEdit>(item(1), "refreshField")->text(), QString("60"));
@@ -201,6 +173,15 @@ void TestColorTimings::standardTimingsLoad()
     QVERIFY(!in<QCheckBox>(item(4), "enableCB")->isChecked());
     QVERIFY(!in<QLineEdit>(item(4), "hActiveField")->isEnabled());
     QVERIFY(images.unchanged());
+    // Unchecking writes the unused code and shows the defaults.
+    QWidget* entry = item(2);
+    click(in<QCheckBox>(entry, "enableCB"));
+    QCOMPARE(hexOf(images.working, 40, 2), QByteArray("0101"));
+    QCOMPARE(in<QLineEdit>(entry, "hActiveField")->text(), QString("256"));
+    QCOMPARE(in<QLineEdit>(entry, "refreshField")->text(), QString("60"));
+    QCOMPARE(in<QComboBox>(entry, "aspectRatioMulti")->currentText(), QString("16:10"));
+    QVERIFY(!in<QLineEdit>(entry, "hActiveField")->isEnabled());
+    QVERIFY(!in<QComboBox>(entry, "aspectRatioMulti")->isEnabled());
 }
 
 void TestColorTimings::standardTimingEntries_data()
@@ -220,17 +201,14 @@ void TestColorTimings::standardTimingEntries()
     QFETCH(QString, hActive);
     QFETCH(QString, refresh);
     QFETCH(int, aspectItem);
-    QFETCH(QByteArray, code);
     QWidget* entry = item(5);
     click(in<QCheckBox>(entry, "enableCB"));
-    QVERIFY(in<QLineEdit>(entry, "hActiveField")->isEnabled());
     typeInto(in<QLineEdit>(entry, "hActiveField"), hActive);
     typeInto(in<QLineEdit>(entry, "refreshField"), refresh);
     choose(in<QComboBox>(entry, "aspectRatioMulti"), aspectItem);
-    QCOMPARE(bytes(46, 2), code);
+    QTEST(hexOf(images.working, 46, 2), "code");
     QCOMPARE(boxes->count(), 0);
-    QSet<int> allowed{46, 47, 127};
-    QVERIFY(images.changedBytes().subtract(allowed).isEmpty());
+    QVERIFY(images.changedBytes().subtract({46, 47, 127}).isEmpty());
     QCOMPARE(describedValue(HexaViewer::StandardSection, "H. Active Pixels"), hActive);
     QCOMPARE(describedValue(HexaViewer::StandardSection, "Refresh Rate"), refresh);
 }
@@ -262,45 +240,24 @@ void TestColorTimings::standardTimingLimits()
     QLineEdit* field = in<QLineEdit>(item(1), qPrintable(fieldName));
     typeInto(field, typed);
     QCOMPARE(field->text(), shown);
-    QCOMPARE(boxes->count(), message.isEmpty() ? 0 : 1);
+    checkBox(*boxes, "Format Error", message);
     T_EDID_STANDARD_TIMING written;
     decodeStandardTiming(images.working + 38, written);
-    if (fieldName == "hActiveField") {
+    if (fieldName == "hActiveField")
         QCOMPARE(int(images.working[38]), shown.toInt() / 8 - 31);
-    } else {
+    else
         QCOMPARE(written.refreshRate, shown.toInt());
-    }
-    if (!message.isEmpty()) {
-        QCOMPARE(boxes->lastTitle(), QString("Format Error"));
-        QCOMPARE(boxes->lastText(), message);
-    }
-}
-
-void TestColorTimings::uncheckingWritesTheUnusedCode()
-{
-    QWidget* entry = item(2);
-    click(in<QCheckBox>(entry, "enableCB"));
-    QCOMPARE(bytes(40, 2), QByteArray("0101"));
-    QCOMPARE(in<QLineEdit>(entry, "hActiveField")->text(), QString("256"));
-    QCOMPARE(in<QLineEdit>(entry, "refreshField")->text(), QString("60"));
-    QCOMPARE(in<QComboBox>(entry, "aspectRatioMulti")->currentText(), QString("16:10"));
-    QVERIFY(!in<QLineEdit>(entry, "hActiveField")->isEnabled());
-    QVERIFY(!in<QComboBox>(entry, "aspectRatioMulti")->isEnabled());
 }
 
 void TestColorTimings::nextImageResetsUnusedEntries()
 {
-    QByteArray unused = analog13();
-    unused[38] = 0x01;   // unused, whatever the second byte holds
-    unused[39] = 0x40;
-    updateBlockChecksum(reinterpret_cast<Byte*>(unused.data()));
-    open(unused);
+    open(patched(analog13(), {{38, 0x01}, {39, 0x40}}));   // unused, whatever the second byte holds
     QVERIFY(!in<QCheckBox>(item(1), "enableCB")->isChecked());
     QCOMPARE(in<QLineEdit>(item(1), "hActiveField")->text(), QString("256"));
     QCOMPARE(in<QComboBox>(item(1), "aspectRatioMulti")->currentIndex(), 0);
     QVERIFY(images.unchanged());
     standard->updateSectionData();
-    QCOMPARE(bytes(38, 16), QByteArray("01010101010101010101010101010101"));
+    QCOMPARE(hexOf(images.working, 38, 16), QByteArray("01").repeated(16));
 }
 
 QTEST_MAIN(TestColorTimings)

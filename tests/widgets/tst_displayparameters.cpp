@@ -2,7 +2,6 @@
 
 #include "edid.h"
 #include "sectiontesthelpers.h"
-#include "testsupport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,42 +19,25 @@ private slots:
     void init();
     void cleanup();
 
-    void analogInputByte();
+    void analogInputByteAndSwitchToDigital();
     void digitalRevision4Byte();
-    void analogToDigitalAtRevision3();
     void reservedDigitalValuesSurviveOtherEdits_data();
     void reservedDigitalValuesSurviveOtherEdits();
-    void revisionChangeOnlyChangesTheControls();
 
+    void typedValues_data();
+    void typedValues();
     void landscapeAndPortraitRatios();
-    void ratioLimits_data();
-    void ratioLimits();
-    void narrowestPortraitIsStoredAsTheNearestFit();
-    void sizeLimits_data();
-    void sizeLimits();
-    void revision3WithOneSizeKeepsItsBytes();
-    void aspectRatioImageOpensInAspectMode();
-    void switchingToRevision3ForcesDimensions();
-
-    void gamma_data();
-    void gamma();
-    void gammaByte255ShowsItsValue();
+    void revision3BytesTheEditorsCannotWriteAreKept();
+    void aspectRatioImageOpensInAspectModeUntilRevision3();
 
     void analogColourType_data();
     void analogColourType();
     void digitalEncodings();
     void inputTypeOnlyChangesWhichGroupIsEnabled();
-    void colourBitsSurviveARevisionSwitch();
-    void flagCaptionFollowsTheRevision();
+    void revision3SwitchChangesControlsNotBytes();
 
 private:
-    template <typename T> T* find(QWidget* editor, const char* name)
-    {
-        T* widget = editor->findChild<T*>(name);
-        if (!widget)
-            qWarning("missing control %s", name);
-        return widget;
-    }
+    template <typename T> T* in(QWidget* editor, const char* name) { return editor->findChild<T*>(name); }
     void open(const QByteArray& bytes)
     {
         QVERIFY(images.load(bytes));
@@ -64,19 +46,13 @@ private:
         doc->adaptToEDIDVersion(false);
         boxes->clear();
     }
-    QByteArray withBytes(QByteArray bytes, std::initializer_list<std::pair<int, int>> changes)
-    {
-        for (const auto& change : changes)
-            bytes[change.first] = char(change.second);
-        updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()));
-        return bytes;
-    }
     void setRevision(Word revision)
     {
         doc->versionRecord().setRevision(revision);
         doc->adaptToEDIDVersion(true);
         doc->versionRecord().write();
     }
+    QString described(const char* label) { return describedValue(HexaViewer::DisplayParametersSection, label); }
     QWidget* input() { return &doc->videoInput(); }
     QWidget* size() { return &doc->screenSize(); }
     QWidget* gammaEditor() { return &doc->transferCharacteristics(); }
@@ -106,50 +82,44 @@ void TestDisplayParameters::cleanup()
     delete doc;
 }
 
-void TestDisplayParameters::analogInputByte()
+void TestDisplayParameters::analogInputByteAndSwitchToDigital()
 {
     open(analog13());
-    QVERIFY(find<QRadioButton>(input(), "analogRB")->isChecked());
-    choose(find<QComboBox>(input(), "signalLevelMulti"), 2);
-    QVERIFY(find<QCheckBox>(input(), "sepSyncCB")->isChecked());
-    click(find<QCheckBox>(input(), "serrationCB"));
+    QVERIFY(in<QRadioButton>(input(), "analogRB")->isChecked());
+    choose(in<QComboBox>(input(), "signalLevelMulti"), 2);
+    QVERIFY(in<QCheckBox>(input(), "sepSyncCB")->isChecked());
+    click(in<QCheckBox>(input(), "serrationCB"));
     QCOMPARE(int(images.working[20]), 0x49);
     QCOMPARE(images.changedBytes(), QSet<int>({20, 127}));
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "Signal Level"), QString("1.000 : .400 Vp-p"));
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "Serration"), QString("YES"));
+    QCOMPARE(described("Signal Level"), QString("1.000 : .400 Vp-p"));
+    QCOMPARE(described("Serration"), QString("YES"));
+
+    // To digital and back at revision 3.
+    QSignalSpy spy(&doc->videoInput(), &DisplayVideonInput::inputTypeChanged);
+    click(in<QRadioButton>(input(), "digitalRB"));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toBool(), false);
+    QCOMPARE(int(images.working[20]), 0x80);
+    QVERIFY(!in<QGroupBox>(input(), "analogGB")->isEnabled());
+    QCOMPARE(described("DFP 1.X Compatible"), QString("no"));
+    click(in<QCheckBox>(input(), "dfpSupportCB"));
+    QCOMPARE(int(images.working[20]), 0x81);
+    click(in<QCheckBox>(input(), "dfpSupportCB"));
+    QCOMPARE(int(images.working[20]), 0x80);
+    click(in<QRadioButton>(input(), "analogRB"));   // the analog settings come back
+    QCOMPARE(int(images.working[20]), 0x49);
 }
 
 void TestDisplayParameters::digitalRevision4Byte()
 {
     open(digital14());
-    QCOMPARE(find<QComboBox>(input(), "cbdMulti")->currentIndex(), 2);
-    QCOMPARE(find<QComboBox>(input(), "interfaceMulti")->currentIndex(), 5);
-    choose(find<QComboBox>(input(), "cbdMulti"), 3);
+    QCOMPARE(in<QComboBox>(input(), "cbdMulti")->currentIndex(), 2);
+    QCOMPARE(in<QComboBox>(input(), "interfaceMulti")->currentIndex(), 5);
+    choose(in<QComboBox>(input(), "cbdMulti"), 3);
     QCOMPARE(int(images.working[20]), 0xB5);
-    choose(find<QComboBox>(input(), "interfaceMulti"), 2);
+    choose(in<QComboBox>(input(), "interfaceMulti"), 2);
     QCOMPARE(int(images.working[20]), 0xB2);
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "Interface"), QString("HDMI-a"));
-    choose(find<QComboBox>(input(), "cbdMulti"), 2);
-    choose(find<QComboBox>(input(), "interfaceMulti"), 5);
-    QCOMPARE(int(images.working[20]), 0xA5);
-}
-
-void TestDisplayParameters::analogToDigitalAtRevision3()
-{
-    open(analog13());
-    QSignalSpy spy(&doc->videoInput(), &DisplayVideonInput::inputTypeChanged);
-    click(find<QRadioButton>(input(), "digitalRB"));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toBool(), false);
-    QCOMPARE(int(images.working[20]), 0x80);
-    QVERIFY(!find<QGroupBox>(input(), "analogGB")->isEnabled());
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "DFP 1.X Compatible"), QString("no"));
-    click(find<QCheckBox>(input(), "dfpSupportCB"));
-    QCOMPARE(int(images.working[20]), 0x81);
-    click(find<QCheckBox>(input(), "dfpSupportCB"));
-    QCOMPARE(int(images.working[20]), 0x80);
-    click(find<QRadioButton>(input(), "analogRB"));
-    QCOMPARE(int(images.working[20]), 0x68);
+    QCOMPARE(described("Interface"), QString("HDMI-a"));
 }
 
 void TestDisplayParameters::reservedDigitalValuesSurviveOtherEdits_data()
@@ -169,227 +139,138 @@ void TestDisplayParameters::reservedDigitalValuesSurviveOtherEdits()
     QFETCH(QString, combo);
     QFETCH(int, item);
     QFETCH(int, written);
-    open(withBytes(digital14(), {{20, loaded}}));
-    if (loaded & 0x0F) {
-        if ((loaded & 0x0F) > 5)
-            QCOMPARE(find<QComboBox>(input(), "interfaceMulti")->currentText(), QString("Undefined"));
-    }
+    open(patched(digital14(), {{20, loaded}}));
+    if ((loaded & 0x0F) > 5)
+        QCOMPARE(in<QComboBox>(input(), "interfaceMulti")->currentText(), QString("Undefined"));
     QVERIFY(images.unchanged());
-    choose(find<QComboBox>(input(), qPrintable(combo)), item);
+    choose(in<QComboBox>(input(), qPrintable(combo)), item);
     QCOMPARE(int(images.working[20]), written);
 }
 
-void TestDisplayParameters::revisionChangeOnlyChangesTheControls()
+// A value typed into a screen size, aspect ratio or gamma field: bytes 21-23
+// written, and the box and fallback text for a value out of range.
+void TestDisplayParameters::typedValues_data()
 {
-    open(digital14());
-    QVERIFY(find<QGroupBox>(input(), "digitalGB")->isVisibleTo(input()));
-    QVERIFY(!find<QCheckBox>(input(), "dfpSupportCB")->isVisibleTo(input()));
-    setRevision(3);
-    QCOMPARE(images.changedBytes(), QSet<int>({19, 127}));
-    QVERIFY(!find<QGroupBox>(input(), "digitalGB")->isVisibleTo(input()));
-    QVERIFY(find<QCheckBox>(input(), "dfpSupportCB")->isVisibleTo(input()));
-    click(find<QCheckBox>(input(), "dfpSupportCB"));
-    QCOMPARE(int(images.working[20]), 0x81);
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("message");
+    const QByteArray sizes = digital14();   // 60 x 34 cm, gamma 2.20
+    const QByteArray landscape = patched(sizes, {{21, 79}, {22, 0}});
+    const QByteArray portrait = patched(sizes, {{21, 0}, {22, 79}});
+    const QString landscapeRange = "In Landscape Orientation, Aspect Ratio must be in range of 1.00 to 3.54";
+    const QString portraitRange = "In Portrait Orientation, Aspect Ratio must be in range of 0.28 to 0.99";
+    const QString hRange = "Horizontal Size must be in range of 0 to 255 cm";
+    const QString vRange = "Vertical Size must be in range of 0 to 255 cm";
+    const QString gammaRange = "Gamma must be in range of 1.00 to 3.54";
+    auto row = [](const char* name, const QByteArray& image, const char* field, const char* typed,
+                  const char* written, const char* shown, const QString& message = QString()) {
+        QTest::newRow(name) << image << field << typed << QByteArray(written) << shown << message;
+    };
+    row("landscape 3.54", landscape, "ratioField", "3.54", "ff0078", "3.54");
+    row("landscape 1.00", landscape, "ratioField", "1.00", "010078", "1.00");
+    row("landscape 1.15 keeps its hundredth", landscape, "ratioField", "1.15", "100078", "1.15");
+    row("landscape 3.55", landscape, "ratioField", "3.55", "010078", "1.00", landscapeRange);
+    row("landscape 0.99", landscape, "ratioField", "0.99", "010078", "1.00", landscapeRange);
+    row("landscape empty", landscape, "ratioField", "", "010078", "1.00", landscapeRange);
+    row("portrait 0.99", portrait, "ratioField", "0.99", "000278", "0.99");
+    row("portrait 0.57 keeps its hundredth", portrait, "ratioField", "0.57", "004c78", "0.57");
+    // 10000 / 28 - 99 = 258 does not fit: 255 is the nearest storable value.
+    row("portrait 0.28 stored as nearest fit", portrait, "ratioField", "0.28", "00ff78", "0.28");
+    row("portrait 1.00", portrait, "ratioField", "1.00", "00ff78", "0.28", portraitRange);
+    row("portrait 0.27", portrait, "ratioField", "0.27", "00ff78", "0.28", portraitRange);
+    row("h 255", sizes, "hSizeField", "255", "ff2278", "255");
+    row("h 256", sizes, "hSizeField", "256", "002278", "0", hRange);
+    row("h empty", sizes, "hSizeField", "", "002278", "0", hRange);
+    row("v 0", sizes, "vSizeField", "0", "3c0078", "0");
+    row("v 300", sizes, "vSizeField", "300", "3c0078", "0", vRange);
+    row("gamma 2.2", sizes, "gammaField", "2.2", "3c2278", "2.2");
+    row("gamma 1.15", sizes, "gammaField", "1.15", "3c220f", "1.15");
+    row("gamma 3.54", sizes, "gammaField", "3.54", "3c22fe", "3.54");
+    row("gamma 1", sizes, "gammaField", "1", "3c2200", "1");
+    row("gamma 0.9", sizes, "gammaField", "0.9", "3c2200", "1.00", gammaRange);
+    row("gamma 3.55", sizes, "gammaField", "3.55", "3c2200", "1.00", gammaRange);
+    row("gamma empty", sizes, "gammaField", "", "3c2200", "1.00", gammaRange);
+}
+
+void TestDisplayParameters::typedValues()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    open(image);
+    const bool isGamma = field == "gammaField";
+    QLineEdit* edit = in<QLineEdit>(isGamma ? gammaEditor() : size(), qPrintable(field));
+    typeInto(edit, typed);
+    QTEST(hexOf(images.working, 21, 3), "written");
+    QTEST(edit->text(), "shown");
+    checkBox(*boxes, "Format error", message);
+    if (isGamma)
+        QCOMPARE(described("Gamma"), edit->text());
 }
 
 void TestDisplayParameters::landscapeAndPortraitRatios()
 {
     open(digital14());
-    click(find<QRadioButton>(size(), "aspectRatioRB"));
-    QVERIFY(find<QGroupBox>(size(), "aspectRatioGB")->isEnabled());
-    QVERIFY(!find<QGroupBox>(size(), "dimensionsGB")->isEnabled());
-    typeInto(find<QLineEdit>(size(), "ratioField"), "1.78");
-    QCOMPARE(int(images.working[21]), 79);
-    QCOMPARE(int(images.working[22]), 0);
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "Landscape Ratio"), QString("1.78"));
+    click(in<QRadioButton>(size(), "aspectRatioRB"));
+    QVERIFY(in<QGroupBox>(size(), "aspectRatioGB")->isEnabled());
+    QVERIFY(!in<QGroupBox>(size(), "dimensionsGB")->isEnabled());
+    typeInto(in<QLineEdit>(size(), "ratioField"), "1.78");
+    QCOMPARE(hexOf(images.working, 21, 2), QByteArray("4f00"));
+    QCOMPARE(described("Landscape Ratio"), QString("1.78"));
     QCOMPARE(boxes->count(), 0);
 
-    click(find<QRadioButton>(size(), "portraitRB"));
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->lastTitle(), QString("Format error"));
-    QCOMPARE(boxes->lastText(), QString("Aspect Ratio not in range for Portrait Orientation"));
-    typeInto(find<QLineEdit>(size(), "ratioField"), "0.56");
-    QCOMPARE(int(images.working[21]), 0);
-    QCOMPARE(int(images.working[22]), 79);
-    QCOMPARE(find<QLineEdit>(size(), "ratioField")->text(), QString("0.56"));
-
-    // Both read back as entered.
+    // The landscape ratio does not fit a portrait screen.
+    click(in<QRadioButton>(size(), "portraitRB"));
+    checkBox(*boxes, "Format error", "Aspect Ratio not in range for Portrait Orientation");
+    typeInto(in<QLineEdit>(size(), "ratioField"), "0.56");
+    QCOMPARE(hexOf(images.working, 21, 2), QByteArray("004f"));
     T_EDID_DEF def;
     QVERIFY(decodeBaseBlock(images.working, def));
     QCOMPARE(def.screenSize.mode, int(SCREEN_PORTRAIT));
     QCOMPARE(int(def.screenSize.value), 56);
 }
 
-void TestDisplayParameters::ratioLimits_data()
+void TestDisplayParameters::revision3BytesTheEditorsCannotWriteAreKept()
 {
-    QTest::addColumn<bool>("portrait");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("byte21");
-    QTest::addColumn<int>("byte22");
-    QTest::addColumn<QString>("message");
-    const QString landscape = "In Landscape Orientation, Aspect Ratio must be in range of 1.00 to 3.54";
-    const QString portrait = "In Portrait Orientation, Aspect Ratio must be in range of 0.28 to 0.99";
-    QTest::newRow("landscape 3.54") << false << "3.54" << 255 << 0 << QString();
-    QTest::newRow("landscape 1.00") << false << "1.00" << 1 << 0 << QString();
-    QTest::newRow("landscape 3.55") << false << "3.55" << 1 << 0 << landscape;
-    QTest::newRow("landscape 0.99") << false << "0.99" << 1 << 0 << landscape;
-    QTest::newRow("landscape empty") << false << "" << 1 << 0 << landscape;
-    QTest::newRow("landscape 1.15 keeps its hundredth") << false << "1.15" << 16 << 0 << QString();
-    QTest::newRow("portrait 0.99") << true << "0.99" << 0 << 2 << QString();
-    QTest::newRow("portrait 0.57 keeps its hundredth") << true << "0.57" << 0 << 76 << QString();
-    QTest::newRow("portrait 1.00") << true << "1.00" << 0 << 255 << portrait;
-    QTest::newRow("portrait 0.27") << true << "0.27" << 0 << 255 << portrait;
-}
-
-void TestDisplayParameters::ratioLimits()
-{
-    QFETCH(bool, portrait);
-    QFETCH(QString, typed);
-    QFETCH(int, byte21);
-    QFETCH(int, byte22);
-    QFETCH(QString, message);
-    open(withBytes(digital14(), {{21, portrait ? 0 : 79}, {22, portrait ? 79 : 0}}));
-    QVERIFY(find<QRadioButton>(size(), portrait ? "portraitRB" : "landscapeRB")->isChecked());
-    typeInto(find<QLineEdit>(size(), "ratioField"), typed);
-    QCOMPARE(int(images.working[21]), byte21);
-    QCOMPARE(int(images.working[22]), byte22);
-    QCOMPARE(boxes->count(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) {
-        QCOMPARE(boxes->lastTitle(), QString("Format error"));
-        QCOMPARE(boxes->lastText(), message);
-        QCOMPARE(find<QLineEdit>(size(), "ratioField")->text(), QString(portrait ? "0.28" : "1.00"));
-    }
-}
-
-void TestDisplayParameters::narrowestPortraitIsStoredAsTheNearestFit()
-{
-    open(withBytes(digital14(), {{21, 0}, {22, 79}}));
-    typeInto(find<QLineEdit>(size(), "ratioField"), "0.28");
-    // 10000 / 28 - 99 = 258 does not fit: 255 is the nearest storable value.
-    QCOMPARE(int(images.working[22]), 255);
-    QCOMPARE(int(images.working[21]), 0);
-    QCOMPARE(find<QLineEdit>(size(), "ratioField")->text(), QString("0.28"));
-    QCOMPARE(boxes->count(), 0);
-}
-
-void TestDisplayParameters::sizeLimits_data()
-{
-    QTest::addColumn<QString>("fieldName");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("message");
-    const QString h = "Horizontal Size must be in range of 0 to 255 cm";
-    const QString v = "Vertical Size must be in range of 0 to 255 cm";
-    QTest::newRow("h 255") << "hSizeField" << "255" << 21 << 255 << QString();
-    QTest::newRow("h 256") << "hSizeField" << "256" << 21 << 0 << h;
-    QTest::newRow("h empty") << "hSizeField" << "" << 21 << 0 << h;
-    QTest::newRow("v 0") << "vSizeField" << "0" << 22 << 0 << QString();
-    QTest::newRow("v 300") << "vSizeField" << "300" << 22 << 0 << v;
-}
-
-void TestDisplayParameters::sizeLimits()
-{
-    QFETCH(QString, fieldName);
-    QFETCH(QString, typed);
-    QFETCH(int, byte);
-    QFETCH(int, value);
-    QFETCH(QString, message);
-    open(digital14());
-    typeInto(find<QLineEdit>(size(), qPrintable(fieldName)), typed);
-    QCOMPARE(int(images.working[byte]), value);
-    QCOMPARE(boxes->count(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) {
-        QCOMPARE(boxes->lastTitle(), QString("Format error"));
-        QCOMPARE(boxes->lastText(), message);
-        QCOMPARE(find<QLineEdit>(size(), qPrintable(fieldName))->text(), QString("0"));
-    }
-}
-
-void TestDisplayParameters::revision3WithOneSizeKeepsItsBytes()
-{
-    open(analog13());
-    QVERIFY(find<QRadioButton>(size(), "dimensionsRB")->isChecked());
-    QVERIFY(!find<QRadioButton>(size(), "aspectRatioRB")->isEnabled());
-    QCOMPARE(find<QLineEdit>(size(), "hSizeField")->text(), QString("41"));
-    QCOMPARE(find<QLineEdit>(size(), "vSizeField")->text(), QString("0"));
+    // One size missing, and a gamma byte of 255, which the field cannot produce.
+    open(patched(analog13(), {{23, 255}}));
+    QVERIFY(in<QRadioButton>(size(), "dimensionsRB")->isChecked());
+    QVERIFY(!in<QRadioButton>(size(), "aspectRatioRB")->isEnabled());
+    QCOMPARE(in<QLineEdit>(size(), "hSizeField")->text(), QString("41"));
+    QCOMPARE(in<QLineEdit>(gammaEditor(), "gammaField")->text(), QString("3.55"));
     QVERIFY(images.unchanged());
     // Editing another editor of the group leaves bytes 21-22 alone.
-    typeInto(find<QLineEdit>(gammaEditor(), "gammaField"), "2.40");
-    QCOMPARE(int(images.working[21]), 41);
-    QCOMPARE(int(images.working[22]), 0);
-    typeInto(find<QLineEdit>(size(), "vSizeField"), "30");
-    QCOMPARE(int(images.working[21]), 41);
-    QCOMPARE(int(images.working[22]), 30);
+    typeInto(in<QLineEdit>(gammaEditor(), "gammaField"), "2.40");
+    QCOMPARE(hexOf(images.working, 21, 3), QByteArray("29008c"));
+    typeInto(in<QLineEdit>(size(), "vSizeField"), "30");
+    QCOMPARE(hexOf(images.working, 21, 2), QByteArray("291e"));
 }
 
-void TestDisplayParameters::aspectRatioImageOpensInAspectMode()
+void TestDisplayParameters::aspectRatioImageOpensInAspectModeUntilRevision3()
 {
     open(analog13());
-    QVERIFY(images.load(withBytes(digital14(), {{21, 79}, {22, 0}})));
+    QVERIFY(images.load(patched(digital14(), {{21, 79}, {22, 0}})));
     doc->setImages(images.saved, images.working);
     doc->initFields(images.decoded);
     // Right after loading, before the document passes the revision on.
-    QVERIFY(find<QRadioButton>(size(), "aspectRatioRB")->isChecked());
-    QVERIFY(find<QRadioButton>(size(), "landscapeRB")->isChecked());
-    QCOMPARE(find<QLineEdit>(size(), "ratioField")->text(), QString("1.78"));
-    QCOMPARE(find<QLineEdit>(size(), "hSizeField")->text(), QString("0"));
-    QCOMPARE(find<QLineEdit>(size(), "vSizeField")->text(), QString("0"));
+    QVERIFY(in<QRadioButton>(size(), "aspectRatioRB")->isChecked());
+    QVERIFY(in<QRadioButton>(size(), "landscapeRB")->isChecked());
+    QCOMPARE(in<QLineEdit>(size(), "ratioField")->text(), QString("1.78"));
+    QCOMPARE(in<QLineEdit>(size(), "hSizeField")->text(), QString("0"));
     doc->adaptToEDIDVersion(false);
-    QVERIFY(find<QRadioButton>(size(), "aspectRatioRB")->isChecked());
+    QVERIFY(in<QRadioButton>(size(), "aspectRatioRB")->isChecked());
     QVERIFY(images.unchanged());
-}
 
-void TestDisplayParameters::switchingToRevision3ForcesDimensions()
-{
-    open(withBytes(digital14(), {{21, 79}, {22, 0}}));
     setRevision(3);
-    QVERIFY(find<QRadioButton>(size(), "dimensionsRB")->isChecked());
-    QVERIFY(!find<QRadioButton>(size(), "aspectRatioRB")->isEnabled());
+    QVERIFY(in<QRadioButton>(size(), "dimensionsRB")->isChecked());
+    QVERIFY(!in<QRadioButton>(size(), "aspectRatioRB")->isEnabled());
     QCOMPARE(int(images.working[21]), 79);
-    typeInto(find<QLineEdit>(size(), "hSizeField"), "50");
-    QCOMPARE(int(images.working[21]), 50);
-    QCOMPARE(int(images.working[22]), 0);
-}
-
-void TestDisplayParameters::gamma_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("2.20") << "2.20" << 120 << false;
-    QTest::newRow("2.2") << "2.2" << 120 << false;
-    QTest::newRow("1.15") << "1.15" << 15 << false;
-    QTest::newRow("3.54") << "3.54" << 254 << false;
-    QTest::newRow("1.00") << "1" << 0 << false;
-    QTest::newRow("0.9") << "0.9" << 0 << true;
-    QTest::newRow("3.55") << "3.55" << 0 << true;
-    QTest::newRow("empty") << "" << 0 << true;
-}
-
-void TestDisplayParameters::gamma()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, byte);
-    QFETCH(bool, warned);
-    open(digital14());
-    typeInto(find<QLineEdit>(gammaEditor(), "gammaField"), typed);
-    QCOMPARE(int(images.working[23]), byte);
-    QCOMPARE(boxes->count(), warned ? 1 : 0);
-    if (warned) {
-        QCOMPARE(boxes->lastTitle(), QString("Format error"));
-        QCOMPARE(boxes->lastText(), QString("Gamma must be in range of 1.00 to 3.54"));
-        QCOMPARE(find<QLineEdit>(gammaEditor(), "gammaField")->text(), QString("1.00"));
-    }
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "Gamma"),
-             find<QLineEdit>(gammaEditor(), "gammaField")->text());
-}
-
-void TestDisplayParameters::gammaByte255ShowsItsValue()
-{
-    open(withBytes(digital14(), {{23, 255}}));
-    QCOMPARE(find<QLineEdit>(gammaEditor(), "gammaField")->text(), QString("3.55"));
-    QVERIFY(images.unchanged());
+    typeInto(in<QLineEdit>(size(), "hSizeField"), "50");
+    QCOMPARE(hexOf(images.working, 21, 2), QByteArray("3200"));
 }
 
 void TestDisplayParameters::analogColourType_data()
@@ -407,62 +288,61 @@ void TestDisplayParameters::analogColourType()
     QFETCH(int, item);
     QFETCH(int, bits);
     open(analog13());
-    QCOMPARE(find<QComboBox>(features(), "colorTypeMulti")->currentIndex(), 2);
-    choose(find<QComboBox>(features(), "colorTypeMulti"), item);
-    QCOMPARE((images.working[24] >> 3) & 3, bits);
-    QCOMPARE(images.working[24] & 0xE7, 0xE2);
+    QCOMPARE(in<QComboBox>(features(), "colorTypeMulti")->currentIndex(), 2);
+    choose(in<QComboBox>(features(), "colorTypeMulti"), item);
+    QCOMPARE(int(images.working[24]), 0xE2 | bits << 3);
 }
 
 void TestDisplayParameters::digitalEncodings()
 {
-    open(withBytes(digital14(), {{24, 0x22}}));
-    QVERIFY(find<QGroupBox>(features(), "colorEncoFormatGB")->isEnabled());
-    QVERIFY(!find<QGroupBox>(features(), "colorTypeGB")->isEnabled());
-    click(find<QCheckBox>(features(), "ycrcb444CB"));
-    click(find<QCheckBox>(features(), "ycrcb422CB"));
+    open(patched(digital14(), {{24, 0x22}}));
+    QVERIFY(!in<QGroupBox>(features(), "colorTypeGB")->isEnabled());
+    click(in<QCheckBox>(features(), "ycrcb444CB"));
+    click(in<QCheckBox>(features(), "ycrcb422CB"));
     QCOMPARE(int(images.working[24]), 0x3A);
-    click(find<QCheckBox>(features(), "ycrcb444CB"));
+    click(in<QCheckBox>(features(), "ycrcb444CB"));
     QCOMPARE(int(images.working[24]), 0x32);
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "Color Encoding Format"), QString("Specified"));
-    click(find<QCheckBox>(features(), "rgb444CB"));
-    QVERIFY(find<QCheckBox>(features(), "rgb444CB")->isChecked());
+    QCOMPARE(described("Color Encoding Format"), QString("Specified"));
+    // RGB 4:4:4 is always supported: the box cannot be cleared.
+    click(in<QCheckBox>(features(), "rgb444CB"));
+    QVERIFY(in<QCheckBox>(features(), "rgb444CB")->isChecked());
     QCOMPARE(int(images.working[24]), 0x32);
 }
 
 void TestDisplayParameters::inputTypeOnlyChangesWhichGroupIsEnabled()
 {
-    open(withBytes(digital14(), {{24, 0x22}}));
-    click(find<QRadioButton>(input(), "analogRB"));
-    QVERIFY(find<QGroupBox>(features(), "colorTypeGB")->isEnabled());
-    QVERIFY(!find<QGroupBox>(features(), "colorEncoFormatGB")->isEnabled());
-    QCOMPARE(int(images.working[24]), 0x22);
-    click(find<QRadioButton>(input(), "digitalRB"));
-    QVERIFY(!find<QGroupBox>(features(), "colorTypeGB")->isEnabled());
-    QVERIFY(find<QGroupBox>(features(), "colorEncoFormatGB")->isEnabled());
-    QCOMPARE(int(images.working[24]), 0x22);
+    open(patched(digital14(), {{24, 0x22}}));
+    for (const char* type : {"analogRB", "digitalRB"}) {
+        click(in<QRadioButton>(input(), type));
+        const bool analog = QByteArray(type) == "analogRB";
+        QCOMPARE(in<QGroupBox>(features(), "colorTypeGB")->isEnabled(), analog);
+        QCOMPARE(in<QGroupBox>(features(), "colorEncoFormatGB")->isEnabled(), !analog);
+        QCOMPARE(int(images.working[24]), 0x22);
+    }
 }
 
-void TestDisplayParameters::colourBitsSurviveARevisionSwitch()
+void TestDisplayParameters::revision3SwitchChangesControlsNotBytes()
 {
-    open(withBytes(digital14(), {{24, 0x1A}}));
+    open(patched(digital14(), {{24, 0x1A}}));
+    QVERIFY(!in<QCheckBox>(input(), "dfpSupportCB")->isVisibleTo(input()));
+    QCOMPARE(in<QCheckBox>(features(), "contFreqCB")->text(), QString("Continuous Frequency (1.4)"));
     setRevision(3);
-    QVERIFY(!find<QGroupBox>(features(), "colorEncoFormatGB")->isEnabled());
-    click(find<QCheckBox>(features(), "standbyModeCB"));
+    QCOMPARE(images.changedBytes(), QSet<int>({19, 127}));
+    QVERIFY(!in<QGroupBox>(input(), "digitalGB")->isVisibleTo(input()));
+    QVERIFY(!in<QGroupBox>(features(), "colorEncoFormatGB")->isEnabled());
+    QCOMPARE(in<QCheckBox>(features(), "contFreqCB")->text(), QString("Default GTF (1.3)"));
+    // The 1.3 controls write their bits; the colour bits stay.
+    click(in<QCheckBox>(input(), "dfpSupportCB"));
+    QCOMPARE(int(images.working[20]), 0x81);
+    click(in<QCheckBox>(features(), "standbyModeCB"));
     QCOMPARE(int(images.working[24]), 0x9A);
-    // A 1.3 digital display keeps its colour type bits when a flag is edited.
-    open(withBytes(analog13(), {{20, 0x81}, {24, 0x0A}}));
-    click(find<QCheckBox>(features(), "srgbCB"));
-    QCOMPARE(int(images.working[24]), 0x0E);
-}
+    click(in<QCheckBox>(features(), "contFreqCB"));
+    QCOMPARE(int(images.working[24]), 0x9B);
 
-void TestDisplayParameters::flagCaptionFollowsTheRevision()
-{
-    open(digital14());
-    QCOMPARE(find<QCheckBox>(features(), "contFreqCB")->text(), QString("Continuous Frequency (1.4)"));
-    setRevision(3);
-    QCOMPARE(find<QCheckBox>(features(), "contFreqCB")->text(), QString("Default GTF (1.3)"));
-    click(find<QCheckBox>(features(), "contFreqCB"));
-    QCOMPARE(images.working[24] & 1, 1);
+    // A 1.3 digital display keeps its colour type bits when a flag is edited.
+    open(patched(analog13(), {{20, 0x81}, {24, 0x0A}}));
+    click(in<QCheckBox>(features(), "srgbCB"));
+    QCOMPARE(int(images.working[24]), 0x0E);
 }
 
 QTEST_MAIN(TestDisplayParameters)

@@ -44,17 +44,23 @@ private slots:
     void gridMirrorsImage();
     void refreshMarksChangedBytesRed_data();
     void refreshMarksChangedBytesRed();
-    void refreshLeavesOtherBytes();
-    void refreshAlwaysCoversChecksum();
+    void refreshLeavesOtherBytesButCoversChecksum();
     void clearingMarksTurnsAllGrey();
     void gridTakesNoClicks();
-    void dragsWithLeftButton();
-    void dragsFromTheGrid();
-    void rightButtonDoesNotDrag();
+    void drags_data();
+    void drags();
     void moveWithoutPressDoesNotDrag();
-    void releaseEndsDrag();
 
 private:
+    bool allGrey() const
+    {
+        for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
+            if (cellColour(*m_viewer, i) != QColor(Qt::lightGray))
+                return false;
+        }
+        return true;
+    }
+
     FloatingHexaViewer* m_viewer = nullptr;
     Byte m_saved[EDID_IMAGE_SIZE] = {};
     Byte m_working[EDID_IMAGE_SIZE] = {};
@@ -80,24 +86,17 @@ void TestFloatingHexaViewer::cleanup()
 
 void TestFloatingHexaViewer::gridMirrorsImage()
 {
-    QCOMPARE(m_viewer->windowTitle(), QString("HexaDecimal View"));
-    QCOMPARE(m_viewer->grid()->rowCount(), 16);
-    QCOMPARE(m_viewer->grid()->columnCount(), 16);
     QCOMPARE(cellText(*m_viewer, 0), QString("00"));
     QCOMPARE(cellText(*m_viewer, 10), QString("0A"));
-    QCOMPARE(cellText(*m_viewer, 171), QString("AB"));
     QCOMPARE(cellText(*m_viewer, 255), QString("FF"));
-    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
-        QCOMPARE(cellColour(*m_viewer, i), QColor(Qt::lightGray));
-    QCOMPARE(m_viewer->grid()->item(3, 4)->textAlignment(), int(Qt::AlignCenter));
+    QVERIFY(allGrey());
 }
 
 void TestFloatingHexaViewer::refreshMarksChangedBytesRed_data()
 {
     QTest::addColumn<int>("index");
-    QTest::newRow("base block") << 80;
-    QTest::newRow("extension") << 200;
     QTest::newRow("first") << 0;
+    QTest::newRow("extension") << 200;
 }
 
 void TestFloatingHexaViewer::refreshMarksChangedBytesRed()
@@ -107,32 +106,25 @@ void TestFloatingHexaViewer::refreshMarksChangedBytesRed()
     m_viewer->refreshBytes(m_saved, m_working, index, index);
     QCOMPARE(cellText(*m_viewer, index), QString("EE"));
     QCOMPARE(cellColour(*m_viewer, index), QColor(255, 0, 0));
-
     // Changing it back turns it grey again.
     m_working[index] = m_saved[index];
     m_viewer->refreshBytes(m_saved, m_working, index, index);
     QCOMPARE(cellColour(*m_viewer, index), QColor(Qt::lightGray));
 }
 
-void TestFloatingHexaViewer::refreshLeavesOtherBytes()
+void TestFloatingHexaViewer::refreshLeavesOtherBytesButCoversChecksum()
 {
     m_working[71] = 0x11;
     m_working[72] = 0x22;
     m_working[125] = 0x33;
     m_working[126] = 0x44;
+    m_working[127] = 0x01;
     m_viewer->refreshBytes(m_saved, m_working, 72, 125);
     QCOMPARE(cellText(*m_viewer, 71), QString("47"));
+    QCOMPARE(cellColour(*m_viewer, 71), QColor(Qt::lightGray));
     QCOMPARE(cellText(*m_viewer, 72), QString("22"));
     QCOMPARE(cellText(*m_viewer, 125), QString("33"));
     QCOMPARE(cellText(*m_viewer, 126), QString("7E"));
-    QCOMPARE(cellColour(*m_viewer, 71), QColor(Qt::lightGray));
-}
-
-void TestFloatingHexaViewer::refreshAlwaysCoversChecksum()
-{
-    m_working[20] = 0x80;
-    m_working[127] = 0x01;
-    m_viewer->refreshBytes(m_saved, m_working, 20, 24);
     QCOMPARE(cellText(*m_viewer, 127), QString("01"));
     QCOMPARE(cellColour(*m_viewer, 127), QColor(255, 0, 0));
 }
@@ -144,55 +136,51 @@ void TestFloatingHexaViewer::clearingMarksTurnsAllGrey()
     m_viewer->refreshBytes(m_saved, m_working, 30, 30);
     m_viewer->clearChangeMarks();
     QCOMPARE(cellText(*m_viewer, 30), QString("00"));
-    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
-        QCOMPARE(cellColour(*m_viewer, i), QColor(Qt::lightGray));
+    QVERIFY(allGrey());
 }
 
 void TestFloatingHexaViewer::gridTakesNoClicks()
 {
     QTableWidget* grid = m_viewer->grid();
-    QVERIFY(!grid->isEnabled());
-    QCOMPARE(grid->selectionMode(), QAbstractItemView::NoSelection);
     QSignalSpy clicks(grid, &QTableWidget::cellClicked);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(2, 2)).center());
     QCOMPARE(clicks.count(), 0);
     QVERIFY(grid->selectedItems().isEmpty());
 }
 
-void TestFloatingHexaViewer::dragsWithLeftButton()
+// The window moves with a left-button drag, from its own area or from the
+// grid that covers nearly all of it.
+void TestFloatingHexaViewer::drags_data()
 {
-    drag(m_viewer, Qt::LeftButton, QPoint(10, 10), QPoint(40, 25));
-    QCOMPARE(m_viewer->pos(), QPoint(130, 115));
+    QTest::addColumn<bool>("onGrid");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("left") << false << int(Qt::LeftButton) << QPoint(30, 15) << true;
+    QTest::newRow("left on the grid") << true << int(Qt::LeftButton) << QPoint(-20, 35) << true;
+    QTest::newRow("right") << false << int(Qt::RightButton) << QPoint(30, 15) << false;
+    QTest::newRow("middle") << false << int(Qt::MiddleButton) << QPoint(30, 15) << false;
 }
 
-void TestFloatingHexaViewer::dragsFromTheGrid()
+void TestFloatingHexaViewer::drags()
 {
-    // The grid covers nearly the whole window; a press on it moves the window.
-    QWidget* viewport = m_viewer->grid()->viewport();
-    const QPoint from = viewport->rect().center();
-    drag(viewport, Qt::LeftButton, from, from + QPoint(-20, 35));
-    QCOMPARE(m_viewer->pos(), QPoint(80, 135));
-}
-
-void TestFloatingHexaViewer::rightButtonDoesNotDrag()
-{
-    drag(m_viewer, Qt::RightButton, QPoint(10, 10), QPoint(40, 25));
-    QCOMPARE(m_viewer->pos(), QPoint(100, 100));
-    drag(m_viewer, Qt::MiddleButton, QPoint(10, 10), QPoint(40, 25));
-    QCOMPARE(m_viewer->pos(), QPoint(100, 100));
+    QFETCH(bool, onGrid);
+    QFETCH(int, button);
+    QFETCH(QPoint, offset);
+    QFETCH(bool, moves);
+    QWidget* target = onGrid ? m_viewer->grid()->viewport() : m_viewer;
+    const QPoint from = onGrid ? target->rect().center() : QPoint(10, 10);
+    drag(target, Qt::MouseButton(button), from, from + offset);
+    QCOMPARE(m_viewer->pos(), QPoint(100, 100) + (moves ? offset : QPoint()));
 }
 
 void TestFloatingHexaViewer::moveWithoutPressDoesNotDrag()
 {
     sendMouse(m_viewer, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(40, 25));
     QCOMPARE(m_viewer->pos(), QPoint(100, 100));
-}
-
-void TestFloatingHexaViewer::releaseEndsDrag()
-{
+    // Nor after a drag has ended (button pressed elsewhere).
     drag(m_viewer, Qt::LeftButton, QPoint(10, 10), QPoint(20, 10));
     QCOMPARE(m_viewer->pos(), QPoint(110, 100));
-    // A left-button move after the release (button pressed elsewhere) is no drag.
     sendMouse(m_viewer, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(60, 60));
     QCOMPARE(m_viewer->pos(), QPoint(110, 100));
 }

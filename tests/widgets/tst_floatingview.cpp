@@ -25,7 +25,8 @@ QString textIn(QTableWidget* grid, int i)
 
 } // namespace
 
-// The floating hex view as the main window drives it.
+// The floating hex view as the main window drives it (toggling its two
+// actions and closing it on deactivation are covered by tst_mainwindow).
 class TestFloatingView : public QObject
 {
     Q_OBJECT
@@ -34,12 +35,9 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void menuActionOpensFloatingWindow();
-    void toolActionTogglesBothActions();
+    void menuActionOpensItUntilANewImage();
     void followsEditsInBothColours();
-    void deactivationHidesFloatingView();
     void activationIsConsumed();
-    void newImageClosesFloatingView();
 
 private:
     QAction* action(const char* name) { return m_window->findChild<QAction*>(name); }
@@ -75,33 +73,21 @@ void TestFloatingView::cleanup()
     delete m_boxes;
 }
 
-void TestFloatingView::menuActionOpensFloatingWindow()
+void TestFloatingView::menuActionOpensItUntilANewImage()
 {
     action("actionHexa_Viewer")->trigger();
-    QVERIFY(floating()->isOpen());
     QVERIFY(floating()->isVisible());
     QVERIFY(floating()->isWindow());
-    const Qt::WindowFlags flags = floating()->windowFlags();
-    QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
-    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(floating()->styleSheet(), m_window->styleSheetText());
-    QVERIFY(action("actionHexaViewerTool")->isChecked());
     // It mirrors the image that is shown.
     QCOMPARE(textIn(floating()->grid(), 8), QString("5A"));
     QCOMPARE(colourIn(floating()->grid(), 8), QColor(Qt::lightGray));
 
-    action("actionHexa_Viewer")->trigger();
+    // A new image, even when its dialog is cancelled, closes it.
+    DialogAnswers answers;
+    action("actionNew")->trigger();
+    QCOMPARE(answers.count, 1);
     QVERIFY(!floating()->isOpen());
-    QVERIFY(!floating()->isVisible());
-    QVERIFY(!action("actionHexaViewerTool")->isChecked());
-}
-
-void TestFloatingView::toolActionTogglesBothActions()
-{
-    action("actionHexaViewerTool")->trigger();
-    QVERIFY(floating()->isVisible());
-    QVERIFY(action("actionHexa_Viewer")->isChecked());
-    action("actionHexaViewerTool")->trigger();
     QVERIFY(!floating()->isVisible());
     QVERIFY(!action("actionHexa_Viewer")->isChecked());
 }
@@ -125,33 +111,12 @@ void TestFloatingView::followsEditsInBothColours()
     QCOMPARE(colourIn(floating()->grid(), 18), QColor(Qt::lightGray));
 }
 
-void TestFloatingView::deactivationHidesFloatingView()
-{
-    action("actionHexa_Viewer")->trigger();
-    QEvent deactivate(QEvent::ApplicationDeactivate);
-    QApplication::sendEvent(qApp, &deactivate);
-    QVERIFY(!floating()->isVisible());
-    QVERIFY(!floating()->isOpen());
-    QVERIFY(!action("actionHexa_Viewer")->isChecked());
-    QVERIFY(!action("actionHexaViewerTool")->isChecked());
-}
-
 void TestFloatingView::activationIsConsumed()
 {
     QEvent activate(QEvent::ApplicationActivate);
     QVERIFY(m_window->eventFilter(qApp, &activate));
     QEvent other(QEvent::FontChange);
     QVERIFY(!m_window->eventFilter(qApp, &other));
-}
-
-void TestFloatingView::newImageClosesFloatingView()
-{
-    action("actionHexa_Viewer")->trigger();
-    DialogAnswers answers;  // the new-file dialog is cancelled
-    action("actionNew")->trigger();
-    QCOMPARE(answers.count, 1);
-    QVERIFY(!floating()->isVisible());
-    QVERIFY(!action("actionHexa_Viewer")->isChecked());
 }
 
 QTEST_MAIN(TestFloatingView)

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -43,16 +42,11 @@ class TestRegistryExtractor : public QObject
 private slots:
     void init();
     void cleanup();
-    void showsForm();
     void listsSameModelTwice();
-    void clickThenExtractDeliversThatEntry_data();
-    void clickThenExtractDeliversThatEntry();
-    void extractWithoutClickDeliversNothing();
-    void cancelAfterClickDeliversNothing();
-    void escapeAfterClickDeliversNothing();
-    void doubleClickDeliversEntry();
-    void clickOnEmptyAreaIsIgnored();
-    void emptyStoreListsNothing();
+    void chosenEntryIsDelivered_data();
+    void chosenEntryIsDelivered();
+    void closingWithoutChoiceDeliversNothing_data();
+    void closingWithoutChoiceDeliversNothing();
 
 private:
     QListView* list() const { return m_dialog->findChild<QListView*>("edidList"); }
@@ -106,39 +100,40 @@ bool TestRegistryExtractor::outputUntouched() const
     return true;
 }
 
-void TestRegistryExtractor::showsForm()
-{
-    QCOMPARE(m_dialog->windowTitle(), QString("Extract E-EDID From Registry"));
-    QCOMPARE(m_dialog->findChild<QLabel*>("titleLabel")->text(), QString("Extract E-EDID from registry"));
-    QCOMPARE(button("extractButton")->text(), QString("Extract"));
-    QCOMPARE(button("cancelButton")->text(), QString("Cancel"));
-    QVERIFY(!m_dialog->isChosen());
-}
-
 void TestRegistryExtractor::listsSameModelTwice()
 {
     QAbstractItemModel* model = list()->model();
     QCOMPARE(model->rowCount(), 2);
     QCOMPARE(model->index(0, 0).data().toString(), QString("DEL4025"));
     QCOMPARE(model->index(1, 0).data().toString(), QString("DEL4025"));
+    QVERIFY(!m_dialog->isChosen());
 }
 
-void TestRegistryExtractor::clickThenExtractDeliversThatEntry_data()
+void TestRegistryExtractor::chosenEntryIsDelivered_data()
 {
     QTest::addColumn<int>("row");
-    QTest::newRow("128-byte connector") << 0;
-    QTest::newRow("384-byte connector") << 1;
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("128-byte connector, Extract") << 0 << false;
+    QTest::newRow("384-byte connector, Extract") << 1 << false;
+    QTest::newRow("128-byte connector, double click") << 0 << true;
 }
 
-void TestRegistryExtractor::clickThenExtractDeliversThatEntry()
+void TestRegistryExtractor::chosenEntryIsDelivered()
 {
     QFETCH(int, row);
+    QFETCH(bool, doubleClick);
     const QByteArray expected = row == 0 ? m_small : m_large;
+    clickRow(1 - row);   // the last entry clicked counts
     clickRow(row);
     QVERIFY(outputUntouched());  // delivered only as the dialog closes
-    QTest::mouseClick(button("extractButton"), Qt::LeftButton);
-
+    if (doubleClick) {
+        const QModelIndex index = list()->model()->index(row, 0);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, list()->visualRect(index).center());
+    } else {
+        QTest::mouseClick(button("extractButton"), Qt::LeftButton);
+    }
     QVERIFY(m_dialog->isChosen());
+    QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
     QCOMPARE(m_dialog->chosenName(), QString("DEL4025"));
     QCOMPARE(m_dialog->chosenBytes(), expected);
@@ -147,60 +142,35 @@ void TestRegistryExtractor::clickThenExtractDeliversThatEntry()
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(m_output), EDID_IMAGE_SIZE), image);
 }
 
-void TestRegistryExtractor::extractWithoutClickDeliversNothing()
+void TestRegistryExtractor::closingWithoutChoiceDeliversNothing_data()
 {
-    QTest::mouseClick(button("extractButton"), Qt::LeftButton);
-    QVERIFY(!m_dialog->isChosen());
+    QTest::addColumn<int>("row");   // -1: a click beside the entries, -2: no click
+    QTest::addColumn<QString>("close");
+    QTest::newRow("Extract without click") << -2 << "extractButton";
+    QTest::newRow("Extract after click beside the entries") << -1 << "extractButton";
+    QTest::newRow("Cancel after click") << 0 << "cancelButton";
+    QTest::newRow("Escape after click") << 1 << "";
+}
+
+void TestRegistryExtractor::closingWithoutChoiceDeliversNothing()
+{
+    QFETCH(int, row);
+    QFETCH(QString, close);
+    if (row >= 0) {
+        clickRow(row);
+        QVERIFY(m_dialog->isChosen());
+    } else if (row == -1) {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->viewport()->rect().bottomRight() - QPoint(2, 2));
+        QVERIFY(m_dialog->chosenName().isEmpty());
+    }
+    if (close.isEmpty())
+        QTest::keyClick(list(), Qt::Key_Escape);
+    else
+        QTest::mouseClick(button(qPrintable(close)), Qt::LeftButton);
     QVERIFY(!m_dialog->isVisible());
+    QVERIFY(!m_dialog->isChosen());
     QVERIFY(outputUntouched());
-}
-
-void TestRegistryExtractor::cancelAfterClickDeliversNothing()
-{
-    clickRow(0);
-    QVERIFY(m_dialog->isChosen());
-    QTest::mouseClick(button("cancelButton"), Qt::LeftButton);
-    QVERIFY(!m_dialog->isChosen());
-    QVERIFY(!m_dialog->isVisible());
-    QVERIFY(outputUntouched());
-}
-
-void TestRegistryExtractor::escapeAfterClickDeliversNothing()
-{
-    clickRow(1);
-    QTest::keyClick(list(), Qt::Key_Escape);
-    QVERIFY(!m_dialog->isVisible());
-    QVERIFY(!m_dialog->isChosen());
-    QVERIFY(outputUntouched());
-}
-
-void TestRegistryExtractor::doubleClickDeliversEntry()
-{
-    clickRow(0);
-    // A double click is a click followed by the double-click event.
-    clickRow(1);
-    const QModelIndex index = list()->model()->index(1, 0);
-    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, list()->visualRect(index).center());
-    QVERIFY(m_dialog->isChosen());
-    QVERIFY(!m_dialog->isVisible());
-    QCOMPARE(m_dialog->chosenBytes(), m_large);
-    QCOMPARE(m_output[0], Byte(0x22));
-    QCOMPARE(m_output[255], Byte(0x22));
-}
-
-void TestRegistryExtractor::clickOnEmptyAreaIsIgnored()
-{
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->viewport()->rect().bottomRight() - QPoint(2, 2));
-    QVERIFY(!m_dialog->isChosen());
-    QVERIFY(m_dialog->chosenName().isEmpty());
-}
-
-void TestRegistryExtractor::emptyStoreListsNothing()
-{
-    RegistryExtractor dialog;
-    dialog.setStoreRoot(m_root->filePath("absent"));
-    dialog.setOutputBuffer(m_output);
-    QCOMPARE(dialog.findChild<QListView*>("edidList")->model()->rowCount(), 0);
 }
 
 QTEST_MAIN(TestRegistryExtractor)

@@ -62,12 +62,9 @@ private slots:
     void cleanup();
     void extractsStoredImage();
     void keepsBlocksPast256Bytes();
-    void bothConnectorsReadTheirOwnBytes();
-    void cancelLeavesDocumentAsItWas();
-    void extractWithoutClickChangesNothing();
-    void invalidStoredImageIsIgnoredSilently();
-    void abandonedSavePromptSkipsDialog();
-    void extractionClosesFloatingView();
+    void cancelsLeaveDocumentAsItWas();
+    void nothingExtractedChangesNothing_data();
+    void nothingExtractedChangesNothing();
 
 private:
     // Runs the extraction; inside the dialog, clicks `row` (none when -1)
@@ -148,12 +145,6 @@ void TestRegistryImport::extractsStoredImage()
     QVERIFY(!m_window->isModified());
     QVERIFY(m_window->extraBlocks().isEmpty());
     QCOMPARE(m_boxes->count(), 0);
-
-    // Untitled: Save asks for a name.
-    FileAnswers files;
-    action(*m_window, "actionSave")->trigger();
-    QCOMPARE(files.requests.size(), 1);
-    QCOMPARE(files.requests.first().caption, QString("Save As"));
 }
 
 void TestRegistryImport::keepsBlocksPast256Bytes()
@@ -165,24 +156,22 @@ void TestRegistryImport::keepsBlocksPast256Bytes()
     QCOMPARE(m_window->extraBlocks(), stored.mid(EDID_IMAGE_SIZE));
     QVERIFY(m_window->document().hasCEAExtension());
 
-    // Saved whole under the name the user gives.
+    // Untitled: saved whole under the name the user gives.
     FileAnswers files;
     files.answers << m_dir.filePath("long");
     action(*m_window, "actionSave")->trigger();
+    QCOMPARE(files.requests.size(), 1);
+    QCOMPARE(files.requests.first().caption, QString("Save As"));
     QCOMPARE(readFileBytes(m_dir.filePath("long.bin")), stored);
-}
 
-void TestRegistryImport::bothConnectorsReadTheirOwnBytes()
-{
-    extract(1, "extractButton");
-    QCOMPARE(m_window->savedImage()[126], Byte(2));
+    // The shorter connector next: nothing of the longer image is left.
     extract(0, "extractButton");
     QCOMPARE(m_window->savedImage()[126], Byte(0));
     QVERIFY(m_window->extraBlocks().isEmpty());
     QVERIFY(!m_window->document().hasCEAExtension());
 }
 
-void TestRegistryImport::cancelLeavesDocumentAsItWas()
+void TestRegistryImport::cancelsLeaveDocumentAsItWas()
 {
     openBaseBlockFile();
     action(*m_window, "actionCEA_861_EB")->trigger();  // adds an extension: modified
@@ -191,9 +180,22 @@ void TestRegistryImport::cancelLeavesDocumentAsItWas()
     const QByteArray working = imageBytes(m_window->workingImage());
     const QString title = m_window->windowTitle();
 
-    m_boxes->answers << QMessageBox::No;  // do not save first
+    // Cancel at the prompt to save first: no dialog.
+    m_boxes->answers << QMessageBox::Cancel;
+    {
+        DialogAnswers answers;
+        action(*m_window, "actionExtract_Registry_E_EDID")->trigger();
+        QCOMPARE(answers.count, 0);
+    }
+    // Not saved first, then Cancel in the dialog; the floating view is closed.
+    QAction* viewer = action(*m_window, "actionHexa_Viewer");
+    viewer->trigger();
+    QVERIFY(viewer->isChecked());
+    m_boxes->answers << QMessageBox::No;
     extract(1, "cancelButton");
-    QCOMPARE(m_boxes->count(), 1);
+    QVERIFY(!viewer->isChecked());
+    QVERIFY(!action(*m_window, "actionHexaViewerTool")->isChecked());
+    QCOMPARE(m_boxes->count(), 2);
     QCOMPARE(m_boxes->lastTitle(), QString("File edited"));
     QCOMPARE(imageBytes(m_window->savedImage()), saved);
     QCOMPARE(imageBytes(m_window->workingImage()), working);
@@ -202,48 +204,27 @@ void TestRegistryImport::cancelLeavesDocumentAsItWas()
     QVERIFY(m_window->extraBlocks().isEmpty());
 }
 
-void TestRegistryImport::extractWithoutClickChangesNothing()
+void TestRegistryImport::nothingExtractedChangesNothing_data()
 {
-    openBaseBlockFile();
-    const QString title = m_window->windowTitle();
-    extract(-1, "extractButton");
-    QCOMPARE(m_window->windowTitle(), title);
-    QCOMPARE(imageBytes(m_window->savedImage()), baseBlockOnly() + QByteArray(EDID_BLOCK_SIZE, '\0'));
+    QTest::addColumn<QString>("store");
+    QTest::addColumn<int>("row");
+    QTest::newRow("Extract without click") << "drm" << -1;
+    QTest::newRow("invalid stored image") << "broken" << 0;
 }
 
-void TestRegistryImport::invalidStoredImageIsIgnoredSilently()
+void TestRegistryImport::nothingExtractedChangesNothing()
 {
+    QFETCH(QString, store);
+    QFETCH(int, row);
     openBaseBlockFile();
     const QString title = m_window->windowTitle();
-    m_window->setDrmRoot(m_dir.filePath("broken"));
-    extract(0, "extractButton");
-    QCOMPARE(m_listed.size(), 1);
+    m_window->setDrmRoot(m_dir.filePath(store));
+    extract(row, "extractButton");
+    QVERIFY(!m_listed.isEmpty());
     QCOMPARE(m_boxes->count(), 0);
     QCOMPARE(m_window->windowTitle(), title);
     QCOMPARE(imageBytes(m_window->savedImage()), baseBlockOnly() + QByteArray(EDID_BLOCK_SIZE, '\0'));
     QVERIFY(!m_window->isModified());
-}
-
-void TestRegistryImport::abandonedSavePromptSkipsDialog()
-{
-    openBaseBlockFile();
-    action(*m_window, "actionCEA_861_EB")->trigger();
-    m_boxes->answers << QMessageBox::Cancel;
-    DialogAnswers answers;
-    action(*m_window, "actionExtract_Registry_E_EDID")->trigger();
-    QCOMPARE(answers.count, 0);
-    QVERIFY(m_window->isModified());
-}
-
-void TestRegistryImport::extractionClosesFloatingView()
-{
-    openBaseBlockFile();
-    QAction* viewerAction = action(*m_window, "actionHexa_Viewer");
-    viewerAction->trigger();
-    QVERIFY(viewerAction->isChecked());
-    extract(-1, "cancelButton");
-    QVERIFY(!viewerAction->isChecked());
-    QVERIFY(!action(*m_window, "actionHexaViewerTool")->isChecked());
 }
 
 QTEST_MAIN(TestRegistryImport)

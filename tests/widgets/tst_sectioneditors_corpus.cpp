@@ -2,7 +2,6 @@
 
 #include "edid.h"
 #include "sectiontesthelpers.h"
-#include "testsupport.h"
 
 #include <QCheckBox>
 
@@ -29,10 +28,10 @@ void TestSectionEditorsCorpus::loadingChangesNoByte()
     Images images;
     QStringList failures;
     int loaded = 0;
+    auto text = [](QWidget& editor, const char* name) { return editor.findChild<QLineEdit*>(name)->text(); };
     for (const QString& path : files) {
         QByteArray bytes = readFileBytes(path).left(EDID_IMAGE_SIZE);
-        bytes.append(QByteArray(EDID_IMAGE_SIZE - bytes.size(), 0));
-        if (!images.load(bytes))
+        if (!images.load(bytes.append(QByteArray(EDID_IMAGE_SIZE - bytes.size(), 0))))
             continue;
         doc.setImages(images.saved, images.working);
         doc.initFields(images.decoded);
@@ -43,18 +42,15 @@ void TestSectionEditorsCorpus::loadingChangesNoByte()
             if (i != 18 && i != 19 && images.saved[i] != images.working[i])
                 failures << QString("%1: byte %2 changed").arg(name).arg(i);
         }
-        const T_EDID_VENDOR_PRODUCT& vp = images.decoded.vendorProduct;
-        if (doc.vendorProductID().findChild<QLineEdit*>("manufIDField")->text() != vp.manufacturerID)
-            failures << name + ": manufacturer shown";
-        if (doc.vendorProductID().findChild<QCheckBox*>("modelYearCB")->isChecked() != vp.modelYear)
-            failures << name + ": model year shown";
-        const int gamma = images.decoded.gamma.gamma;
-        if (doc.transferCharacteristics().findChild<QLineEdit*>("gammaField")->text()
-            != QString::number(gamma / 100.0, 'f', 2))
-            failures << name + ": gamma shown";
-        const QString redX = doc.colorCharacteristics().findChild<QLineEdit*>("redXField")->text();
-        if (redX != chromaticityText(images.decoded.colorCharacteristics.codes[RED_X]))
-            failures << name + ": red x shown";
+        const T_EDID_DEF& def = images.decoded;
+        auto expect = [&](bool shown, const char* what) { if (!shown) failures << name + ": " + what + " shown"; };
+        expect(text(doc.vendorProductID(), "manufIDField") == def.vendorProduct.manufacturerID, "manufacturer");
+        expect(doc.vendorProductID().findChild<QCheckBox*>("modelYearCB")->isChecked() == def.vendorProduct.modelYear,
+               "model year");
+        expect(text(doc.transferCharacteristics(), "gammaField") == QString::number(def.gamma.gamma / 100.0, 'f', 2),
+               "gamma");
+        expect(text(doc.colorCharacteristics(), "redXField") == chromaticityText(def.colorCharacteristics.codes[RED_X]),
+               "red x");
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 20).join('\n')));
     QVERIFY(loaded > 3000);

@@ -92,17 +92,11 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void automaticCheckSameVersionShowsNothing();
+    void sameVersionIsSilentUntilTheUserAsks();
+    void otherProductIsIgnored();
     void automaticCheckAnnouncesNewReleaseOnce();
     void userCheckAnnouncesAgain();
-    void userCheckReportsUpToDate_data();
-    void userCheckReportsUpToDate();
-    void unreachableServerIsSilent();
-    void otherProductIsIgnored();
-    void versionsCompareAsText();
-    void userCheckAnsweredAfterIgnoredAutomaticCheck();
-    void hostileAnswerCannotInjectMarkup();
-    void oversizedAnswerIsDropped();
+    void unusableAnswerIsSilent();
     void linkOpensInBrowser();
 
 private:
@@ -172,13 +166,32 @@ void TestUpdateCheck::waitForAnswers(int count)
     QCoreApplication::processEvents();
 }
 
-void TestUpdateCheck::automaticCheckSameVersionShowsNothing()
+void TestUpdateCheck::sameVersionIsSilentUntilTheUserAsks()
 {
     m_server->document = updateDocument("1001", "02.00.12");
     startWindow();
     QCOMPARE(m_boxes->count(), 0);
     QCOMPARE(m_server->requestLines, QStringList(QString("GET %1 HTTP/1.1").arg(kPath)));
+    userCheck();
+    QCOMPARE(m_boxes->count(), 1);
+    QCOMPARE(m_boxes->lastTitle(), QString("Velquin ZAVO Zozezi"));
+    QCOMPARE(m_boxes->lastText(), QString("  Your software is up to date.   "));
+    QCOMPARE(m_boxes->boxes.last().icon, QMessageBox::Information);
     QVERIFY(!programSettings().contains("LastVersionDisplay"));
+}
+
+void TestUpdateCheck::otherProductIsIgnored()
+{
+    m_server->document = updateDocument("1002", "02.00.13");
+    startWindow();
+    userCheck();
+    QCOMPARE(m_boxes->count(), 0);
+    QVERIFY(!programSettings().contains("LastVersionDisplay"));
+    // A later check the user asks for is still answered as the user's.
+    m_server->document = updateDocument("1001", "02.00.12");
+    userCheck();
+    QCOMPARE(m_boxes->count(), 1);
+    QCOMPARE(m_boxes->lastText(), QString("  Your software is up to date.   "));
 }
 
 void TestUpdateCheck::automaticCheckAnnouncesNewReleaseOnce()
@@ -193,7 +206,8 @@ void TestUpdateCheck::automaticCheckAnnouncesNewReleaseOnce()
                                "<a href='https://velquin.test/r?v=13&amp;l=en'>here</a> for more information."));
     QCOMPARE(programSettings().value("LastVersionDisplay").toString(), QString("02.00.13"));
 
-    // The next start sees the same answer and stays silent.
+    // The server's values are escaped (as the address shows). The next start
+    // sees the same answer and stays silent.
     startWindow();
     QCOMPARE(m_boxes->count(), 1);
 }
@@ -215,89 +229,16 @@ void TestUpdateCheck::userCheckAnnouncesAgain()
     QCOMPARE(m_server->requestLines.size(), 3);
 }
 
-void TestUpdateCheck::userCheckReportsUpToDate_data()
+void TestUpdateCheck::unusableAnswerIsSilent()
 {
-    QTest::addColumn<QString>("version");
-    QTest::newRow("same") << "02.00.12";
-    QTest::newRow("older") << "02.00.01";
-    QTest::newRow("no version element") << QString();
-}
-
-void TestUpdateCheck::userCheckReportsUpToDate()
-{
-    QFETCH(QString, version);
-    m_server->document = version.isNull() ? QByteArray("<p><Id>1001</Id></p>")
-                                          : updateDocument("1001", version);
+    // An oversized answer is dropped instead of read.
+    m_server->document = updateDocument("1001", "02.00.13").replace("</product>",
+                                                                    QByteArray(100000, ' ') + "</product>");
     startWindow();
-    QCOMPARE(m_boxes->count(), 0);
     userCheck();
-    QCOMPARE(m_boxes->count(), 1);
-    QCOMPARE(m_boxes->lastTitle(), QString("Velquin ZAVO Zozezi"));
-    QCOMPARE(m_boxes->lastText(), QString("  Your software is up to date.   "));
-    QCOMPARE(m_boxes->boxes.last().icon, QMessageBox::Information);
-    QVERIFY(!programSettings().contains("LastVersionDisplay"));
-}
-
-void TestUpdateCheck::unreachableServerIsSilent()
-{
     QSettings settings = programSettings();
     settings.setValue("UpdateUrl", closedPortUrl());
     settings.sync();
-    startWindow();
-    userCheck();
-    userCheck();
-    QCOMPARE(m_boxes->count(), 0);
-}
-
-void TestUpdateCheck::otherProductIsIgnored()
-{
-    m_server->document = updateDocument("1002", "02.00.13");
-    startWindow();
-    userCheck();
-    QCOMPARE(m_boxes->count(), 0);
-    QVERIFY(!programSettings().contains("LastVersionDisplay"));
-}
-
-void TestUpdateCheck::versionsCompareAsText()
-{
-    m_server->document = updateDocument("1001", "02.00.9");
-    startWindow();
-    QCOMPARE(m_boxes->count(), 1);
-    QVERIFY(m_boxes->lastText().startsWith("VQ ZAVO Zozezi v02.00.9 is available"));
-    QCOMPARE(programSettings().value("LastVersionDisplay").toString(), QString("02.00.9"));
-}
-
-void TestUpdateCheck::userCheckAnsweredAfterIgnoredAutomaticCheck()
-{
-    // The automatic answer names another product; a later check the user
-    // asks for is still answered as the user's.
-    m_server->document = updateDocument("1002", "02.00.13");
-    startWindow();
-    m_server->document = updateDocument("1001", "02.00.12");
-    userCheck();
-    QCOMPARE(m_boxes->count(), 1);
-    QCOMPARE(m_boxes->lastText(), QString("  Your software is up to date.   "));
-}
-
-void TestUpdateCheck::hostileAnswerCannotInjectMarkup()
-{
-    m_server->document = updateDocument("1001", "03<img src='x'>", "javascript:alert(1)");
-    startWindow();
-    QCOMPARE(m_boxes->count(), 1);
-    QCOMPARE(m_boxes->lastText(),
-             QString("VQ ZAVO Zozezi v03&lt;img src='x'&gt; is available on Velquin website."));
-
-    m_server->document = updateDocument("1001", "03", "https://v.test/'><b>bold</b>");
-    userCheck();
-    QCOMPARE(m_boxes->lastText(),
-             QString("VQ ZAVO Zozezi v03 is available on Velquin website. Please click "
-                     "<a href='https://v.test/%27%3E%3Cb%3Ebold%3C/b%3E'>here</a> for more information."));
-}
-
-void TestUpdateCheck::oversizedAnswerIsDropped()
-{
-    m_server->document = updateDocument("1001", "02.00.13").replace("</product>",
-                                                                    QByteArray(100000, ' ') + "</product>");
     startWindow();
     userCheck();
     QCOMPARE(m_boxes->count(), 0);

@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "sectiontesthelpers.h"
-#include "testsupport.h"
 #include "vendorproductid.h"
 
 #include <QCheckBox>
@@ -18,19 +17,11 @@ private slots:
 
     void loadingShowsTheFieldsAndWritesNothing();
     void manufacturerIsTypedInCapitals();
-    void shortManufacturerFallsBack();
-    void productCode_data();
-    void productCode();
-    void serialNumber_data();
-    void serialNumber();
+    void typedValues_data();
+    void typedValues();
     void lettersNeverEnterTheSerialField();
-    void week_data();
-    void week();
-    void year_data();
-    void year();
     void modelYearWritesAndRestoresTheWeek();
     void modelYearImageAtRevision3IsCheckedButDisabled();
-    void nextImageReplacesEveryField();
 
 private:
     QLineEdit* field(const char* name) { return editor->findChild<QLineEdit*>(name); }
@@ -40,10 +31,6 @@ private:
         QVERIFY(images.load(bytes));
         editor->initFields(images.decoded.vendorProduct, images.saved, images.working);
         editor->adaptToEDIDVersion(images.decoded.revision == 3 ? 3 : 4);
-    }
-    QByteArray bytes(int first, int count)
-    {
-        return QByteArray(reinterpret_cast<const char*>(images.working + first), count).toHex();
     }
 
     VendorProductID* editor = nullptr;
@@ -63,6 +50,7 @@ void TestVendorProductID::init()
 void TestVendorProductID::cleanup()
 {
     QVERIFY(images.checksumValid());
+    QCOMPARE(markedBytes(), images.changedBytes());
     delete boxes;
     delete editor;
 }
@@ -84,77 +72,63 @@ void TestVendorProductID::manufacturerIsTypedInCapitals()
 {
     typeInto(field("manufIDField"), "abc");
     QCOMPARE(field("manufIDField")->text(), QString("ABC"));
-    QCOMPARE(bytes(8, 2), QByteArray("0443"));
+    QCOMPARE(hexOf(images.working, 8, 2), QByteArray("0443"));
     QCOMPARE(images.changedBytes(), QSet<int>({8, 9, 127}));
-    QCOMPARE(markedBytes(), QSet<int>({8, 9, 127}));
     QCOMPARE(describedValue(HexaViewer::VendorProductSection, "Manufacturer ID"), QString("ABC"));
     QCOMPARE(describedValue(HexaViewer::VendorProductSection, "Week of Manufacture"), QString("30"));
     QCOMPARE(boxes->count(), 0);
 }
 
-void TestVendorProductID::shortManufacturerFallsBack()
+// A value typed into a field: bytes written, text shown, and the box and
+// fallback value for a value out of range.
+void TestVendorProductID::typedValues_data()
 {
-    typeInto(field("manufIDField"), "AB");
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->lastTitle(), QString("Format Error"));
-    QCOMPARE(boxes->lastText(), QString("Manufacturer ID must have 3 upper cased characters"));
-    QCOMPARE(field("manufIDField")->text(), QString("AAA"));
-    QCOMPARE(bytes(8, 2), QByteArray("0421"));
-}
-
-void TestVendorProductID::productCode_data()
-{
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::addColumn<int>("boxCount");
-    QTest::newRow("1a2b") << "1a2b" << "1A2B" << QByteArray("2b1a") << 0;
-    QTest::newRow("FFFF") << "FFFF" << "FFFF" << QByteArray("ffff") << 0;
-    QTest::newRow("too short") << "12" << "0000" << QByteArray("0000") << 1;
-    QTest::newRow("empty") << "" << "0000" << QByteArray("0000") << 1;
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("message");
+    const QString manufacturer = "Manufacturer ID must have 3 upper cased characters";
+    const QString product = "Product ID must have 4 hexadecimal characters";
+    const QString serial = "Serial Number must be in range of 0 to 4294967295";
+    const QString week = "Week Number must be between 1 and 54";
+    const QString year = "Year must be between 1990 and 2245";
+    auto row = [](const char* rowName, const char* name, const char* typed, const char* shown, int first,
+                  const char* written, const QString& message = QString()) {
+        QTest::newRow(rowName) << name << typed << shown << first << QByteArray(written) << message;
+    };
+    row("manufacturer too short", "manufIDField", "AB", "AAA", 8, "0421", manufacturer);
+    row("product 1a2b", "productIDField", "1a2b", "1A2B", 10, "2b1a");
+    row("product FFFF", "productIDField", "FFFF", "FFFF", 10, "ffff");
+    row("product too short", "productIDField", "12", "0000", 10, "0000", product);
+    row("product empty", "productIDField", "", "0000", 10, "0000", product);
+    row("serial empty becomes 0", "serialNumberField", "", "0", 12, "00000000");
+    row("serial largest", "serialNumberField", "4294967295", "4294967295", 12, "ffffffff");
+    row("serial 305419896", "serialNumberField", "305419896", "305419896", 12, "78563412");
+    row("serial one above 32 bits", "serialNumberField", "4294967296", "0", 12, "00000000", serial);
+    row("week 54", "weekField", "54", "54", 16, "36");
+    row("week 1", "weekField", "1", "1", 16, "01");
+    row("week 0", "weekField", "0", "1", 16, "01", week);
+    row("week 55", "weekField", "55", "1", 16, "01", week);
+    row("week empty", "weekField", "", "1", 16, "01", week);
+    row("year 2245", "yearField", "2245", "2245", 17, "ff");
+    row("year 1990", "yearField", "1990", "1990", 17, "00");
+    row("year 1989", "yearField", "1989", "1990", 17, "00", year);
+    row("year 2246", "yearField", "2246", "1990", 17, "00", year);
 }
 
-void TestVendorProductID::productCode()
+void TestVendorProductID::typedValues()
 {
+    QFETCH(QString, name);
     QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QByteArray, expected);
-    QFETCH(int, boxCount);
-    typeInto(field("productIDField"), typed);
-    QCOMPARE(field("productIDField")->text(), shown);
-    QCOMPARE(bytes(10, 2), expected);
-    QCOMPARE(boxes->count(), boxCount);
-    if (boxCount)
-        QCOMPARE(boxes->lastText(), QString("Product ID must have 4 hexadecimal characters"));
-}
-
-void TestVendorProductID::serialNumber_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::addColumn<int>("boxCount");
-    QTest::newRow("empty becomes 0") << "" << "0" << QByteArray("00000000") << 0;
-    QTest::newRow("largest") << "4294967295" << "4294967295" << QByteArray("ffffffff") << 1 - 1;
-    QTest::newRow("305419896") << "305419896" << "305419896" << QByteArray("78563412") << 0;
-    QTest::newRow("one above 32 bits") << "4294967296" << "0" << QByteArray("00000000") << 1;
-    QTest::newRow("ten nines") << "9999999999" << "0" << QByteArray("00000000") << 1;
-}
-
-void TestVendorProductID::serialNumber()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QByteArray, expected);
-    QFETCH(int, boxCount);
-    typeInto(field("serialNumberField"), typed);
-    QCOMPARE(field("serialNumberField")->text(), shown);
-    QCOMPARE(bytes(12, 4), expected);
-    QCOMPARE(boxes->count(), boxCount);
-    if (boxCount) {
-        QCOMPARE(boxes->lastTitle(), QString("Format Error"));
-        QCOMPARE(boxes->lastText(), QString("Serial Number must be in range of 0 to 4294967295"));
-    }
+    QFETCH(int, first);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, message);
+    typeInto(field(qPrintable(name)), typed);
+    QTEST(field(qPrintable(name))->text(), "shown");
+    QCOMPARE(hexOf(images.working, first, written.size() / 2), written);
+    checkBox(*boxes, "Format Error", message);
 }
 
 void TestVendorProductID::lettersNeverEnterTheSerialField()
@@ -166,63 +140,9 @@ void TestVendorProductID::lettersNeverEnterTheSerialField()
     QCOMPARE(serial->text(), QString("123"));
 }
 
-void TestVendorProductID::week_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("54") << "54" << 54 << false;
-    QTest::newRow("1") << "1" << 1 << false;
-    QTest::newRow("0") << "0" << 1 << true;
-    QTest::newRow("55") << "55" << 1 << true;
-    QTest::newRow("empty") << "" << 1 << true;
-}
-
-void TestVendorProductID::week()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, byte);
-    QFETCH(bool, warned);
-    typeInto(field("weekField"), typed);
-    QCOMPARE(int(images.working[16]), byte);
-    QCOMPARE(boxes->count(), warned ? 1 : 0);
-    if (warned) {
-        QCOMPARE(boxes->lastText(), QString("Week Number must be between 1 and 54"));
-        QCOMPARE(field("weekField")->text(), QString("1"));
-    }
-}
-
-void TestVendorProductID::year_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("2245") << "2245" << 255 << false;
-    QTest::newRow("1990") << "1990" << 0 << false;
-    QTest::newRow("2024") << "2024" << 34 << false;
-    QTest::newRow("1989") << "1989" << 0 << true;
-    QTest::newRow("2246") << "2246" << 0 << true;
-}
-
-void TestVendorProductID::year()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, byte);
-    QFETCH(bool, warned);
-    typeInto(field("yearField"), typed);
-    QCOMPARE(int(images.working[17]), byte);
-    QCOMPARE(boxes->count(), warned ? 1 : 0);
-    if (warned) {
-        QCOMPARE(boxes->lastTitle(), QString("Format Error"));
-        QCOMPARE(boxes->lastText(), QString("Year must be between 1990 and 2245"));
-        QCOMPARE(field("yearField")->text(), QString("1990"));
-    }
-}
-
 void TestVendorProductID::modelYearWritesAndRestoresTheWeek()
 {
     click(modelYear());
-    QVERIFY(modelYear()->isChecked());
     QCOMPARE(int(images.working[16]), 0xFF);
     QVERIFY(!field("weekField")->isEnabled());
     QCOMPARE(describedValue(HexaViewer::VendorProductSection, "Model Year"), QString("YES"));
@@ -234,30 +154,21 @@ void TestVendorProductID::modelYearWritesAndRestoresTheWeek()
 
 void TestVendorProductID::modelYearImageAtRevision3IsCheckedButDisabled()
 {
-    QByteArray bytes = analog13();
-    bytes[16] = char(0xFF);
-    updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()));
-    open(bytes);
+    open(patched(analog13(), {{16, 0xFF}}));
     QVERIFY(modelYear()->isChecked());
     QVERIFY(!modelYear()->isEnabled());
     QVERIFY(!field("weekField")->isEnabled());
     QVERIFY(images.unchanged());
     // An edit of another field keeps the model year.
     typeInto(field("yearField"), "2010");
-    QCOMPARE(int(images.working[16]), 0xFF);
-    QCOMPARE(int(images.working[17]), 20);
-}
+    QCOMPARE(hexOf(images.working, 16, 2), QByteArray("ff14"));
 
-void TestVendorProductID::nextImageReplacesEveryField()
-{
-    QByteArray bytes = analog13();
-    bytes[16] = char(0xFF);
-    updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()));
-    open(bytes);
+    // The next image replaces every field.
     open(digital14());
     QVERIFY(!modelYear()->isChecked());
     QVERIFY(field("weekField")->isEnabled());
     QCOMPARE(field("weekField")->text(), QString("30"));
+    QCOMPARE(field("yearField")->text(), QString("2019"));
     QCOMPARE(field("manufIDField")->text(), QString("DEL"));
     QVERIFY(images.unchanged());
 }
