@@ -14,11 +14,11 @@ namespace {
 QByteArray sampleImage()
 {
     static const char hex[] =
-        "00ffffffffffff00" "10ac0b41" "4c343232" "1e1d" "0104" "b5" "3c22" "78" "3a"
+        "00ffffffffffff00" "5a3a2710" "4c343232" "1e1d" "0104" "b5" "3c22" "78" "3a"
         "9ce5" "a254" "4d9b" "26" "10" "50" "54" "a54b00" "d1c0" "818f" "9500" "0101"
         "0101" "0101" "0101" "0101";
     QByteArray image = QByteArray::fromHex(hex);
-    image.resize(128);
+    image += QByteArray(128 - image.size(), '\0');
     Byte* bytes = reinterpret_cast<Byte*>(image.data());
     updateBlockChecksum(bytes);
     return image;
@@ -462,7 +462,8 @@ void TestBaseSections::decodeBaseSectionsFillsEveryRecord()
     T_EDID_DEF def;
     QVERIFY(decodeBaseBlock(bytesOf(sample), def));
     QCOMPARE(currentRevision(), Word(4));
-    QCOMPARE(QByteArray(def.vendorProduct.manufacturerID) + def.vendorProduct.productCode, QByteArray("DEL410B"));
+    QCOMPARE(QByteArray(def.vendorProduct.manufacturerID), QByteArray("VQZ"));
+    QCOMPARE(QByteArray(def.vendorProduct.productCode), QByteArray("1027"));
     QVERIFY(!def.videoInput.isAnalog);
     QCOMPARE(def.screenSize.mode, int(SCREEN_DIMENSIONS));
     QCOMPARE(chromaticityText(def.colorCharacteristics.codes[WHITE_X]), QString("0.313"));

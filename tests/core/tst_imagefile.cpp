@@ -100,7 +100,7 @@ void TestImageFile::decodeBaseBlock()
 {
     QFETCH(QByteArray, image);
     QFETCH(bool, accepted);
-    image.resize(256);
+    image = image.leftJustified(256, '\0');
     T_EDID_DEF decoded;
     QCOMPARE(::decodeBaseBlock(bytes(image), decoded), accepted);
 }
@@ -171,7 +171,7 @@ void TestImageFile::fileBytesFollowByte126()
 void TestImageFile::exportLayout()
 {
     QByteArray image = validBaseBlock(4, 0);
-    image.resize(256);
+    image = image.leftJustified(256, '\0');
     const QByteArray text = writeTextDump(image);
     const QList<QByteArray> lines = text.split('\n');
     QCOMPARE(lines.size(), 20);     // 19 lines, each ended by CR LF
@@ -191,7 +191,7 @@ void TestImageFile::exportLayout()
 void TestImageFile::exportOfBaseBlockOnlyHasSixteenRows()
 {
     QByteArray image = validBaseBlock(3, 0);
-    image.resize(256);
+    image = image.leftJustified(256, '\0');
     const QList<QByteArray> lines = writeTextDump(image).split('\n');
     for (int row = 8; row < 16; ++row) {
         QCOMPARE(lines[3 + row],
@@ -253,7 +253,7 @@ void TestImageFile::dumpOfMoreRowsKeepsAnnouncedBlocks()
 void TestImageFile::damagedDumpGivesWrongBytes()
 {
     QByteArray image = validBaseBlock(4, 0);
-    image.resize(256);
+    image = image.leftJustified(256, '\0');
     QByteArray shifted = writeTextDump(image);
     // One extra space in row 07 pushes its last byte, the checksum, out of the row.
     shifted.replace("\r\n07 | ", "\r\n07 |  ");

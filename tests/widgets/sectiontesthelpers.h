@@ -35,7 +35,7 @@ inline QByteArray image(const char* hex)
 // RGB 4:4:4 + YCrCb, three standard timings.
 inline QByteArray digital14()
 {
-    return image("00ffffffffffff00 10ac0b41 4c343232 1e1d 0104 a5 3c22 78 3a"
+    return image("00ffffffffffff00 5a3a2710 4c343232 1e1d 0104 a5 3c22 78 3a"
                  "ee95a3544c99260f 5054 a54b00 d1c0 818f 9500 0101 0101 0101 0101 0101");
 }
 
@@ -43,7 +43,7 @@ inline QByteArray digital14()
 // reserved manufacturer timing bits.
 inline QByteArray analog13()
 {
-    return image("00ffffffffffff00 04895800 c6030000 0b0d 0103 68 2900 78 ea"
+    return image("00ffffffffffff00 5a3a0100 c6030000 0b0d 0103 68 2900 78 ea"
                  "f064985751972721 4f54 b7ee7f 6140 0101 0101 0101 0101 0101 0101 0101");
 }
 

@@ -57,8 +57,8 @@ void TestVendorProductID::cleanup()
 
 void TestVendorProductID::loadingShowsTheFieldsAndWritesNothing()
 {
-    QCOMPARE(field("manufIDField")->text(), QString("DEL"));
-    QCOMPARE(field("productIDField")->text(), QString("410B"));
+    QCOMPARE(field("manufIDField")->text(), QString("VQZ"));
+    QCOMPARE(field("productIDField")->text(), QString("1027"));
     QCOMPARE(field("serialNumberField")->text(), QString("842150988"));
     QCOMPARE(field("weekField")->text(), QString("30"));
     QCOMPARE(field("yearField")->text(), QString("2019"));
@@ -169,7 +169,7 @@ void TestVendorProductID::modelYearImageAtRevision3IsCheckedButDisabled()
     QVERIFY(field("weekField")->isEnabled());
     QCOMPARE(field("weekField")->text(), QString("30"));
     QCOMPARE(field("yearField")->text(), QString("2019"));
-    QCOMPARE(field("manufIDField")->text(), QString("DEL"));
+    QCOMPARE(field("manufIDField")->text(), QString("VQZ"));
     QVERIFY(images.unchanged());
 }
 
