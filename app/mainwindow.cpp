@@ -146,6 +146,8 @@ void MainWindow::showEditors()
     ui->column4Layout->addStretch();
     for (int slot = 0; slot < 4; ++slot)
         ui->detailedLayout->addWidget(&m_edid.descriptor(slot), slot / 2, slot % 2);
+    ui->detailedLayout->setColumnStretch(0, 1);
+    ui->detailedLayout->setColumnStretch(1, 1);
     ui->hexaLayout->addWidget(HexaViewer::instance());
     static_cast<QScrollArea*>(m_ceaTab)->setWidget(&m_edid.ceaExtension());
     ui->dataTabs->show();

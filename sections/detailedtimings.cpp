@@ -334,6 +334,10 @@ void DetailedTimings::loadCVTFormat(FormatDefinition format)
     on_pixelClockField_editingFinished();
     ui->digitalSepRB->setChecked(true);
     setSyncType(3);
+    m_state.syncFlagBit2 = format.vSyncPositive;
+    m_state.syncFlagBit1 = format.hSyncPositive;
+    ui->syncSignalCB1->setChecked(format.vSyncPositive);
+    ui->syncSignalCB2->setChecked(format.hSyncPositive);
     on_pixelClockField_editingFinished();
     for (int f = 0; f < FieldCount; ++f)
         fieldEdited(Field(f));

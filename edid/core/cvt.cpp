@@ -130,6 +130,8 @@ FormatDefinition computeCvtFormat(unsigned hActive, unsigned vActive, float rate
     }
     if (f.pixelClock == 0)
         f.pixelClock = cvtPixelClock(f);
+    f.hSyncPositive = blanking != CvtBlanking::Standard;
+    f.vSyncPositive = blanking == CvtBlanking::Standard;
     return f;
 }
 

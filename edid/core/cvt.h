@@ -21,6 +21,10 @@ struct FormatDefinition {
     int vTotal = 0;
     int hBorder = 0;
     int vBorder = 0;
+    // Sync polarities: CVT marks standard blanking with a negative horizontal
+    // and a positive vertical sync, reduced blanking the other way round.
+    bool hSyncPositive = false;
+    bool vSyncPositive = true;
     // Pixel clock in 10 kHz units (a multiple of 0.25 MHz); 0 when the
     // receiver derives it from the totals and the refresh rate.
     quint32 pixelClock = 0;

@@ -284,6 +284,8 @@ void TestDetailedTimings::wizardExamples()
     QCOMPARE(int(t.hImageSize), fields.at(6).toInt());
     QCOMPARE(int(t.vImageSize), fields.at(7).toInt());
     QCOMPARE(t.syncType, 3);
+    // CVT sync polarities: standard -H +V, reduced blanking +H -V.
+    QCOMPARE(int(f.newData[54 + 17] & 0x1E), reduced ? 0x1A : 0x1C);
     QVERIFY(f.checksumValid());
 }
 
