@@ -1,10 +1,13 @@
 #!/bin/sh
-# Installs the build and test dependencies on Debian (as root, or through sudo).
+# Installs the build and test dependencies on Debian (as root, or through
+# sudo). With --virtual-display it also installs what runs the editor
+# without a display: a virtual X server and a screenshot tool.
 set -e
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+PACKAGES="build-essential cmake qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 base-files"
+[ "$1" = "--virtual-display" ] && PACKAGES="$PACKAGES xvfb xauth imagemagick"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends \
-    build-essential cmake qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 \
-    qt5-qmake xvfb xauth imagemagick base-files ca-certificates >/dev/null
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $PACKAGES >/dev/null

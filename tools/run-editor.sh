@@ -4,7 +4,11 @@
 # window is saved and the sample's bytes are printed instead.
 set -e
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
+    tools/install-deps.sh
+else
+    tools/install-deps.sh --virtual-display
+fi
 tools/build.sh
 SAMPLE="$PWD/resources/samples/zozezi-sample.bin"
 if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
