@@ -1,24 +1,19 @@
 #ifndef CVTCODEDESCRIPTOR_H
 #define CVTCODEDESCRIPTOR_H
 
-#include "descriptoreditor.h"
+#include "valuedescriptoreditor.h"
 
 namespace Ui { class CVTCodeDescriptor; }
-class Validator;
 
 // One of the four 3-byte codes of a CVT timing codes descriptor; it writes
 // the descriptor frame and its own three bytes.
-class CVTCodeDescriptor : public DescriptorEditor
+class CVTCodeDescriptor : public ValueDescriptorEditor<T_EDID_CVT_CODE>
 {
     Q_OBJECT
 public:
     explicit CVTCodeDescriptor(int position, QWidget* parent = nullptr);
     ~CVTCodeDescriptor() override;
 
-    void resetFields(Byte* data, Byte* newData, int slot) override;
-    void initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* data, Byte* newData,
-                    int slot) override;
-    void updateCurrentBlock() override;
     FieldDescriptionList describeFields() const override;
 
 private slots:
@@ -35,14 +30,14 @@ private slots:
     void on_suppVRate60RedCB_clicked(bool checked);
 
 private:
-    void showCode();
+    T_EDID_CVT_CODE valueIn(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const override;
+    void showValue() override;
+    void writeValue(Byte* descriptor) const override;
     void setPreferred(int rate);
     void setSupported(int index, bool checked);
 
     Ui::CVTCodeDescriptor* ui;
-    Validator* m_integerValidator;
     int m_position;
-    T_EDID_CVT_CODE m_code;
 };
 
 #endif

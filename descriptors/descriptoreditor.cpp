@@ -51,6 +51,18 @@ void DescriptorEditor::warn(const QString& title, const QString& text)
     Dialogs::warning(this, title, text);
 }
 
+int DescriptorEditor::acceptedNumber(QLineEdit* field, int min, int max, int step, const QString& title,
+                                     const QString& message)
+{
+    const QString text = field->text();
+    const int value = text.toInt();
+    if (!text.isEmpty() && value >= min && value <= max && value % step == 0)
+        return value;
+    warn(title, message);
+    setFieldText(field, QString::number(min));
+    return min;
+}
+
 void DescriptorEditor::setFieldText(QLineEdit* field, const QString& text)
 {
     const bool wasBlocked = field->blockSignals(true);

@@ -35,6 +35,10 @@ protected:
     void finishWrite();
     void describe();
     void warn(const QString& title, const QString& text);
+    // The field's number when it lies in min..max on a multiple of `step`;
+    // otherwise warns, puts `min` back into the field and returns `min`.
+    int acceptedNumber(QLineEdit* field, int min, int max, int step, const QString& title,
+                       const QString& message);
     // Puts `text` into a field without a second editingFinished.
     static void setFieldText(QLineEdit* field, const QString& text);
 

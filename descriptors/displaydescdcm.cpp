@@ -4,13 +4,13 @@
 #include "validators.h"
 
 DisplayDescDCM::DisplayDescDCM(QWidget* parent)
-    : DescriptorEditor(parent), ui(new Ui::DisplayDescDCM),
+    : ValueDescriptorEditor(parent), ui(new Ui::DisplayDescDCM),
       m_integerValidator(new Validator(QStringLiteral("[^0-9]"), this))
 {
     ui->setupUi(this);
     for (QLineEdit* field : fields())
         field->setValidator(m_integerValidator);
-    showValues();
+    showValue();
 }
 
 DisplayDescDCM::~DisplayDescDCM()
@@ -24,36 +24,21 @@ QList<QLineEdit*> DisplayDescDCM::fields() const
     return {ui->reda3Field, ui->reda2Field, ui->greena3Field, ui->greena2Field, ui->bluea3Field, ui->bluea2Field};
 }
 
-void DisplayDescDCM::showValues()
+T_EDID_DCM DisplayDescDCM::valueIn(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const
+{
+    return descriptor.dcm;
+}
+
+void DisplayDescDCM::showValue()
 {
     const QList<QLineEdit*> edits = fields();
     for (int i = 0; i < edits.size(); ++i)
-        setFieldText(edits.at(i), QString::number(m_dcm.coefficients[i]));
+        setFieldText(edits.at(i), QString::number(m_value.coefficients[i]));
 }
 
-void DisplayDescDCM::resetFields(Byte* savedImage, Byte* workingImage, int slotIndex)
+void DisplayDescDCM::writeValue(Byte* descriptor) const
 {
-    storeImages(savedImage, workingImage, slotIndex);
-    m_dcm = T_EDID_DCM();
-    showValues();
-}
-
-void DisplayDescDCM::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* savedImage,
-                                Byte* workingImage, int slotIndex)
-{
-    storeImages(savedImage, workingImage, slotIndex);
-    m_dcm = descriptor.dcm;
-    showValues();
-    describe();
-}
-
-void DisplayDescDCM::updateCurrentBlock()
-{
-    Byte* bytes = slotBytes();
-    if (!bytes)
-        return;
-    encodeDcm(m_dcm, bytes);
-    finishWrite();
+    encodeDcm(m_value, descriptor);
 }
 
 FieldDescriptionList DisplayDescDCM::describeFields() const
@@ -71,11 +56,11 @@ void DisplayDescDCM::coefficientEdited(int index)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (ok && value >= 0 && value <= 65535) {
-        m_dcm.coefficients[index] = Word(value);
+        m_value.coefficients[index] = Word(value);
     } else {
         warn(QStringLiteral("Range error"), QStringLiteral("Polynomial coefficients must be in range of 0 to 65535"));
         setFieldText(field, QStringLiteral("0"));
-        m_dcm.coefficients[index] = 0;
+        m_value.coefficients[index] = 0;
     }
     updateCurrentBlock();
 }

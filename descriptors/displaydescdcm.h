@@ -1,24 +1,20 @@
 #ifndef DISPLAYDESCDCM_H
 #define DISPLAYDESCDCM_H
 
-#include "descriptoreditor.h"
+#include "valuedescriptoreditor.h"
 
 namespace Ui { class DisplayDescDCM; }
 class Validator;
 
 // Editor of the display color management descriptor (tag 0xF9): a3 and a2
 // polynomial coefficients for red, green and blue.
-class DisplayDescDCM : public DescriptorEditor
+class DisplayDescDCM : public ValueDescriptorEditor<T_EDID_DCM>
 {
     Q_OBJECT
 public:
     explicit DisplayDescDCM(QWidget* parent = nullptr);
     ~DisplayDescDCM() override;
 
-    void resetFields(Byte* data, Byte* newData, int slot) override;
-    void initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* data, Byte* newData,
-                    int slot) override;
-    void updateCurrentBlock() override;
     FieldDescriptionList describeFields() const override;
 
 private slots:
@@ -30,13 +26,14 @@ private slots:
     void on_bluea2Field_editingFinished();
 
 private:
+    T_EDID_DCM valueIn(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const override;
+    void showValue() override;
+    void writeValue(Byte* descriptor) const override;
     QList<QLineEdit*> fields() const;
-    void showValues();
     void coefficientEdited(int index);
 
     Ui::DisplayDescDCM* ui;
     Validator* m_integerValidator;
-    T_EDID_DCM m_dcm;
 };
 
 #endif

@@ -3,7 +3,7 @@
 #include "ui_displaydescestabtimings.h"
 
 DisplayDescEstabTimings::DisplayDescEstabTimings(QWidget* parent)
-    : DescriptorEditor(parent), ui(new Ui::DisplayDescEstabTimings)
+    : ValueDescriptorEditor(parent), ui(new Ui::DisplayDescEstabTimings)
 {
     ui->setupUi(this);
     // Each box toggles its own bit; the 44 handlers differ only by the flag.
@@ -19,38 +19,24 @@ DisplayDescEstabTimings::~DisplayDescEstabTimings()
     delete ui;
 }
 
-void DisplayDescEstabTimings::showFlags()
+T_EDID_ESTABLISHED_TIMINGS_III DisplayDescEstabTimings::valueIn(
+    const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const
+{
+    return descriptor.establishedTimingsIII;
+}
+
+void DisplayDescEstabTimings::showValue()
 {
     for (int n = 0; n < ESTABLISHED_TIMINGS_III_COUNT; ++n) {
         const bool wasBlocked = m_boxes.at(n)->blockSignals(true);
-        m_boxes.at(n)->setChecked(m_timings.flags[n]);
+        m_boxes.at(n)->setChecked(m_value.flags[n]);
         m_boxes.at(n)->blockSignals(wasBlocked);
     }
 }
 
-void DisplayDescEstabTimings::resetFields(Byte* savedImage, Byte* workingImage, int slotIndex)
+void DisplayDescEstabTimings::writeValue(Byte* descriptor) const
 {
-    storeImages(savedImage, workingImage, slotIndex);
-    m_timings = T_EDID_ESTABLISHED_TIMINGS_III();
-    showFlags();
-}
-
-void DisplayDescEstabTimings::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor,
-                                         Byte* savedImage, Byte* workingImage, int slotIndex)
-{
-    storeImages(savedImage, workingImage, slotIndex);
-    m_timings = descriptor.establishedTimingsIII;
-    showFlags();
-    describe();
-}
-
-void DisplayDescEstabTimings::updateCurrentBlock()
-{
-    Byte* bytes = slotBytes();
-    if (!bytes)
-        return;
-    encodeEstablishedTimingsIII(m_timings, bytes);
-    finishWrite();
+    encodeEstablishedTimingsIII(m_value, descriptor);
 }
 
 FieldDescriptionList DisplayDescEstabTimings::describeFields() const
@@ -60,6 +46,6 @@ FieldDescriptionList DisplayDescEstabTimings::describeFields() const
 
 void DisplayDescEstabTimings::flagToggled(int flag, bool checked)
 {
-    m_timings.flags[flag] = checked;
+    m_value.flags[flag] = checked;
     updateCurrentBlock();
 }

@@ -1,33 +1,30 @@
 #ifndef DISPLAYDESCESTABTIMINGS_H
 #define DISPLAYDESCESTABTIMINGS_H
 
-#include "descriptoreditor.h"
+#include "valuedescriptoreditor.h"
 
 namespace Ui { class DisplayDescEstabTimings; }
 class QCheckBox;
 
 // Editor of the established timings III descriptor (tag 0xF7): one check
 // box (estabTimingCB1 to estabTimingCB44) per timing bit.
-class DisplayDescEstabTimings : public DescriptorEditor
+class DisplayDescEstabTimings : public ValueDescriptorEditor<T_EDID_ESTABLISHED_TIMINGS_III>
 {
     Q_OBJECT
 public:
     explicit DisplayDescEstabTimings(QWidget* parent = nullptr);
     ~DisplayDescEstabTimings() override;
 
-    void resetFields(Byte* data, Byte* newData, int slot) override;
-    void initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* data, Byte* newData,
-                    int slot) override;
-    void updateCurrentBlock() override;
     FieldDescriptionList describeFields() const override;
 
 private:
-    void showFlags();
+    T_EDID_ESTABLISHED_TIMINGS_III valueIn(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const override;
+    void showValue() override;
+    void writeValue(Byte* descriptor) const override;
     void flagToggled(int flag, bool checked);
 
     Ui::DisplayDescEstabTimings* ui;
     QList<QCheckBox*> m_boxes;
-    T_EDID_ESTABLISHED_TIMINGS_III m_timings;
 };
 
 #endif

@@ -36,6 +36,27 @@ const NumberRule kNumbers[] = {
     {"prefVRateField", &T_EDID_RANGE_LIMITS::preferredVRate, "Preferred Vertical Refresh Rate", 1, 255, "", 1},
 };
 
+struct FlagRule {
+    const char* objectName;
+    bool T_EDID_RANGE_LIMITS::*member;
+    const char* description;
+};
+
+// The check boxes of the CVT block, in the order of the description.
+const FlagRule kFlags[] = {
+    {"supp43ARCB", &T_EDID_RANGE_LIMITS::supports4x3, "Aspect Ratio 4:3 Supported"},
+    {"supp169ARCB", &T_EDID_RANGE_LIMITS::supports16x9, "Aspect Ratio 16:9 Supported"},
+    {"supp1610ARCB", &T_EDID_RANGE_LIMITS::supports16x10, "Aspect Ratio 16:10 Supported"},
+    {"supp54ARCB", &T_EDID_RANGE_LIMITS::supports5x4, "Aspect Ratio 5:4 Supported"},
+    {"supp159ARCB", &T_EDID_RANGE_LIMITS::supports15x9, "Aspect Ratio 15:9 Supported"},
+    {"standBlankingCB", &T_EDID_RANGE_LIMITS::standardBlanking, "Standard Blanking"},
+    {"redBlankingCB", &T_EDID_RANGE_LIMITS::reducedBlanking, "Reduced Blanking"},
+    {"hShrinkCB", &T_EDID_RANGE_LIMITS::hShrink, "Horizontal Shrink"},
+    {"hStretchCB", &T_EDID_RANGE_LIMITS::hStretch, "Horizontal Stretch"},
+    {"vShrinkCB", &T_EDID_RANGE_LIMITS::vShrink, "Vertical Shrink"},
+    {"vStretchCB", &T_EDID_RANGE_LIMITS::vStretch, "Vertical Stretch"},
+};
+
 const char* const kAspectTexts[5] = {"5:4", "4:3", "16:10", "15:9", "16:9"};
 const char* const kTimingItems14[2] = {"Range Limits Only (1.4)", "CVT Support (1.4)"};
 
@@ -47,7 +68,7 @@ bool isRate(int field)
 } // namespace
 
 DisplayRangeLimits::DisplayRangeLimits(QWidget* parent)
-    : DescriptorEditor(parent), ui(new Ui::DisplayRangeLimits),
+    : ValueDescriptorEditor(parent), ui(new Ui::DisplayRangeLimits),
       m_integerValidator(new Validator(QStringLiteral("[^0-9]"), this))
 {
     ui->setupUi(this);
@@ -77,68 +98,58 @@ int DisplayRangeLimits::fieldMax(NumberField field) const
     return isRate(field) ? maxRangeLimitRate(currentRevision()) : kNumbers[field].max;
 }
 
-void DisplayRangeLimits::resetFields(Byte* savedImage, Byte* workingImage, int slotIndex)
-{
-    storeImages(savedImage, workingImage, slotIndex);
-    m_limits = T_EDID_RANGE_LIMITS();
-    showNumbers();
-    showCvtControls();
-    showTimingSupport();
-}
-
 void DisplayRangeLimits::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor,
                                     Byte* savedImage, Byte* workingImage, int slotIndex)
 {
-    storeImages(savedImage, workingImage, slotIndex);
     // The combo box must offer the items of the loaded revision first.
     adaptToEDIDVersion(currentRevision());
-    m_limits = descriptor.rangeLimits;
+    ValueDescriptorEditor::initFields(descriptor, savedImage, workingImage, slotIndex);
+}
+
+T_EDID_RANGE_LIMITS DisplayRangeLimits::valueIn(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const
+{
+    return descriptor.rangeLimits;
+}
+
+void DisplayRangeLimits::showValue()
+{
     showNumbers();
     showCvtControls();
     showTimingSupport();
-    describe();
 }
 
 void DisplayRangeLimits::showNumbers()
 {
     for (int f = 0; f < NumberFieldCount; ++f)
-        setFieldText(lineEdit(NumberField(f)), QString::number(m_limits.*kNumbers[f].member));
+        setFieldText(lineEdit(NumberField(f)), QString::number(m_value.*kNumbers[f].member));
 }
 
 void DisplayRangeLimits::showTimingSupport()
 {
-    ui->videoTimingMulti->setCurrentIndex(m_limits.timingSupport);
-    ui->cvtGroupBox->setVisible(m_limits.timingSupport == RANGE_CVT);
-    ui->gtfGroupBox->setVisible(m_limits.timingSupport == RANGE_SECONDARY_GTF);
+    ui->videoTimingMulti->setCurrentIndex(m_value.timingSupport);
+    showTimingGroups();
+}
+
+void DisplayRangeLimits::showTimingGroups()
+{
+    ui->cvtGroupBox->setVisible(m_value.timingSupport == RANGE_CVT);
+    ui->gtfGroupBox->setVisible(m_value.timingSupport == RANGE_SECONDARY_GTF);
 }
 
 void DisplayRangeLimits::showCvtControls()
 {
-    ui->versionField->setValue(m_limits.cvtVersion);
-    ui->revisionSB->setValue(m_limits.cvtRevision);
-    ui->supp43ARCB->setChecked(m_limits.supports4x3);
-    ui->supp169ARCB->setChecked(m_limits.supports16x9);
-    ui->supp1610ARCB->setChecked(m_limits.supports16x10);
-    ui->supp54ARCB->setChecked(m_limits.supports5x4);
-    ui->supp159ARCB->setChecked(m_limits.supports15x9);
+    ui->versionField->setValue(m_value.cvtVersion);
+    ui->revisionSB->setValue(m_value.cvtRevision);
+    for (const FlagRule& flag : kFlags)
+        findChild<QCheckBox*>(QLatin1String(flag.objectName))->setChecked(m_value.*flag.member);
     QRadioButton* const preferred[5] = {ui->pref54ARRB, ui->pref43ARRB, ui->pref1610ARRB,
                                         ui->pref159ARRB, ui->pref169ARRB};
-    preferred[m_limits.preferredAspect]->setChecked(true);
-    ui->standBlankingCB->setChecked(m_limits.standardBlanking);
-    ui->redBlankingCB->setChecked(m_limits.reducedBlanking);
-    ui->hShrinkCB->setChecked(m_limits.hShrink);
-    ui->hStretchCB->setChecked(m_limits.hStretch);
-    ui->vShrinkCB->setChecked(m_limits.vShrink);
-    ui->vStretchCB->setChecked(m_limits.vStretch);
+    preferred[m_value.preferredAspect]->setChecked(true);
 }
 
-void DisplayRangeLimits::updateCurrentBlock()
+void DisplayRangeLimits::writeValue(Byte* descriptor) const
 {
-    Byte* bytes = slotBytes();
-    if (!bytes)
-        return;
-    encodeRangeLimits(m_limits, currentRevision(), bytes);
-    finishWrite();
+    encodeRangeLimits(m_value, currentRevision(), descriptor);
 }
 
 FieldDescriptionList DisplayRangeLimits::describeFields() const
@@ -151,11 +162,11 @@ FieldDescriptionList DisplayRangeLimits::describeFields() const
         {"Maximum Horizontal Rate (kHz)", ui->maxHRateField->text()},
         {"Maximum Pixel Clock (MHz)", ui->maxPixClockField->text()},
     };
-    if (m_limits.timingSupport == RANGE_SECONDARY_GTF) {
+    if (m_value.timingSupport == RANGE_SECONDARY_GTF) {
         list << FieldDescription("Video Timing Support", "Secondary GTF");
         return list;
     }
-    if (m_limits.timingSupport != RANGE_CVT) {
+    if (m_value.timingSupport != RANGE_CVT) {
         list << FieldDescription("Video Timing Support", "none");
         return list;
     }
@@ -163,19 +174,10 @@ FieldDescriptionList DisplayRangeLimits::describeFields() const
          << FieldDescription("Pixel Clock Precision", ui->pixClockPrecField->text())
          << FieldDescription("Max Active Pixels", ui->maxActivePixField->text())
          << FieldDescription("Version", ui->versionField->text() + "." + ui->revisionSB->text())
-         << FieldDescription("Preferred Aspect Ratio", kAspectTexts[m_limits.preferredAspect])
-         << FieldDescription("Aspect Ratio 4:3 Supported", yesNo(m_limits.supports4x3))
-         << FieldDescription("Aspect Ratio 16:9 Supported", yesNo(m_limits.supports16x9))
-         << FieldDescription("Aspect Ratio 16:10 Supported", yesNo(m_limits.supports16x10))
-         << FieldDescription("Aspect Ratio 5:4 Supported", yesNo(m_limits.supports5x4))
-         << FieldDescription("Aspect Ratio 15:9 Supported", yesNo(m_limits.supports15x9))
-         << FieldDescription("Standard Blanking", yesNo(m_limits.standardBlanking))
-         << FieldDescription("Reduced Blanking", yesNo(m_limits.reducedBlanking))
-         << FieldDescription("Horizontal Shrink", yesNo(m_limits.hShrink))
-         << FieldDescription("Horizontal Stretch", yesNo(m_limits.hStretch))
-         << FieldDescription("Vertical Shrink", yesNo(m_limits.vShrink))
-         << FieldDescription("Vertical Stretch", yesNo(m_limits.vStretch))
-         << FieldDescription("Preferred Vertical Refresh Rate", ui->prefVRateField->text());
+         << FieldDescription("Preferred Aspect Ratio", kAspectTexts[m_value.preferredAspect]);
+    for (const FlagRule& flag : kFlags)
+        list << FieldDescription(flag.description, yesNo(m_value.*flag.member));
+    list << FieldDescription("Preferred Vertical Refresh Rate", ui->prefVRateField->text());
     return list;
 }
 
@@ -187,20 +189,20 @@ void DisplayRangeLimits::adaptToEDIDVersion(Word revision)
 bool DisplayRangeLimits::adaptFields(Word revision)
 {
     Byte before[DESCRIPTOR_SIZE];
-    encodeRangeLimits(m_limits, revision, before);
+    encodeRangeLimits(m_value, revision, before);
     m_revision = revision;
     QComboBox* combo = ui->videoTimingMulti;
     if (revision == 3) {
         combo->removeItem(3);
         combo->removeItem(2);
-        if (m_limits.timingSupport == RANGE_LIMITS_ONLY || m_limits.timingSupport == RANGE_CVT) {
-            m_limits.timingSupport = RANGE_DEFAULT_GTF;
+        if (m_value.timingSupport == RANGE_LIMITS_ONLY || m_value.timingSupport == RANGE_CVT) {
+            m_value.timingSupport = RANGE_DEFAULT_GTF;
             resetCvtBlock();
         }
         limitRatesToOneByte();
         showTimingSupport();
         Byte after[DESCRIPTOR_SIZE];
-        encodeRangeLimits(m_limits, revision, after);
+        encodeRangeLimits(m_value, revision, after);
         return std::memcmp(before, after, DESCRIPTOR_SIZE) != 0;
     }
     if (combo->count() < 3) {
@@ -215,16 +217,13 @@ bool DisplayRangeLimits::adaptFields(Word revision)
 void DisplayRangeLimits::resetCvtBlock()
 {
     const T_EDID_RANGE_LIMITS defaults;
-    m_limits.cvtVersion = defaults.cvtVersion;
-    m_limits.cvtRevision = defaults.cvtRevision;
-    m_limits.pixelClockPrecision = defaults.pixelClockPrecision;
-    m_limits.maxActivePixels = defaults.maxActivePixels;
-    m_limits.supports4x3 = m_limits.supports16x9 = m_limits.supports16x10 = false;
-    m_limits.supports5x4 = m_limits.supports15x9 = false;
-    m_limits.preferredAspect = defaults.preferredAspect;
-    m_limits.standardBlanking = m_limits.reducedBlanking = false;
-    m_limits.hShrink = m_limits.hStretch = m_limits.vShrink = m_limits.vStretch = false;
-    m_limits.preferredVRate = defaults.preferredVRate;
+    for (int T_EDID_RANGE_LIMITS::*member :
+         {&T_EDID_RANGE_LIMITS::cvtVersion, &T_EDID_RANGE_LIMITS::cvtRevision,
+          &T_EDID_RANGE_LIMITS::pixelClockPrecision, &T_EDID_RANGE_LIMITS::maxActivePixels,
+          &T_EDID_RANGE_LIMITS::preferredAspect, &T_EDID_RANGE_LIMITS::preferredVRate})
+        m_value.*member = defaults.*member;
+    for (const FlagRule& flag : kFlags)
+        m_value.*flag.member = defaults.*flag.member;
     showNumbers();
     showCvtControls();
 }
@@ -233,7 +232,7 @@ void DisplayRangeLimits::limitRatesToOneByte()
 {
     // E-EDID 1.3 has no rate offsets: a rate above 255 cannot be kept.
     for (int f = MinVRate; f <= MaxHRate; ++f) {
-        int& rate = m_limits.*kNumbers[f].member;
+        int& rate = m_value.*kNumbers[f].member;
         rate = qMin(rate, 255);
     }
     showNumbers();
@@ -242,22 +241,14 @@ void DisplayRangeLimits::limitRatesToOneByte()
 void DisplayRangeLimits::numberEdited(NumberField field)
 {
     const NumberRule& rule = kNumbers[field];
-    QLineEdit* edit = lineEdit(field);
-    const QString text = edit->text();
     const int max = fieldMax(field);
-    const int value = text.toInt();
-    int accepted = value;
-    if (text.isEmpty() || value < rule.min || value > max || value % rule.increment != 0) {
-        const QString unit = QLatin1String(rule.unit);
-        QString message = QStringLiteral("%1 must be in range of %2 to %3 %4")
-                              .arg(QLatin1String(rule.messageName)).arg(rule.min).arg(max).arg(unit);
-        if (rule.increment > 1)
-            message += QStringLiteral(" in increments of%1 %2").arg(rule.increment).arg(unit);
-        warn(QStringLiteral("Format error"), message);
-        setFieldText(edit, QString::number(rule.min));
-        accepted = rule.min;
-    }
-    m_limits.*rule.member = accepted;
+    const QString unit = QLatin1String(rule.unit);
+    QString message = QStringLiteral("%1 must be in range of %2 to %3 %4")
+                          .arg(QLatin1String(rule.messageName)).arg(rule.min).arg(max).arg(unit);
+    if (rule.increment > 1)
+        message += QStringLiteral(" in increments of%1 %2").arg(rule.increment).arg(unit);
+    m_value.*rule.member = acceptedNumber(lineEdit(field), rule.min, max, rule.increment,
+                                          QStringLiteral("Format error"), message);
     updateCurrentBlock();
 }
 
@@ -277,15 +268,14 @@ void DisplayRangeLimits::on_prefVRateField_editingFinished() { numberEdited(Pref
 
 void DisplayRangeLimits::on_videoTimingMulti_activated(int index)
 {
-    m_limits.timingSupport = index >= 0 && index <= 3 ? index : RANGE_DEFAULT_GTF;
-    ui->cvtGroupBox->setVisible(index == RANGE_CVT);
-    ui->gtfGroupBox->setVisible(index == RANGE_SECONDARY_GTF);
+    m_value.timingSupport = index >= 0 && index <= 3 ? index : RANGE_DEFAULT_GTF;
+    showTimingGroups();
     updateCurrentBlock();
 }
 
 void DisplayRangeLimits::setPreferredAspect(int aspect)
 {
-    m_limits.preferredAspect = aspect;
+    m_value.preferredAspect = aspect;
     updateCurrentBlock();
 }
 
@@ -297,7 +287,7 @@ void DisplayRangeLimits::on_pref159ARRB_clicked() { setPreferredAspect(RANGE_ASP
 
 void DisplayRangeLimits::setFlag(bool T_EDID_RANGE_LIMITS::*flag, bool checked)
 {
-    m_limits.*flag = checked;
+    m_value.*flag = checked;
     updateCurrentBlock();
 }
 
@@ -315,12 +305,12 @@ void DisplayRangeLimits::on_supp159ARCB_clicked(bool c) { setFlag(&T_EDID_RANGE_
 
 void DisplayRangeLimits::on_revisionSB_editingFinished()
 {
-    m_limits.cvtRevision = ui->revisionSB->value();
+    m_value.cvtRevision = ui->revisionSB->value();
     updateCurrentBlock();
 }
 
 void DisplayRangeLimits::on_versionField_editingFinished()
 {
-    m_limits.cvtVersion = ui->versionField->value();
+    m_value.cvtVersion = ui->versionField->value();
     updateCurrentBlock();
 }

@@ -1,24 +1,22 @@
 #ifndef DISPLAYRANGELIMITS_H
 #define DISPLAYRANGELIMITS_H
 
-#include "descriptoreditor.h"
+#include "valuedescriptoreditor.h"
 
 namespace Ui { class DisplayRangeLimits; }
 class Validator;
 
 // Editor of the display range limits descriptor (tag 0xFD): rate and clock
 // limits and the video timing support with its GTF and CVT groups.
-class DisplayRangeLimits : public DescriptorEditor
+class DisplayRangeLimits : public ValueDescriptorEditor<T_EDID_RANGE_LIMITS>
 {
     Q_OBJECT
 public:
     explicit DisplayRangeLimits(QWidget* parent = nullptr);
     ~DisplayRangeLimits() override;
 
-    void resetFields(Byte* data, Byte* newData, int slot) override;
     void initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* data, Byte* newData,
                     int slot) override;
-    void updateCurrentBlock() override;
     FieldDescriptionList describeFields() const override;
     void adaptToEDIDVersion(Word revision) override;
     // As adaptToEDIDVersion; true when the fields had to change.
@@ -63,11 +61,15 @@ private:
         MinVRate, MaxVRate, MinHRate, MaxHRate, MaxPixClock, StartFreq, Cx2, M, K, Jx2,
         PixClockPrec, MaxActivePix, PrefVRate, NumberFieldCount
     };
+    T_EDID_RANGE_LIMITS valueIn(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const override;
+    void showValue() override;
+    void writeValue(Byte* descriptor) const override;
     void numberEdited(NumberField field);
     int fieldMax(NumberField field) const;
     QLineEdit* lineEdit(NumberField field) const;
     void showNumbers();
     void showTimingSupport();
+    void showTimingGroups();
     void showCvtControls();
     void setFlag(bool T_EDID_RANGE_LIMITS::*flag, bool checked);
     void setPreferredAspect(int aspect);
@@ -76,7 +78,6 @@ private:
 
     Ui::DisplayRangeLimits* ui;
     Validator* m_integerValidator;
-    T_EDID_RANGE_LIMITS m_limits;
     Word m_revision = 3;
 };
 

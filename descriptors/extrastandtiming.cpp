@@ -3,29 +3,15 @@
 #include "ui_extrastandtiming.h"
 #include "validators.h"
 
-namespace {
-// Aspect value of each item of aspectRatioMulti ("16:10", "4:3", "5:4", "16:9").
-const int kAspectOfItem[4] = {ASPECT_16_10, ASPECT_4_3, ASPECT_5_4, ASPECT_16_9};
-
-int itemOfAspect(int aspect)
-{
-    for (int i = 0; i < 4; ++i) {
-        if (kAspectOfItem[i] == aspect)
-            return i;
-    }
-    return 0;
-}
-} // namespace
-
 ExtraStandTiming::ExtraStandTiming(int position, QWidget* parent)
-    : DescriptorEditor(parent), ui(new Ui::ExtraStandTiming),
-      m_integerValidator(new Validator(QStringLiteral("[^0-9]"), this)), m_position(position)
+    : ValueDescriptorEditor(parent), ui(new Ui::ExtraStandTiming), m_position(position)
 {
     ui->setupUi(this);
     setTitle(QStringLiteral("Timing %1").arg(position + 9));
-    ui->hActiveField->setValidator(m_integerValidator);
-    ui->refreshField->setValidator(m_integerValidator);
-    showTiming();
+    auto* integerValidator = new Validator(QStringLiteral("[^0-9]"), this);
+    ui->hActiveField->setValidator(integerValidator);
+    ui->refreshField->setValidator(integerValidator);
+    showValue();
 }
 
 ExtraStandTiming::~ExtraStandTiming()
@@ -33,37 +19,23 @@ ExtraStandTiming::~ExtraStandTiming()
     delete ui;
 }
 
-void ExtraStandTiming::showTiming()
+T_EDID_STANDARD_TIMING ExtraStandTiming::valueIn(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor) const
 {
-    setChecked(m_timing.enabled);
-    setFieldText(ui->hActiveField, QString::number(m_timing.hActive));
-    setFieldText(ui->refreshField, QString::number(m_timing.refreshRate));
-    ui->aspectRatioMulti->setCurrentIndex(itemOfAspect(m_timing.aspectRatio));
+    return descriptor.standardTimings[m_position];
 }
 
-void ExtraStandTiming::resetFields(Byte* savedImage, Byte* workingImage, int slotIndex)
+void ExtraStandTiming::showValue()
 {
-    storeImages(savedImage, workingImage, slotIndex);
-    m_timing = T_EDID_STANDARD_TIMING();
-    showTiming();
+    setChecked(m_value.enabled);
+    setFieldText(ui->hActiveField, QString::number(m_value.hActive));
+    setFieldText(ui->refreshField, QString::number(m_value.refreshRate));
+    // The aspect items are in the order of their 2-bit codes.
+    ui->aspectRatioMulti->setCurrentIndex(standardBitsOfAspect(m_value.aspectRatio));
 }
 
-void ExtraStandTiming::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor, Byte* savedImage,
-                                  Byte* workingImage, int slotIndex)
+void ExtraStandTiming::writeValue(Byte* descriptor) const
 {
-    storeImages(savedImage, workingImage, slotIndex);
-    m_timing = descriptor.standardTimings[m_position];
-    showTiming();
-    describe();
-}
-
-void ExtraStandTiming::updateCurrentBlock()
-{
-    Byte* bytes = slotBytes();
-    if (!bytes)
-        return;
-    encodeExtraStandardTiming(m_timing, m_position, bytes);
-    finishWrite();
+    encodeExtraStandardTiming(m_value, m_position, descriptor);
 }
 
 FieldDescriptionList ExtraStandTiming::describeFields() const
@@ -74,45 +46,33 @@ FieldDescriptionList ExtraStandTiming::describeFields() const
 void ExtraStandTiming::on_ExtraStandTiming_clicked(bool checked)
 {
     if (checked) {
-        m_timing.enabled = true;
+        m_value.enabled = true;
     } else {
-        m_timing = T_EDID_STANDARD_TIMING();
-        showTiming();
+        m_value = T_EDID_STANDARD_TIMING();
+        showValue();
     }
     updateCurrentBlock();
 }
 
 void ExtraStandTiming::on_hActiveField_editingFinished()
 {
-    const QString text = ui->hActiveField->text();
-    const int value = text.toInt();
-    if (!text.isEmpty() && value >= 256 && value <= 2288 && value % 8 == 0) {
-        m_timing.hActive = Word(value);
-    } else {
-        warn(QStringLiteral("Format Error"),
-             QStringLiteral("Horizontal Active Pixels must be in range of 256 to 2288 in increments of 8 pixels"));
-        setFieldText(ui->hActiveField, QStringLiteral("256"));
-        m_timing.hActive = 256;
-    }
+    m_value.hActive = Word(acceptedNumber(
+        ui->hActiveField, STD_TIMING_MIN_HACTIVE, STD_TIMING_MAX_HACTIVE, STD_TIMING_HACTIVE_STEP,
+        QStringLiteral("Format Error"),
+        QStringLiteral("Horizontal Active Pixels must be in range of 256 to 2288 in increments of 8 pixels")));
     updateCurrentBlock();
 }
 
 void ExtraStandTiming::on_refreshField_editingFinished()
 {
-    const QString text = ui->refreshField->text();
-    const int value = text.toInt();
-    if (!text.isEmpty() && value >= 60 && value <= 123) {
-        m_timing.refreshRate = value;
-    } else {
-        warn(QStringLiteral("Format Error"), QStringLiteral("Refresh Rate must be in range of 60 to 123 Hz"));
-        setFieldText(ui->refreshField, QStringLiteral("60"));
-        m_timing.refreshRate = 60;
-    }
+    m_value.refreshRate = acceptedNumber(ui->refreshField, STD_TIMING_MIN_REFRESH, STD_TIMING_MAX_REFRESH, 1,
+                                         QStringLiteral("Format Error"),
+                                         QStringLiteral("Refresh Rate must be in range of 60 to 123 Hz"));
     updateCurrentBlock();
 }
 
 void ExtraStandTiming::on_aspectRatioMulti_activated(int index)
 {
-    m_timing.aspectRatio = kAspectOfItem[index >= 0 && index < 4 ? index : 0];
+    m_value.aspectRatio = standardAspectOfBits(index >= 0 && index < 4 ? index : 0);
     updateCurrentBlock();
 }

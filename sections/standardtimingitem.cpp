@@ -8,19 +8,6 @@
 namespace {
 const int kFirstByte = 38;
 const int kLastByte = 54;
-
-// Items of the aspect ratio combo box, in their order.
-const int kAspectOfItem[4] = {ASPECT_16_10, ASPECT_4_3, ASPECT_5_4, ASPECT_16_9};
-
-int itemOfAspect(int aspect)
-{
-    switch (aspect) {
-    case ASPECT_4_3: return 1;
-    case ASPECT_5_4: return 2;
-    case ASPECT_16_9: return 3;
-    default: return 0;
-    }
-}
 }
 
 StandardTimingItem::StandardTimingItem(QWidget* parent)
@@ -72,7 +59,8 @@ void StandardTimingItem::updateUI()
     ui->aspectRatioMulti->setEnabled(m_state.enabled);
     ui->hActiveField->setText(QString::number(m_state.hActive));
     ui->refreshField->setText(QString::number(m_state.refreshRate));
-    ui->aspectRatioMulti->setCurrentIndex(itemOfAspect(m_state.aspectRatio));
+    // The aspect items are in the order of their 2-bit codes.
+    ui->aspectRatioMulti->setCurrentIndex(standardBitsOfAspect(m_state.aspectRatio));
 }
 
 void StandardTimingItem::updateSectionData()
@@ -132,6 +120,6 @@ void StandardTimingItem::on_refreshField_editingFinished()
 
 void StandardTimingItem::on_aspectRatioMulti_activated(int index)
 {
-    m_state.aspectRatio = kAspectOfItem[qBound(0, index, 3)];
+    m_state.aspectRatio = standardAspectOfBits(qBound(0, index, 3));
     updateSectionData();
 }

@@ -1,26 +1,28 @@
 #include "cvtcodes.h"
 
+#include "lookup.h"
+
 #include <cstring>
 
 namespace {
-// Aspect value by its 2-bit code and back.
 const int kAspectByCode[4] = {CVT_ASPECT_4_3, CVT_ASPECT_16_9, CVT_ASPECT_16_10, CVT_ASPECT_15_9};
-
-int aspectCode(int aspect)
-{
-    for (int code = 0; code < 4; ++code) {
-        if (kAspectByCode[code] == aspect)
-            return code;
-    }
-    return 0;
-}
 } // namespace
+
+int cvtAspectOfCode(int code)
+{
+    return kAspectByCode[code & 3];
+}
+
+int cvtCodeOfAspect(int aspect)
+{
+    return indexIn(kAspectByCode, aspect);
+}
 
 void decodeCvtCode(const Byte* c, T_EDID_CVT_CODE& out)
 {
     out = T_EDID_CVT_CODE();
     out.lines = ((((c[1] >> 4) << 8) + c[0]) * 2) + 2;
-    out.aspect = kAspectByCode[(c[1] >> 2) & 3];
+    out.aspect = cvtAspectOfCode(c[1] >> 2);
     if (c[2] < 0x20) {
         out.preferredRate = 0;
     } else {
@@ -35,7 +37,7 @@ void encodeCvtCode(const T_EDID_CVT_CODE& cvt, Byte* c)
 {
     const int l = cvt.lines / 2 - 1;
     c[0] = Byte(l & 0xFF);
-    c[1] = Byte((((l >> 8) & 0x0F) << 4) | (aspectCode(cvt.aspect) << 2));
+    c[1] = Byte((((l >> 8) & 0x0F) << 4) | (cvtCodeOfAspect(cvt.aspect) << 2));
     int flags = (cvt.preferredRate & 3) << 5;
     for (int i = 0; i < 5; ++i)
         flags |= cvt.supported[i] ? 1 << (4 - i) : 0;

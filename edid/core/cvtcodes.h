@@ -16,6 +16,10 @@ struct T_EDID_CVT_CODE {
     bool supported[5] = {};
 };
 
+// Aspect of a 2-bit code and back; an unknown aspect has code 0.
+int cvtAspectOfCode(int code);
+int cvtCodeOfAspect(int aspect);
+
 void decodeCvtCode(const Byte* code, T_EDID_CVT_CODE& out);
 void encodeCvtCode(const T_EDID_CVT_CODE& cvt, Byte* code);
 // Frame of the CVT timing codes descriptor (bytes 0-5, version 1).

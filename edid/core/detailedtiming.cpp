@@ -7,6 +7,32 @@ namespace {
 int lowByte(int value) { return value & 0xFF; }
 int bits(int value, int shift, int mask) { return (value >> shift) & mask; }
 
+template <typename To, typename From>
+void assign(To& to, From from) { to = To(from); }
+
+// Copies the fields that the record and the edited values both hold; they
+// differ in totals and back porches against blankings.
+template <typename From, typename To>
+void copyCommonFields(const From& from, To& to)
+{
+    assign(to.pixelClock, from.pixelClock);
+    assign(to.hActive, from.hActive);
+    assign(to.hFrontPorch, from.hFrontPorch);
+    assign(to.hSyncWidth, from.hSyncWidth);
+    assign(to.vActive, from.vActive);
+    assign(to.vFrontPorch, from.vFrontPorch);
+    assign(to.vSyncWidth, from.vSyncWidth);
+    assign(to.hImageSize, from.hImageSize);
+    assign(to.vImageSize, from.vImageSize);
+    assign(to.hBorder, from.hBorder);
+    assign(to.vBorder, from.vBorder);
+    assign(to.interlaced, from.interlaced);
+    assign(to.stereoCode, from.stereoCode);
+    assign(to.syncType, from.syncType);
+    assign(to.syncFlagBit2, from.syncFlagBit2);
+    assign(to.syncFlagBit1, from.syncFlagBit1);
+}
+
 } // namespace
 
 void decodeDetailedTiming(const Byte* d, T_EDID_DETAILED_TIMING_DEF& out)
@@ -67,50 +93,20 @@ void encodeDetailedTiming(const T_EDID_DETAILED_TIMING_DEF& t, Byte* d)
 DetailedTimingValues detailedTimingValues(const T_EDID_DETAILED_TIMING_DEF& t)
 {
     DetailedTimingValues v;
-    v.pixelClock = t.pixelClock;
-    v.hActive = t.hActive;
+    copyCommonFields(t, v);
     v.hBlanking = t.hBlanking();
-    v.hFrontPorch = t.hFrontPorch;
-    v.hSyncWidth = t.hSyncWidth;
-    v.vActive = t.vActive;
     v.vBlanking = t.vBlanking();
-    v.vFrontPorch = t.vFrontPorch;
-    v.vSyncWidth = t.vSyncWidth;
-    v.hImageSize = t.hImageSize;
-    v.vImageSize = t.vImageSize;
-    v.hBorder = t.hBorder;
-    v.vBorder = t.vBorder;
-    v.interlaced = t.interlaced;
-    v.stereoCode = t.stereoCode;
-    v.syncType = t.syncType;
-    v.syncFlagBit2 = t.syncFlagBit2;
-    v.syncFlagBit1 = t.syncFlagBit1;
     return v;
 }
 
 T_EDID_DETAILED_TIMING_DEF detailedTimingRecord(const DetailedTimingValues& v)
 {
     T_EDID_DETAILED_TIMING_DEF t;
-    t.pixelClock = v.pixelClock;
-    t.hActive = Word(v.hActive);
+    copyCommonFields(v, t);
     t.hTotal = Word(v.hActive + v.hBlanking);
-    t.hFrontPorch = Word(v.hFrontPorch);
-    t.hSyncWidth = Word(v.hSyncWidth);
     t.hBackPorch = Word(v.hBlanking - v.hSyncWidth - v.hFrontPorch);
-    t.vActive = Word(v.vActive);
     t.vTotal = Word(v.vActive + v.vBlanking);
-    t.vFrontPorch = Word(v.vFrontPorch);
-    t.vSyncWidth = Word(v.vSyncWidth);
     t.vBackPorch = Word(v.vBlanking - v.vSyncWidth - v.vFrontPorch);
-    t.hImageSize = Word(v.hImageSize);
-    t.vImageSize = Word(v.vImageSize);
-    t.hBorder = Word(v.hBorder);
-    t.vBorder = Word(v.vBorder);
-    t.interlaced = v.interlaced;
-    t.stereoCode = v.stereoCode;
-    t.syncType = v.syncType;
-    t.syncFlagBit2 = v.syncFlagBit2;
-    t.syncFlagBit1 = v.syncFlagBit1;
     return t;
 }
 

@@ -1,5 +1,7 @@
 #include "rangelimits.h"
 
+#include "lookup.h"
+
 #include <cstring>
 
 namespace {
@@ -9,11 +11,7 @@ const int kAspectCodes[5] = {3, 0, 2, 4, 1};
 
 int aspectFromCode(int code)
 {
-    for (int i = 0; i < 5; ++i) {
-        if (kAspectCodes[i] == code)
-            return i;
-    }
-    return RANGE_ASPECT_16_10; // codes 5 to 7 are reserved
+    return indexIn(kAspectCodes, code, RANGE_ASPECT_16_10); // codes 5 to 7 are reserved
 }
 
 bool bit(Byte value, int n) { return (value >> n) & 1; }

@@ -1,20 +1,22 @@
 #include "standardtiming.h"
 
+#include "lookup.h"
+
 namespace {
 const Byte kUnusedCode = 0x01;
 
 // Aspect bits 7-6 of the second byte, indexed by their value.
 const int kAspectFromBits[4] = {ASPECT_16_10, ASPECT_4_3, ASPECT_5_4, ASPECT_16_9};
-
-Byte aspectBits(int aspectRatio)
-{
-    switch (aspectRatio) {
-    case ASPECT_4_3: return 1;
-    case ASPECT_5_4: return 2;
-    case ASPECT_16_9: return 3;
-    default: return 0;
-    }
 }
+
+int standardAspectOfBits(int bits)
+{
+    return kAspectFromBits[bits & 3];
+}
+
+int standardBitsOfAspect(int aspectRatio)
+{
+    return indexIn(kAspectFromBits, aspectRatio);
 }
 
 void decodeStandardTiming(const Byte* code, T_EDID_STANDARD_TIMING& timing)
@@ -24,7 +26,7 @@ void decodeStandardTiming(const Byte* code, T_EDID_STANDARD_TIMING& timing)
         return;
     timing.enabled = true;
     timing.hActive = Word(code[0] * 8 + 248);
-    timing.aspectRatio = kAspectFromBits[code[1] >> 6];
+    timing.aspectRatio = standardAspectOfBits(code[1] >> 6);
     timing.refreshRate = (code[1] & 0x3F) + 60;
 }
 
@@ -36,7 +38,7 @@ void encodeStandardTiming(const T_EDID_STANDARD_TIMING& timing, Byte* code)
         return;
     }
     code[0] = Byte(timing.hActive / 8 - 31);
-    code[1] = Byte(aspectBits(timing.aspectRatio) << 6 | ((timing.refreshRate - 60) & 0x3F));
+    code[1] = Byte(standardBitsOfAspect(timing.aspectRatio) << 6 | ((timing.refreshRate - 60) & 0x3F));
 }
 
 QString standardTimingAspectText(int aspectRatio)

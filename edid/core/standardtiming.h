@@ -27,6 +27,10 @@ constexpr int STD_TIMING_HACTIVE_STEP = 8;
 constexpr int STD_TIMING_MIN_REFRESH = 60;
 constexpr int STD_TIMING_MAX_REFRESH = 123;
 
+// Aspect of the 2-bit aspect code and back; any other aspect has code 0.
+int standardAspectOfBits(int bits);
+int standardBitsOfAspect(int aspectRatio);
+
 // Decodes two bytes. A first byte of 0x01 (the unused code) or 0x00 (which
 // would give 248 pixels, below every valid width) marks an unused entry; the
 // other fields then keep their defaults.
