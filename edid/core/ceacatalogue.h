@@ -1,0 +1,45 @@
+#ifndef CEACATALOGUE_H
+#define CEACATALOGUE_H
+
+#include "edidtypes.h"
+
+#include <QString>
+
+// The CEA-861 data block types the editor knows, indexed by catalogue
+// index. Index 0 stands for every block the catalogue does not know; index
+// 13 is not a data block but the detailed timing descriptors that follow
+// the data block collection (its key, tag 7 / extended tag 6, is internal).
+enum CEABlockIndex {
+    CEA_UNKNOWN = 0,
+    CEA_VIDEO = 1,
+    CEA_AUDIO = 2,
+    CEA_SPEAKER_ALLOCATION = 3,
+    CEA_VENDOR_SPECIFIC = 4,
+    CEA_VIDEO_CAPABILITY = 5,
+    CEA_COLORIMETRY = 6,
+    CEA_VENDOR_SPECIFIC_VIDEO = 7,
+    CEA_VENDOR_SPECIFIC_AUDIO = 8,
+    CEA_INFO_FRAME = 9,
+    CEA_YCBCR420_VIDEO = 10,
+    CEA_YCBCR420_CAPABILITY_MAP = 11,
+    CEA_VIDEO_FORMAT_PREFERENCE = 12,
+    CEA_DETAILED_TIMING = 13,
+    CEA_BLOCK_TYPE_COUNT = 14
+};
+
+// Tag code of the data blocks that carry an extended tag byte.
+constexpr int CEA_EXTENDED_TAG_CODE = 7;
+// Internal extended tag of the detailed timing entry.
+constexpr int CEA_DTD_EXTENDED_TAG = 6;
+
+QString blockTypeName(int index);
+int blockTypeTag(int index);
+int blockTypeExtendedTag(int index);
+QString blockTypeHelpText(int index);
+// Catalogue index of a name (case-sensitive, all 14 names); -1 when none.
+int blockTypeIndexOfName(const QString& name);
+// The first index from 1 to 12 whose tag is `tag` and, for tag 7, whose
+// extended tag is `firstPayloadByte`; 0 when none matches.
+int findBlockType(int tag, int firstPayloadByte);
+
+#endif
