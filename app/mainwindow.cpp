@@ -255,6 +255,7 @@ bool MainWindow::acceptImage(const QByteArray& raw)
 
 void MainWindow::loadDocument(const T_EDID_DEF& decoded)
 {
+    dismissSwitchQuestion();
     if (m_noDocument)
         showEditors();
     setSaveEnabled(true);
@@ -376,6 +377,7 @@ void MainWindow::on_actionNew_triggered()
     const int revision = dialog.revision();
     if (revision == 0)
         return;
+    dismissSwitchQuestion();
     m_currentPath.clear();
     m_untitled = true;
     (revision == 3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
@@ -487,14 +489,34 @@ void MainWindow::on_rev4RB_released()
 void MainWindow::askSwitchVersion(const QString& text, void (MainWindow::*yesSlot)(),
                                   void (MainWindow::*noSlot)())
 {
+    if (m_switchQuestion) {
+        m_switchQuestion->raise();
+        m_switchQuestion->activateWindow();
+        return;
+    }
     auto* box = new QMessageBox(QMessageBox::Question, "Switch version", text);
+    // A message box is application modal from its construction on.
+    box->setWindowModality(Qt::NonModal);
     box->setStyleSheet(m_styleSheet);
     box->addButton("Yes", QMessageBox::AcceptRole);
     box->addButton("No", QMessageBox::RejectRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::accepted, this, yesSlot);
     connect(box, &QMessageBox::rejected, this, noSlot);
+    connect(box, &QMessageBox::finished, this, [this] { m_switchQuestion = nullptr; });
+    m_switchQuestion = box;
     Dialogs::showNonModal(box);
+}
+
+// A question still open about the document being replaced must not switch
+// the next one.
+void MainWindow::dismissSwitchQuestion()
+{
+    if (!m_switchQuestion)
+        return;
+    disconnect(m_switchQuestion, nullptr, this, nullptr);
+    m_switchQuestion->close();
+    m_switchQuestion = nullptr;
 }
 
 void MainWindow::switchToRev3()

@@ -4,10 +4,12 @@
 #include "edid.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 
 namespace Ui { class MainWindow; }
 class QLabel;
+class QMessageBox;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSettings;
@@ -86,6 +88,7 @@ private:
     void switchRevision(Word revision);
     void askSwitchVersion(const QString& text, void (MainWindow::*yesSlot)(),
                           void (MainWindow::*noSlot)());
+    void dismissSwitchQuestion();
     void insertCEATab();
     void removeCEATab();
     bool exportTextDump(const QString& path);
@@ -111,6 +114,7 @@ private:
     QLabel* m_logo;
     QLabel* m_cornerLogo;
     QWidget* m_ceaTab;
+    QPointer<QMessageBox> m_switchQuestion;
     QString m_styleSheet;
     QString m_drmRoot = "/sys/class/drm";
     QUrl m_updateUrl;

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QQueue>
 #include <QStringList>
 #include <functional>
@@ -110,7 +111,8 @@ public:
     ~NonModalBoxes()
     {
         Dialogs::setNonModalHandler({});
-        qDeleteAll(boxes);
+        for (const QPointer<QMessageBox>& box : boxes)
+            delete box.data();
     }
 
     // Clicks the button with the given text on box `index` and forgets it.
@@ -123,7 +125,8 @@ public:
         }
     }
 
-    QList<QMessageBox*> boxes;
+    // A box that closes itself is gone from here too.
+    QList<QPointer<QMessageBox>> boxes;
 };
 
 inline QByteArray readFileBytes(const QString& path)
