@@ -23,7 +23,7 @@ void correctRevision(Byte* image, const T_EDID_DEF& decoded, LoadCorrections& co
     image[18] = 1;
     image[19] = 4;
     setCurrentRevision(4);
-    corrections << LoadCorrection{"revision", QStringLiteral("revision %1 set to 4").arg(decoded.revision)};
+    corrections << LoadCorrection{"revision", QStringLiteral("revision %1 set to 4").arg(decoded.revision), 18, 19};
 }
 
 // The product name editor writes its descriptor back when it is loaded:
@@ -43,7 +43,8 @@ void rewriteProductNames(Byte* image, const T_EDID_DEF& decoded, LoadCorrections
             continue;
         std::memcpy(bytes, rewritten, DESCRIPTOR_SIZE);
         corrections << LoadCorrection{"product-name",
-                                      QStringLiteral("product name in block %1 rewritten").arg(slot + 1)};
+                                      QStringLiteral("product name in block %1 rewritten").arg(slot + 1),
+                                      descriptorOffset(slot), descriptorOffset(slot) + DESCRIPTOR_SIZE - 1};
     }
 }
 
@@ -60,7 +61,8 @@ void dropRevision4Descriptors(Byte* image, const T_EDID_DEF& decoded, LoadCorrec
         writeDummyDescriptorBytes(image + descriptorOffset(slot));
         corrections << LoadCorrection{"1.4-descriptor", QStringLiteral("%1 in block %2 of a 1.3 image cleared")
                                                             .arg(descriptorTypeName(type))
-                                                            .arg(slot + 1)};
+                                                            .arg(slot + 1),
+                                      descriptorOffset(slot), descriptorOffset(slot) + DESCRIPTOR_SIZE - 1};
     }
 }
 

@@ -11,6 +11,8 @@
 struct LoadCorrection {
     QString kind;       // short key, for counting: "revision", "product-name", ...
     QString message;    // one line for a person
+    int first;          // image bytes changed (the base checksum byte aside)
+    int last;
 };
 typedef QList<LoadCorrection> LoadCorrections;
 
