@@ -37,5 +37,11 @@ for target in fuzz_decodebaseblock fuzz_textdump fuzz_load; do
     echo "== $target (${SECONDS_PER_TARGET} s)"
     mkdir -p "$WORK/$target"
     "build-fuzz/fuzz/$target" -max_total_time="$SECONDS_PER_TARGET" -max_len=40000 -print_final_stats=0 \
-        -artifact_prefix="build-fuzz/found/$target-" "$WORK/$target" $seeds 2>&1 | tail -n 3
+        -artifact_prefix="build-fuzz/found/$target-" "$WORK/$target" $seeds \
+        >"build-fuzz/$target.log" 2>&1 || status=$?
+    tail -n 1 "build-fuzz/$target.log"
 done
+if [ "${status:-0}" -ne 0 ]; then
+    echo "A fuzz target failed: see build-fuzz/*.log and build-fuzz/found/"
+    exit 1
+fi
