@@ -3,6 +3,7 @@
 #include "checksum.h"
 #include "hexaviewer.h"
 #include "revision.h"
+#include "sectiondescriptions.h"
 #include "ui_displaydescriptor.h"
 
 #include <QColor>
@@ -12,14 +13,6 @@ namespace {
 
 const QColor kLoadedTypeColor(238, 134, 24);
 const QColor kPlainColor(255, 255, 255);
-
-QString bytesText(const Byte* bytes, int count)
-{
-    QStringList parts;
-    for (int i = 0; i < count; ++i)
-        parts << QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0')).toUpper();
-    return parts.join(QLatin1Char(' '));
-}
 
 bool isRevision4Type(int type)
 {
@@ -135,7 +128,7 @@ void DisplayDescriptor::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descript
     else if (descriptor.type == DESC_UNKNOWN)
         keepUnknownDescriptor(descriptor);
     else
-        HexaViewer::instance()->setDescriptorDescription(slot, {{"Monitor Data Type Tag", "Unused"}});
+        HexaViewer::instance()->setDescriptorDescription(slot, unusedDescriptorDescription());
     ui->monitorDescMulti->setEnabled(!locked);
     if (descriptor.type == DESC_UNKNOWN) {
         ui->monitorDescMulti->setCurrentIndex(-1);
@@ -156,9 +149,7 @@ void DisplayDescriptor::keepUnknownDescriptor(const T_EDID_DISPLAY_DESCRIPTOR_DE
 
 FieldDescriptionList DisplayDescriptor::unknownDescription() const
 {
-    return {{"Monitor Data Type Tag", unknownDescriptorName(m_unknownBytes[3])},
-            {"Payload", bytesText(m_unknownBytes + 5, DESCRIPTOR_SIZE - 5)},
-            {"Kept As Loaded", "YES"}};
+    return unknownDescriptorDescription(m_unknownBytes);
 }
 
 void DisplayDescriptor::setLockedType(T_EDID_DISPLAY_DESCRIPTORS type)
@@ -210,7 +201,7 @@ void DisplayDescriptor::writeDummyDescriptor()
     if (!m_newData)
         return;
     writeDummyDescriptorBytes(m_newData + descriptorOffset(m_slot));
-    finishWrite({{"Monitor Data Type Tag", "Unused"}});
+    finishWrite(unusedDescriptorDescription());
 }
 
 void DisplayDescriptor::writeUnknownDescriptor()

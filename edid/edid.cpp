@@ -3,6 +3,7 @@
 #include "ceaextension.h"
 #include "checksum.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 
 #include <cstring>
 
@@ -144,7 +145,5 @@ void Edid::writeExtensionCount()
 
 void Edid::describeExtensionCount()
 {
-    HexaViewer::instance()->setExtensionCountDescription(
-        {FieldDescription("Extension Block(s)", QString::number(m_extensionCount)),
-         FieldDescription("CEA Extension Block", m_hasCEA ? "YES" : "NO")});
+    HexaViewer::instance()->setExtensionCountDescription(extensionCountDescription(m_extensionCount, m_hasCEA));
 }

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "hexaviewer.h"
 #include "revision.h"
+#include "sectiondescriptions.h"
 
 #include <QMessageBox>
 
@@ -44,7 +45,5 @@ void EdidVersion::write()
 
 void EdidVersion::describe() const
 {
-    HexaViewer::instance()->setVersionDescription(
-        {FieldDescription(m_labels[0], "1"),
-         FieldDescription(m_labels[1], m_revision == 3 ? "3" : "4")});
+    HexaViewer::instance()->setVersionDescription(versionDescription(m_revision));
 }

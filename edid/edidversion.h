@@ -33,7 +33,6 @@ private:
     Byte* m_newData = nullptr;
     Word m_version = 1;
     Word m_revision = 3;
-    const QStringList m_labels = {"Version", "Revision"};
 };
 
 #endif

@@ -2,6 +2,7 @@
 #include "ui_hexaviewer.h"
 
 #include "floatinghexaviewer.h"
+#include "sectiondescriptions.h"
 
 #include <QHeaderView>
 #include <QStringListModel>
@@ -56,14 +57,6 @@ const ToolTipRange kToolTips[] = {
     {127, "Checksum"}, {255, "Extension Data"},
 };
 
-FieldDescriptionList headerDescription()
-{
-    FieldDescriptionList list;
-    for (int i = 0; i < 8; ++i)
-        list << FieldDescription(QString("Byte %1").arg(i), (i == 0 || i == 7) ? "00" : "FF");
-    return list;
-}
-
 QString hexText(Byte value)
 {
     return QString("%1").arg(value, 2, 16, QChar('0')).toUpper();
@@ -88,7 +81,7 @@ HexaViewer::HexaViewer(QWidget* parent)
     ui->labelsView->setModel(m_labelsModel);
     ui->valuesView->setModel(m_valuesModel);
     m_descriptions[HeaderSection] = headerDescription();
-    m_descriptions[ChecksumSection] = {FieldDescription("Checksum", "Checksum")};
+    m_descriptions[ChecksumSection] = checksumDescription();
     setupGrid();
 }
 

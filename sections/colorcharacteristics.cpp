@@ -3,12 +3,12 @@
 
 #include "dialogs.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 #include "validators.h"
 
 namespace {
 const int kFirstByte = 25;
 const int kLastByte = 34;
-const char* const kColourNames[4] = {"Red", "Green", "Blue", "White"};
 }
 
 ColorCharacteristics::ColorCharacteristics(QWidget* parent)
@@ -64,14 +64,7 @@ void ColorCharacteristics::updateSectionData()
 
 FieldDescriptionList ColorCharacteristics::describeFields() const
 {
-    FieldDescriptionList list;
-    for (int colour = 0; colour < 4; ++colour) {
-        const QString name = kColourNames[colour];
-        list << FieldDescription(name + " Chromaticity", "~")
-             << FieldDescription(name + " X", m_fields[2 * colour]->text())
-             << FieldDescription(name + " Y", m_fields[2 * colour + 1]->text());
-    }
-    return list;
+    return colorCharacteristicsDescription(m_state);
 }
 
 void ColorCharacteristics::editCoordinate(int index)

@@ -4,6 +4,7 @@
 #include "descriptors.h"
 #include "dialogs.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 #include "rangechecks.h"
 #include "ui_detailedtimings.h"
 #include "validators.h"
@@ -201,26 +202,7 @@ void DetailedTimings::updateSectionData()
 
 FieldDescriptionList DetailedTimings::describeFields() const
 {
-    return {
-        {"Pixel Clock", ui->pixelClockField->text()},
-        {"H. Active Pixels", ui->hActiveField->text()},
-        {"H. Blanking Pixels", ui->hBlankField->text()},
-        {"V. Active Lines", ui->vActiveField->text()},
-        {"V. Blanking Lines", ui->vBlankField->text()},
-        {"H. Sync Width", ui->hSyncField->text()},
-        {"H. Front Porch", ui->hFrontField->text()},
-        {"V. Sync Width", ui->vSyncField->text()},
-        {"V. Front Porch", ui->vFrontField->text()},
-        {"H. Image Size", ui->hImSizeField->text()},
-        {"V. Image Size", ui->vImSizeField->text()},
-        {"H. Border", ui->hBorderField->text()},
-        {"V. Border", ui->vBorderField->text()},
-        {"Interlaced", m_state.interlaced ? "YES" : "no"},
-        {"Stereo Mode", stereoModeText(m_state.stereoCode)},
-        {"Sync Signal Configuration", syncTypeText(m_state.syncType)},
-        {"Vertical Polarity", m_state.syncFlagBit2 ? "YES" : "no"},
-        {"Horizontal Polarity", m_state.syncFlagBit1 ? "YES" : "no"},
-    };
+    return detailedTimingDescription(m_state);
 }
 
 void DetailedTimings::fieldEdited(Field field)

@@ -3,8 +3,8 @@
 
 #include "editorhelpers.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 
-using EditorHelpers::yesNo;
 
 namespace {
 const int kFirstByte = 20;
@@ -88,20 +88,7 @@ void DisplayFeatureSupport::updateDisplayParameters()
 
 FieldDescriptionList DisplayFeatureSupport::describeFields() const
 {
-    FieldDescriptionList list;
-    list << FieldDescription("Standby Mode", yesNo(m_state.standby))
-         << FieldDescription("Suspend Mode", yesNo(m_state.suspend))
-         << FieldDescription("Active off", yesNo(m_state.activeOff));
-    if (m_revision == 4) {
-        if (m_isAnalog)
-            list << FieldDescription("Color Type", ui->colorTypeMulti->currentText());
-        else
-            list << FieldDescription("Color Encoding Format", "Specified");
-    }
-    list << FieldDescription("Standard RGB", yesNo(m_state.srgb))
-         << FieldDescription("Continuous Frequency", yesNo(m_state.continuousFrequency))
-         << FieldDescription("Preferred Timing Mode", yesNo(m_state.preferredTimingMode));
-    return list;
+    return featureSupportDescription(m_state, m_isAnalog, m_revision);
 }
 
 void DisplayFeatureSupport::on_standbyModeCB_clicked(bool checked)

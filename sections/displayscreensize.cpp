@@ -3,6 +3,7 @@
 
 #include "editorhelpers.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 #include "rangechecks.h"
 #include "validators.h"
 
@@ -117,15 +118,7 @@ void DisplayScreenSize::updateSectionData()
 
 FieldDescriptionList DisplayScreenSize::describeFields() const
 {
-    switch (m_state.mode) {
-    case SCREEN_LANDSCAPE:
-        return {FieldDescription("Landscape Ratio", ui->ratioField->text())};
-    case SCREEN_PORTRAIT:
-        return {FieldDescription("Portrait Ratio", ui->ratioField->text())};
-    default:
-        return {FieldDescription("H. Size", ui->hSizeField->text()),
-                FieldDescription("V. Size", ui->vSizeField->text())};
-    }
+    return screenSizeDescription(m_record);
 }
 
 void DisplayScreenSize::on_dimensionsRB_clicked(bool checked)

@@ -3,8 +3,8 @@
 
 #include "editorhelpers.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 
-using EditorHelpers::yesNo;
 
 namespace {
 const int kFirstByte = 20;
@@ -117,26 +117,7 @@ void DisplayVideonInput::updateDisplayParameters()
 
 FieldDescriptionList DisplayVideonInput::describeFields() const
 {
-    FieldDescriptionList list;
-    if (m_state.isAnalog) {
-        list << FieldDescription("Video Input Signal", "Analog")
-             << FieldDescription("Signal Level", ui->signalLevelMulti->currentText())
-             << FieldDescription("Blank Setup", yesNo(m_state.flags[0]))
-             << FieldDescription("Separate Sync", yesNo(m_state.flags[1]))
-             << FieldDescription("Composite Sync", yesNo(m_state.flags[2]))
-             << FieldDescription("Sync On Green", yesNo(m_state.flags[3]))
-             << FieldDescription("Serration", yesNo(m_state.flags[FLAG_SERRATION]));
-    } else if (m_revision == 4) {
-        const bool depthReserved = m_state.colorDepth >= COLOR_DEPTH_ITEMS;
-        const bool interfaceReserved = m_state.interfaceType >= INTERFACE_ITEMS;
-        list << FieldDescription("Video Input Signal", "Digital")
-             << FieldDescription("Color Bit Depth", depthReserved ? "Reserved" : ui->cbdMulti->currentText())
-             << FieldDescription("Interface", interfaceReserved ? "Reserved" : ui->interfaceMulti->currentText());
-    } else {
-        list << FieldDescription("Video Input Signal", "Digital")
-             << FieldDescription("DFP 1.X Compatible", yesNo(m_state.dfp));
-    }
-    return list;
+    return videoInputDescription(m_record, m_revision);
 }
 
 void DisplayVideonInput::on_analogRB_clicked(bool checked)

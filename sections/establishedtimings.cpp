@@ -3,8 +3,8 @@
 
 #include "editorhelpers.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 
-using EditorHelpers::yesNo;
 
 namespace {
 const int kByteI = 35;
@@ -70,16 +70,7 @@ void EstablishedTimings::updateSectionData(int changedByte)
 
 FieldDescriptionList EstablishedTimings::describeFields() const
 {
-    FieldDescriptionList list;
-    list << FieldDescription("Established Timings I", "~");
-    for (int i = 0; i < 8; ++i)
-        list << FieldDescription(m_boxesI[i]->text(), yesNo(m_state.timingsI[i]));
-    list << FieldDescription("Established Timings II", "~");
-    for (int i = 0; i < 8; ++i)
-        list << FieldDescription(m_boxesII[i]->text(), yesNo(m_state.timingsII[i]));
-    list << FieldDescription("Manufacturer Timing", "~")
-         << FieldDescription(ui->manufTimingCB->text(), yesNo(m_state.manufacturerTiming));
-    return list;
+    return establishedTimingsDescription(m_state);
 }
 
 void EstablishedTimings::setTimingI(int bit, bool checked)

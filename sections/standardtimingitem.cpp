@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 #include "validators.h"
 
 namespace {
@@ -75,9 +76,7 @@ void StandardTimingItem::updateSectionData()
 
 FieldDescriptionList StandardTimingItem::describeFields() const
 {
-    return {FieldDescription("H. Active Pixels", ui->hActiveField->text()),
-            FieldDescription("Refresh Rate", ui->refreshField->text()),
-            FieldDescription("Aspect Ratio", standardTimingAspectText(m_state.aspectRatio))};
+    return standardTimingDescription(m_state);
 }
 
 int StandardTimingItem::checkField(QLineEdit* field, int min, int max, int step, const QString& message)

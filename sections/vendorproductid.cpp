@@ -3,6 +3,7 @@
 
 #include "editorhelpers.h"
 #include "hexaviewer.h"
+#include "sectiondescriptions.h"
 #include "rangechecks.h"
 #include "validators.h"
 
@@ -94,16 +95,7 @@ void VendorProductID::updateSectionData()
 
 FieldDescriptionList VendorProductID::describeFields() const
 {
-    FieldDescriptionList list;
-    list << FieldDescription("Manufacturer ID", ui->manufIDField->text())
-         << FieldDescription("Product Code ID", ui->productIDField->text())
-         << FieldDescription("Serial Number", ui->serialNumberField->text());
-    if (m_state.modelYear)
-        list << FieldDescription("Model Year", "YES");
-    else
-        list << FieldDescription("Week of Manufacture", ui->weekField->text());
-    list << FieldDescription("Year of Manufacture", ui->yearField->text());
-    return list;
+    return vendorProductDescription(m_state);
 }
 
 void VendorProductID::on_manufIDField_editingFinished()

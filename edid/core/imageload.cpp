@@ -1,0 +1,68 @@
+#include "imageload.h"
+
+#include "imagefile.h"
+#include "sectiondescriptions.h"
+
+#include <cstring>
+
+bool isTextDumpName(const QString& path)
+{
+    const QString lower = path.toLower();
+    return lower.endsWith(QLatin1String(".dat")) || lower.endsWith(QLatin1String(".edid"));
+}
+
+QByteArray LoadedImage::savedFileBytes() const
+{
+    return imageFileBytes(working, extraBlocks);
+}
+
+QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
+{
+    if (content.isEmpty())
+        return QStringLiteral("empty file");
+    const QByteArray raw = textDump ? readTextDump(content) : content;
+    out.extraBlocks = splitImageBytes(raw, out.saved);
+    if (!decodeBaseBlock(out.saved, out.decoded))
+        return raw.size() < EDID_BLOCK_SIZE ? QStringLiteral("shorter than a base block (%1 bytes)").arg(raw.size())
+                                            : QStringLiteral("bad base block header or checksum");
+    std::memcpy(out.working, out.saved, EDID_IMAGE_SIZE);
+    out.corrections = applyLoadCorrections(out.working, out.decoded);
+    return QString();
+}
+
+QList<SectionDescription> describeImage(const LoadedImage& image)
+{
+    const T_EDID_DEF& d = image.decoded;
+    const Word revision = d.revision == 3 ? 3 : 4;
+    FieldDescriptionList displayParameters = videoInputDescription(d.videoInput, revision);
+    displayParameters << screenSizeDescription(d.screenSize)
+                      << featureSupportDescription(d.featureSupport, d.videoInput.isAnalog, revision);
+    FieldDescriptionList standard;
+    for (const T_EDID_STANDARD_TIMING& timing : d.standardTimings) {
+        if (timing.enabled)
+            standard << standardTimingDescription(timing);
+    }
+    QList<SectionDescription> sections = {
+        {"Header", headerDescription()},
+        {"Vendor & Product ID", vendorProductDescription(d.vendorProduct)},
+        {"Version / Revision", versionDescription(revision)},
+        {"Display Parameters", displayParameters},
+        {"Color Characteristics", colorCharacteristicsDescription(d.colorCharacteristics)},
+        {"Established Timings", establishedTimingsDescription(d.establishedTimings)},
+        {"Standard Timings", standard},
+    };
+    static const char* const kSlotNames[4] = {"Detailed Timings Block", "Monitor Descriptor Block 2",
+                                              "Monitor Descriptor Block 3", "Monitor Descriptor Block 4"};
+    for (int slot = 0; slot < 4; ++slot) {
+        // Describe what the slot holds after the load corrections.
+        T_EDID_DISPLAY_DESCRIPTOR_DEF descriptor = d.displayDescriptors[slot];
+        if (std::memcmp(image.working + descriptorOffset(slot), descriptor.raw, DESCRIPTOR_SIZE) != 0)
+            decodeDisplayDescriptor(image.working + descriptorOffset(slot), descriptor);
+        sections << SectionDescription{kSlotNames[slot], displayDescriptorDescription(descriptor)};
+    }
+    const QList<SectionDescription> extension = describeExtension(image);
+    sections << SectionDescription{"Extension Block Count",
+                                   extensionCountDescription(image.working[126], !extension.isEmpty())}
+             << SectionDescription{"Checksum", checksumDescription()};
+    return sections + extension;
+}

@@ -1,0 +1,47 @@
+#!/bin/sh
+# Builds the fuzz targets with clang, ASan and UBSan in build-fuzz/ and runs
+# each for a bounded time (seconds per target, default 20) on a seed corpus
+# made from the reference EDIDs. Skips, with a message, when clang is absent.
+set -e
+cd "$(dirname "$0")/.."
+SECONDS_PER_TARGET="${1:-20}"
+CORPUS_DIR="${EDID_CORPUS_DIR:-$PWD/../shared/edid-corpus}"
+if ! command -v clang++ >/dev/null 2>&1; then
+    echo "clang++ not found: fuzzing skipped (tools/install-deps.sh --fuzz installs it)"
+    exit 0
+fi
+CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DZOZEZI_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j2 --target fuzz_decodebaseblock fuzz_textdump fuzz_load
+SEEDS="build-fuzz/seeds"
+rm -rf "$SEEDS"
+mkdir -p "$SEEDS/bin" "$SEEDS/load" build-fuzz/found
+WORK="build-fuzz/work"
+mkdir -p "$WORK"
+if [ -d "$CORPUS_DIR" ]; then
+    # A sample of the corpus: every 20th file, raw, and with the load
+    # target's leading mode byte (even: binary).
+    i=0
+    for f in "$CORPUS_DIR"/*.bin; do
+        i=$((i + 1))
+        [ $((i % 20)) -eq 0 ] || continue
+        cp "$f" "$SEEDS/bin/"
+        { printf '\000'; cat "$f"; } > "$SEEDS/load/$(basename "$f")"
+    done
+fi
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for target in fuzz_decodebaseblock fuzz_textdump fuzz_load; do
+    seeds="$SEEDS/bin"
+    [ "$target" = fuzz_load ] && seeds="$SEEDS/load"
+    [ "$target" = fuzz_textdump ] && seeds=""
+    echo "== $target (${SECONDS_PER_TARGET} s)"
+    mkdir -p "$WORK/$target"
+    "build-fuzz/fuzz/$target" -max_total_time="$SECONDS_PER_TARGET" -max_len=40000 -print_final_stats=0 \
+        -artifact_prefix="build-fuzz/found/$target-" "$WORK/$target" $seeds \
+        >"build-fuzz/$target.log" 2>&1 || status=$?
+    tail -n 1 "build-fuzz/$target.log"
+done
+if [ "${status:-0}" -ne 0 ]; then
+    echo "A fuzz target failed: see build-fuzz/*.log and build-fuzz/found/"
+    exit 1
+fi

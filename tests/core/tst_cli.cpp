@@ -1,0 +1,144 @@
+#include <QtTest>
+
+#include "checksum.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+// Runs the command-line tool on real files: bad input gives one line naming
+// the file and a failing exit code, conversions keep the bytes, resave makes
+// and reports the corrections of a load.
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void badInputFails_data();
+    void badInputFails();
+    void convertKeepsBytes();
+    void resaveReportsCorrections();
+    void infoAndCheckOfAGoodImage();
+
+private:
+    struct Run {
+        int exitCode;
+        QByteArray out;
+        QByteArray err;
+    };
+    Run run(const QStringList& arguments);
+    QString write(const QString& name, const QByteArray& bytes);
+
+    QTemporaryDir m_dir;
+    QByteArray m_sample;
+};
+
+void TestCli::initTestCase()
+{
+    QFile file(TEST_SOURCE_DIR "/../resources/samples/zozezi-sample.bin");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    m_sample = file.readAll();
+    QCOMPARE(m_sample.size(), 256);
+}
+
+TestCli::Run TestCli::run(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(ZOZEZI_CLI, arguments);
+    if (!process.waitForFinished(20000))
+        process.kill();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QString TestCli::write(const QString& name, const QByteArray& bytes)
+{
+    QFile file(m_dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return file.fileName();
+}
+
+void TestCli::badInputFails_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("content");   // null: the file does not exist
+    QTest::addColumn<QString>("reason");
+    const QByteArray garbage = QByteArray(300, '\x5A');
+    for (const QString command : {"info", "check", "resave"}) {
+        const QByteArray tag = command.toLatin1();
+        QTest::newRow(tag + " missing") << command << QByteArray() << "no such file";
+        QTest::newRow(tag + " empty") << command << QByteArray("") << "empty file";
+        QTest::newRow(tag + " 1 byte") << command << QByteArray(1, '\0') << "";
+        QTest::newRow(tag + " 127 bytes") << command << m_sample.left(127) << "";
+        QTest::newRow(tag + " garbage") << command << garbage << "";
+        QTest::newRow(tag + " huge") << command << QByteArray(2 << 20, '\0') << "too large";
+    }
+}
+
+void TestCli::badInputFails()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = content.isNull() ? m_dir.filePath("absent.bin") : write("bad.bin", content);
+    QStringList arguments = {command, path};
+    if (command == "resave")
+        arguments << m_dir.filePath("out.bin");
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, 1);
+    const QByteArray report = command == "check" ? result.out + result.err : result.err;
+    QCOMPARE(report.count('\n'), 1);
+    QVERIFY2(report.startsWith(path.toLocal8Bit() + ": "), report);
+    QVERIFY2(report.contains(reason.toLatin1()), report);
+}
+
+void TestCli::convertKeepsBytes()
+{
+    const QString bin = write("image.bin", m_sample.left(128));
+    const QString dat = m_dir.filePath("image.dat");
+    const QString back = m_dir.filePath("back.bin");
+    QCOMPARE(run({"convert", bin, dat}).exitCode, 0);
+    QCOMPARE(run({"convert", dat, back}).exitCode, 0);
+    QFile file(back);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), m_sample.left(128) + QByteArray(128, '\0'));
+}
+
+void TestCli::resaveReportsCorrections()
+{
+    QByteArray image = m_sample;
+    image[19] = 2;
+    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
+    const QString in = write("rev2.bin", image);
+    const QString out = m_dir.filePath("resaved.bin");
+    const Run result = run({"resave", in, out});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, in.toLocal8Bit() + ": revision 2 set to 4\n");
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray expected = image;
+    expected[18] = 1;
+    expected[19] = 4;
+    updateBlockChecksum(reinterpret_cast<Byte*>(expected.data()));
+    QCOMPARE(file.readAll(), expected);
+}
+
+void TestCli::infoAndCheckOfAGoodImage()
+{
+    const QString path = write("good.bin", m_sample);
+    const Run check = run({"check", path, path});
+    QCOMPARE(check.exitCode, 0);
+    QCOMPARE(check.out, (path + ": OK\n" + path + ": OK\n").toLocal8Bit());
+    const Run info = run({"info", "--json", path});
+    QCOMPARE(info.exitCode, 0);
+    const QJsonArray sections = QJsonDocument::fromJson(info.out).array().at(0).toObject()["sections"].toArray();
+    QCOMPARE(sections.at(0).toObject()["name"].toString(), QString("Header"));
+    QCOMPARE(sections.at(2).toObject()["fields"].toArray().at(1).toArray().at(1).toString(), QString("4"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,89 @@
+#include <QtTest>
+
+#include "imagecheck.h"
+#include "imagefile.h"
+#include "imageload.h"
+
+#include <QDir>
+#include <QMap>
+#include <cstring>
+
+// Every EDID of the reference corpus, as .bin and as a text dump, goes
+// through the whole core load path; what resave writes differs from the
+// file only in the bytes of the corrections it reports.
+class TestCliCorpus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void resaveChangesOnlyCorrectedBytes();
+};
+
+namespace {
+
+// The file as Save writes it when nothing is corrected: the announced
+// blocks, zero-padded to the 256-byte image.
+QByteArray uncorrected(const QByteArray& content, int size)
+{
+    const QByteArray start = content.left(size);
+    return start + QByteArray(size - start.size(), '\0');
+}
+
+bool inCorrection(int byte, const LoadCorrections& corrections)
+{
+    for (const LoadCorrection& correction : corrections) {
+        if (byte >= correction.first && byte <= correction.last)
+            return true;
+    }
+    return byte == 127 && !corrections.isEmpty();
+}
+
+} // namespace
+
+void TestCliCorpus::resaveChangesOnlyCorrectedBytes()
+{
+    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
+    const QStringList names = dir.entryList({"*.bin"}, QDir::Files, QDir::Name);
+    if (names.isEmpty())
+        QSKIP("EDID corpus not present");
+    int loaded = 0, identical = 0, rejected = 0, checkFailures = 0;
+    QMap<QString, int> corrected;
+    QStringList failures;
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        LoadedImage image;
+        if (!loadImage(content, false, image).isEmpty()) {
+            ++rejected;
+            continue;
+        }
+        ++loaded;
+        describeImage(image);
+        checkFailures += !allPassed(checkImage(image.saved));
+        const QByteArray saved = image.savedFileBytes();
+        const QByteArray original = uncorrected(content, saved.size());
+        for (int i = 0; i < saved.size(); ++i) {
+            if (saved[i] != original[i] && !inCorrection(i, image.corrections))
+                failures << QString("%1: byte %2 changed without a correction").arg(name).arg(i);
+        }
+        identical += saved == original;
+        for (const LoadCorrection& correction : image.corrections)
+            ++corrected[correction.kind];
+        // The same image read from its text dump loads to the same bytes.
+        LoadedImage fromDump;
+        if (!loadImage(writeTextDump(saved), true, fromDump).isEmpty()
+            || std::memcmp(fromDump.saved, saved.constData(), EDID_IMAGE_SIZE) != 0)
+            failures << name + ": text dump reads differently";
+    }
+    QString counts = QString("files %1, loaded %2, rejected %3, identical %4, failing check %5")
+                         .arg(names.size()).arg(loaded).arg(rejected).arg(identical).arg(checkFailures);
+    for (auto it = corrected.cbegin(); it != corrected.cend(); ++it)
+        counts += QString(", corrected %1: %2").arg(it.key()).arg(it.value());
+    qInfo("%s", qPrintable(counts));
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 20).join('\n')));
+    QVERIFY(loaded > names.size() * 3 / 4);
+}
+
+QTEST_GUILESS_MAIN(TestCliCorpus)
+#include "tst_clicorpus.moc"
