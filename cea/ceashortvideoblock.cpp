@@ -1,0 +1,79 @@
+#include "ceashortvideoblock.h"
+
+#include "ceavideo.h"
+#include "ui_ceashortvideoblock.h"
+
+#include <QSignalBlocker>
+
+CEAShortVideoBlock::CEAShortVideoBlock(QWidget* parent) : QWidget(parent), ui(new Ui::CEAShortVideoBlock)
+{
+    ui->setupUi(this);
+    ui->formatMulti->addItems(vicComboItems());
+    updateUI();
+}
+
+CEAShortVideoBlock::~CEAShortVideoBlock()
+{
+    delete ui;
+}
+
+void CEAShortVideoBlock::setIndex(int i)
+{
+    ui->indexLabel->setText(QString::number(i + 1) + '.');
+}
+
+void CEAShortVideoBlock::initFields(const Byte* descriptor, Byte* data, Byte* newData)
+{
+    m_data = data;
+    m_newData = newData;
+    m_descriptor = *descriptor;
+    updateUI();
+}
+
+void CEAShortVideoBlock::resetFields(Byte* data, Byte* newData)
+{
+    const Byte newDescriptor = 0x01;
+    initFields(&newDescriptor, data, newData);
+}
+
+void CEAShortVideoBlock::updateUI()
+{
+    ui->nativeCB->setChecked(svdNative(m_descriptor));
+    showVic(svdVic(m_descriptor));
+    // The spin box cannot show VIC 0 or VICs above 108: a loaded one stays
+    // in the descriptor until the user edits the row.
+    const QSignalBlocker blocker(ui->codeField);
+    ui->codeField->setValue(svdVic(m_descriptor));
+}
+
+void CEAShortVideoBlock::showVic(int vic)
+{
+    ui->formatMulti->setCurrentIndex(vicComboItem(vic));
+}
+
+void CEAShortVideoBlock::on_nativeCB_clicked(bool checked)
+{
+    m_descriptor = svdWithNative(m_descriptor, checked);
+    emit valueChanged();
+}
+
+void CEAShortVideoBlock::on_formatMulti_activated(int index)
+{
+    if (index == CEA_OTHER_VIC_ITEM)
+        return;
+    m_descriptor = svdWithVic(m_descriptor, index + 1);
+    ui->codeField->setValue(index + 1);
+    emit valueChanged();
+}
+
+void CEAShortVideoBlock::on_codeField_valueChanged(int value)
+{
+    m_descriptor = svdWithVic(m_descriptor, value);
+    showVic(value);
+}
+
+void CEAShortVideoBlock::on_codeField_editingFinished()
+{
+    m_descriptor = svdWithVic(m_descriptor, ui->codeField->value());
+    emit valueChanged();
+}
