@@ -64,7 +64,10 @@ void ColorCharacteristics::updateSectionData()
 
 FieldDescriptionList ColorCharacteristics::describeFields() const
 {
-    return colorCharacteristicsDescription(m_state);
+    QStringList coordinates;
+    for (const QLineEdit* field : m_fields)
+        coordinates << field->text();
+    return colorCharacteristicsDescription(coordinates);
 }
 
 void ColorCharacteristics::editCoordinate(int index)

@@ -142,16 +142,24 @@ FieldDescriptionList featureSupportDescription(const T_EDID_FEATURE_SUPPORT& fea
     return list;
 }
 
-FieldDescriptionList colorCharacteristicsDescription(const T_EDID_COLOR_CHARACTERISTICS& color)
+FieldDescriptionList colorCharacteristicsDescription(const QStringList& coordinates)
 {
     FieldDescriptionList list;
     for (int colour = 0; colour < 4; ++colour) {
         const QString name = kColourNames[colour];
         list << FieldDescription(name + " Chromaticity", "~")
-             << FieldDescription(name + " X", chromaticityText(color.codes[2 * colour]))
-             << FieldDescription(name + " Y", chromaticityText(color.codes[2 * colour + 1]));
+             << FieldDescription(name + " X", coordinates.value(2 * colour))
+             << FieldDescription(name + " Y", coordinates.value(2 * colour + 1));
     }
     return list;
+}
+
+FieldDescriptionList colorCharacteristicsDescription(const T_EDID_COLOR_CHARACTERISTICS& color)
+{
+    QStringList coordinates;
+    for (int i = 0; i < 8; ++i)
+        coordinates << chromaticityText(color.codes[i]);
+    return colorCharacteristicsDescription(coordinates);
 }
 
 FieldDescriptionList establishedTimingsDescription(const T_EDID_ESTABLISHED_TIMINGS& timings)

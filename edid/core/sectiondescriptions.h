@@ -3,6 +3,8 @@
 
 #include "edidrecords.h"
 
+#include <QStringList>
+
 // The (label, value) lists with which the hex viewer describes the sections
 // of a base block. The editors hand these lists to the viewer after a load
 // or a write; the command-line tool prints them.
@@ -16,6 +18,9 @@ FieldDescriptionList screenSizeDescription(const T_EDID_SCREEN_SIZE_RATIO& size)
 FieldDescriptionList featureSupportDescription(const T_EDID_FEATURE_SUPPORT& features, Bool isAnalog,
                                                Word revision);
 FieldDescriptionList colorCharacteristicsDescription(const T_EDID_COLOR_CHARACTERISTICS& color);
+// The same list from the eight coordinates as the editor shows them
+// (red x, red y, ... white y), which may hold what the user typed.
+FieldDescriptionList colorCharacteristicsDescription(const QStringList& coordinates);
 FieldDescriptionList establishedTimingsDescription(const T_EDID_ESTABLISHED_TIMINGS& timings);
 FieldDescriptionList standardTimingDescription(const T_EDID_STANDARD_TIMING& timing);
 FieldDescriptionList detailedTimingDescription(const DetailedTimingValues& timing);
