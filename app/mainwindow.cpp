@@ -7,6 +7,7 @@
 #include "imagefile.h"
 #include "ceaextension.h"
 #include "newfiledialog.h"
+#include "recentfiles.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -30,6 +31,7 @@ namespace {
 const char* const kTitle = "VQ ZAVO Zozezi";
 const char* const kTitlePrefix = "VQ ZAVO Zozezi - ";
 const int kCEATabIndex = 2;
+const char kGeometryKey[] = "WindowGeometry";
 
 QString withoutExtension(const QString& path)
 {
@@ -65,6 +67,7 @@ MainWindow::MainWindow(QWidget* parent)
       ui(new Ui::MainWindow),
       m_network(new QNetworkAccessManager(this)),
       m_settings(new QSettings("Velquin", "VQZAVOZozezi", this)),
+      m_recent(nullptr),
       m_logo(new QLabel),
       m_cornerLogo(new QLabel),
       m_ceaTab(new QScrollArea)
@@ -72,8 +75,9 @@ MainWindow::MainWindow(QWidget* parent)
     initResources();
     ui->setupUi(this);
     readStyleSheet();
-    resize(1250, 650);
-    move(0, 6);
+    restoreWindowGeometry();
+    m_recent = new RecentFiles(m_settings, ui->menuRecent, this);
+    connect(m_recent, &RecentFiles::openRequested, this, &MainWindow::openRecent);
     setAcceptDrops(true);
     m_currentPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     setupLogos();
@@ -92,6 +96,14 @@ MainWindow::~MainWindow()
     HexaViewer::instance()->setParent(nullptr);
     static_cast<QScrollArea*>(m_ceaTab)->takeWidget();
     delete ui;
+}
+
+void MainWindow::restoreWindowGeometry()
+{
+    if (restoreGeometry(m_settings->value(kGeometryKey).toByteArray()))
+        return;
+    resize(1250, 650);
+    move(0, 6);
 }
 
 void MainWindow::readStyleSheet()
@@ -230,6 +242,7 @@ bool MainWindow::openFile(const char* path)
     m_untitled = false;
     m_currentPath = name;
     setWindowTitle(kTitlePrefix + name);
+    m_recent->add(name);
     return true;
 }
 
@@ -358,6 +371,7 @@ void MainWindow::on_actionSave_As_triggered()
     m_currentPath = name;
     setWindowTitle(kTitlePrefix + name);
     m_untitled = false;
+    m_recent->add(name);
 }
 
 void MainWindow::on_actionSaveAsTool_triggered()
@@ -580,6 +594,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    m_settings->setValue(kGeometryKey, saveGeometry());
     event->accept();
 }
 
@@ -594,11 +609,28 @@ void MainWindow::dropEvent(QDropEvent* event)
     commitPendingEdit();
     if (!m_noDocument && !maybeSave())
         return;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        const QString path = url.toLocalFile();
-        if (openFile(path.toLocal8Bit().constData()) && isTextDumpName(path))
-            setSaveEnabled(false);
+    for (const QUrl& url : event->mimeData()->urls())
+        openDroppedOrRecent(url.toLocalFile());
+}
+
+void MainWindow::openRecent(const QString& path)
+{
+    commitPendingEdit();
+    if (!m_noDocument && !maybeSave())
+        return;
+    if (!QFileInfo(path).isFile()) {
+        m_recent->remove(path);
+        Dialogs::warning(this, "Open error",
+                         QString("The file %1 no longer exists.").arg(QDir::toNativeSeparators(path)));
+        return;
     }
+    openDroppedOrRecent(path);
+}
+
+void MainWindow::openDroppedOrRecent(const QString& path)
+{
+    if (openFile(path.toLocal8Bit().constData()) && isTextDumpName(path))
+        setSaveEnabled(false);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

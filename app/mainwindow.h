@@ -13,6 +13,7 @@ class QMessageBox;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSettings;
+class RecentFiles;
 
 // The program's only top-level window. It owns the saved and the working
 // image and the document, and turns the user's commands into the document
@@ -40,6 +41,7 @@ public:
     QByteArray extraBlocks() const { return m_extraBlocks; }
     QString currentPath() const { return m_currentPath; }
     QString styleSheetText() const { return m_styleSheet; }
+    RecentFiles& recentFiles() { return *m_recent; }
 
     void setDrmRoot(const QString& root) { m_drmRoot = root; }
     void setUpdateUrl(const QUrl& url) { m_updateUrl = url; }
@@ -68,6 +70,7 @@ public slots:
     void on_actionImport_triggered();
     void on_actionHexaViewerTool_triggered(bool checked);
     void fileIsReady(QNetworkReply* reply);
+    void openRecent(const QString& path);
     void switchToRev3();
     void switchToRev4();
 
@@ -97,6 +100,8 @@ private:
                         bool alwaysDisableSave);
     bool acceptImage(const QByteArray& raw);
     void sendUpdateRequest();
+    void restoreWindowGeometry();
+    void openDroppedOrRecent(const QString& path);
 
     static bool isTextDumpName(const QString& path);
 
@@ -111,6 +116,7 @@ private:
     bool m_updateReported = false;
     QNetworkAccessManager* m_network;
     QSettings* m_settings;
+    RecentFiles* m_recent;
     QLabel* m_logo;
     QLabel* m_cornerLogo;
     QWidget* m_ceaTab;

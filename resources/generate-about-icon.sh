@@ -10,3 +10,5 @@ convert -size 256x256 xc:none -fill "$ORANGE" -draw "roundrectangle 8,8 248,248 
      -fill white -font DejaVu-Sans-Bold -pointsize 96 -gravity center -annotate +0-22 "VQ" \
      -fill "$ORANGE" -font DejaVu-Sans-Bold -pointsize 30 -annotate +0+58 "EDID" \
      -define icon:auto-resize=256,128,64,48,32,16 icon_app256_edid-editor.ico
+# The same picture for the desktop's icon theme.
+convert "icon_app256_edid-editor.ico[0]" -depth 8 desktop/vqzavozozezi.png

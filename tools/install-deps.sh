@@ -6,7 +6,7 @@
 set -e
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-PACKAGES="build-essential cmake qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 base-files"
+PACKAGES="build-essential cmake qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 base-files desktop-file-utils"
 [ "$1" = "--virtual-display" ] && PACKAGES="$PACKAGES xvfb xauth imagemagick"
 [ "$1" = "--fuzz" ] && PACKAGES="clang libclang-rt-14-dev"
 export DEBIAN_FRONTEND=noninteractive
