@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs.h"
+#include "edithistory.h"
 #include "edidrecords.h"
 #include "hexaviewer.h"
 #include "imagefile.h"
@@ -24,6 +25,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUndoStack>
 #include <cstring>
 
 namespace {
@@ -68,6 +70,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_network(new QNetworkAccessManager(this)),
       m_settings(new QSettings("Velquin", "VQZAVOZozezi", this)),
       m_recent(nullptr),
+      m_history(nullptr),
       m_logo(new QLabel),
       m_cornerLogo(new QLabel),
       m_ceaTab(new QScrollArea)
@@ -78,6 +81,7 @@ MainWindow::MainWindow(QWidget* parent)
     restoreWindowGeometry();
     m_recent = new RecentFiles(m_settings, ui->menuRecent, this);
     connect(m_recent, &RecentFiles::openRequested, this, &MainWindow::openRecent);
+    setupHistory();
     setAcceptDrops(true);
     m_currentPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     setupLogos();
@@ -104,6 +108,51 @@ void MainWindow::restoreWindowGeometry()
         return;
     resize(1250, 650);
     move(0, 6);
+}
+
+void MainWindow::setupHistory()
+{
+    m_history = new EditHistory(
+        m_working, &m_extraBlocks,
+        [this](const EditHistory::State& state) { restoreImages(state.image, state.extra); }, this);
+    connect(HexaViewer::instance(), &HexaViewer::bytesRefreshed, m_history,
+            &EditHistory::scheduleCapture);
+    QUndoStack* stack = m_history->stack();
+    ui->actionUndo->setShortcut(QKeySequence::Undo);
+    ui->actionRedo->setShortcut(QKeySequence::Redo);
+    ui->actionUndo->setEnabled(false);
+    ui->actionRedo->setEnabled(false);
+    connect(stack, &QUndoStack::canUndoChanged, ui->actionUndo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, ui->actionRedo, &QAction::setEnabled);
+}
+
+void MainWindow::on_actionUndo_triggered()
+{
+    commitPendingEdit();
+    m_history->undo();
+}
+
+void MainWindow::on_actionRedo_triggered()
+{
+    commitPendingEdit();
+    m_history->redo();
+}
+
+// Puts an earlier state of the document back: the bytes, then every editor
+// initialised from them as at opening, keeping the tab the user is on.
+void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
+{
+    QWidget* tab = ui->dataTabs->currentWidget();
+    std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
+    m_extraBlocks = extra;
+    T_EDID_DEF decoded;
+    decodeBaseBlock(m_working, decoded);
+    showDocument(decoded);
+    // Initialising may tidy bytes as a load does; the state is what it was.
+    std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
+    HexaViewer::instance()->refreshBytes(m_saved, m_working, 0, EDID_IMAGE_SIZE - 1);
+    const int index = ui->dataTabs->indexOf(tab);
+    ui->dataTabs->setCurrentIndex(index < 0 ? 0 : index);
 }
 
 void MainWindow::readStyleSheet()
@@ -272,6 +321,13 @@ void MainWindow::loadDocument(const T_EDID_DEF& decoded)
     if (m_noDocument)
         showEditors();
     setSaveEnabled(true);
+    showDocument(decoded);
+    ui->dataTabs->setCurrentIndex(0);
+    m_history->reset();
+}
+
+void MainWindow::showDocument(const T_EDID_DEF& decoded)
+{
     HexaViewer* viewer = HexaViewer::instance();
     viewer->setData(m_working);
     m_edid.setImages(m_saved, m_working);
@@ -287,7 +343,6 @@ void MainWindow::loadDocument(const T_EDID_DEF& decoded)
     const bool rev3 = m_edid.versionRecord().revision() == 3;
     (rev3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
     m_edid.adaptToEDIDVersion(false);
-    ui->dataTabs->setCurrentIndex(0);
 }
 
 bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
@@ -308,6 +363,8 @@ bool MainWindow::saveFile(const QString& path)
         return false;
     HexaViewer::instance()->clearChangeMarks();
     std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
+    m_history->capture();
+    m_history->stack()->setClean();
     return true;
 }
 
@@ -414,6 +471,7 @@ void MainWindow::on_actionNew_triggered()
     std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
     HexaViewer::instance()->setData(m_working);
     ui->dataTabs->setCurrentIndex(0);
+    m_history->reset();
 }
 
 void MainWindow::on_action_New_Tool_triggered()

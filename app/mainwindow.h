@@ -13,6 +13,7 @@ class QMessageBox;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSettings;
+class EditHistory;
 class RecentFiles;
 
 // The program's only top-level window. It owns the saved and the working
@@ -42,6 +43,7 @@ public:
     QString currentPath() const { return m_currentPath; }
     QString styleSheetText() const { return m_styleSheet; }
     RecentFiles& recentFiles() { return *m_recent; }
+    EditHistory& history() { return *m_history; }
 
     void setDrmRoot(const QString& root) { m_drmRoot = root; }
     void setUpdateUrl(const QUrl& url) { m_updateUrl = url; }
@@ -71,6 +73,8 @@ public slots:
     void on_actionHexaViewerTool_triggered(bool checked);
     void fileIsReady(QNetworkReply* reply);
     void openRecent(const QString& path);
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
     void switchToRev3();
     void switchToRev4();
 
@@ -102,6 +106,9 @@ private:
     void sendUpdateRequest();
     void restoreWindowGeometry();
     void openDroppedOrRecent(const QString& path);
+    void showDocument(const T_EDID_DEF& decoded);
+    void setupHistory();
+    void restoreImages(const QByteArray& image, const QByteArray& extra);
 
     static bool isTextDumpName(const QString& path);
 
@@ -117,6 +124,7 @@ private:
     QNetworkAccessManager* m_network;
     QSettings* m_settings;
     RecentFiles* m_recent;
+    EditHistory* m_history;
     QLabel* m_logo;
     QLabel* m_cornerLogo;
     QWidget* m_ceaTab;

@@ -138,6 +138,7 @@ void HexaViewer::refreshBytes(const Byte* data, const Byte* newData, int first, 
         refresh(i);
     refresh(127);
     m_floating->refreshBytes(data, newData, first, last);
+    emit bytesRefreshed();
 }
 
 void HexaViewer::highlightBytes(int first, int last)

@@ -67,6 +67,10 @@ public:
     static Section sectionOfByte(int index, bool extensionLayout);
     static QString toolTipOfByte(int index);
 
+signals:
+    // The working image changed: an editor wrote bytes and showed them here.
+    void bytesRefreshed();
+
 private slots:
     void on_displayByteArray_cellClicked(int row, int column);
 

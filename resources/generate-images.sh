@@ -40,3 +40,12 @@ convert -size 950x700 xc:none -fill "$ORANGE" -draw "circle 475,290 475,70" \
 convert -size 140x21 xc:none -fill "$ORANGE" -draw "roundrectangle 0,2 26,19 4,4" \
      -fill "$DARK" -font DejaVu-Sans-Bold -pointsize 12 -annotate +2+15 "VQ" \
      -fill white -font DejaVu-Sans -pointsize 12 -annotate +32+15 "ZAVO Zozezi" logo-banc-VQ-140.png
+# Undo: an arrow curving back to the left; redo is its mirror image. The
+# curve is drawn as short lines (a stroked path would be closed).
+ARC="line 26,29 26.3,26.3 line 26.3,26.3 26.3,23.8 line 26.3,23.8 26,21.5 line 26,21.5 25.4,19.4
+     line 25.4,19.4 24.6,17.6 line 24.6,17.6 23.4,15.9 line 23.4,15.9 21.9,14.4
+     line 21.9,14.4 20.2,13.2 line 20.2,13.2 18.3,12.3 line 18.3,12.3 16.1,11.6
+     line 16.1,11.6 13.6,11.1 line 13.6,11.1 11,11"
+icon -fill none -stroke "$DARK" -strokewidth 6.5 -draw "$ARC" -stroke "$ORANGE" -strokewidth 3.5 -draw "$ARC" \
+     -fill "$ORANGE" -stroke "$DARK" -strokewidth 1.2 -draw "polygon 2,11 13,3 13,19" undo.png
+convert undo.png -flop redo.png

@@ -1,0 +1,160 @@
+// Edit > Undo and Redo over the real editors of an opened document: every
+// accepted edit is one step, undoing all of them gives the opened bytes
+// and an unmodified document, and the editors follow the bytes.
+
+#include "edithistory.h"
+#include "mainwindow.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void undoAllGivesOpenedBytesRedoGivesEdits();
+    void typingInOneFieldIsOneStep();
+    void undoAfterSaveIsModifiedAgain();
+    void revisionSwitchAndExtensionRemovalUndo();
+
+private:
+    QByteArray working() const;
+    void typeInto(const char* name, const QString& text);
+    void settle();
+    void trigger(const char* action);
+    int steps() const { return m_window->history().stack()->count(); }
+
+    QTemporaryDir* m_dir = nullptr;
+    MainWindow* m_window = nullptr;
+    QByteArray m_opened;
+};
+
+void TestUndo::init()
+{
+    m_dir = new QTemporaryDir;
+    m_window = new MainWindow;
+    m_window->show();
+    const QString path = m_dir->filePath("sample.bin");
+    writeFileBytes(path, sampleImage());
+    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    settle();
+    m_opened = working();
+    QCOMPARE(steps(), 0);
+}
+
+void TestUndo::cleanup()
+{
+    BoxRecorder boxes(QMessageBox::No);
+    delete m_window;
+    delete m_dir;
+}
+
+QByteArray TestUndo::working() const
+{
+    return QByteArray(reinterpret_cast<const char*>(m_window->workingImage()), EDID_IMAGE_SIZE);
+}
+
+void TestUndo::settle()
+{
+    QCoreApplication::processEvents();
+}
+
+void TestUndo::typeInto(const char* name, const QString& text)
+{
+    auto* field = m_window->findChild<QLineEdit*>(name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    settle();
+}
+
+void TestUndo::trigger(const char* action)
+{
+    m_window->findChild<QAction*>(action)->trigger();
+    settle();
+}
+
+void TestUndo::undoAllGivesOpenedBytesRedoGivesEdits()
+{
+    typeInto("serialNumberField", "12345");
+    m_window->findChild<QCheckBox*>("standbyModeCB")->click();
+    settle();
+    typeInto("weekField", "7");
+    const QByteArray edited = working();
+    QCOMPARE(steps(), 3);
+    QVERIFY(m_window->isModified());
+
+    for (int i = 0; i < 3; ++i)
+        trigger("actionUndo");
+    QCOMPARE(working().toHex(), m_opened.toHex());
+    QVERIFY(!m_window->isModified());
+    QVERIFY(!m_window->findChild<QAction*>("actionUndo")->isEnabled());
+    QCOMPARE(m_window->findChild<QLineEdit*>("weekField")->text(),
+             QString::number(Byte(m_opened[16])));
+
+    for (int i = 0; i < 3; ++i)
+        trigger("actionRedo");
+    QCOMPARE(working().toHex(), edited.toHex());
+    QCOMPARE(m_window->findChild<QLineEdit*>("weekField")->text(), QString("7"));
+}
+
+void TestUndo::typingInOneFieldIsOneStep()
+{
+    typeInto("serialNumberField", "1");
+    typeInto("serialNumberField", "22");
+    QCOMPARE(steps(), 1);
+    trigger("actionUndo");
+    QCOMPARE(working().toHex(), m_opened.toHex());
+}
+
+void TestUndo::undoAfterSaveIsModifiedAgain()
+{
+    typeInto("serialNumberField", "99");
+    QVERIFY(m_window->saveFile(m_dir->filePath("saved.bin")));
+    QVERIFY(!m_window->isModified());
+    trigger("actionUndo");
+    QVERIFY(m_window->isModified());
+    trigger("actionRedo");
+    QVERIFY(!m_window->isModified());
+    // Opening another file starts a new history.
+    QVERIFY(m_window->openFile(m_dir->filePath("saved.bin").toLocal8Bit().constData()));
+    QVERIFY(!m_window->findChild<QAction*>("actionUndo")->isEnabled());
+}
+
+void TestUndo::revisionSwitchAndExtensionRemovalUndo()
+{
+    auto* tabs = m_window->findChild<QTabWidget*>("dataTabs");
+    m_window->switchToRev3();
+    settle();
+    QVERIFY(working() != m_opened);
+    {
+        BoxRecorder boxes(QMessageBox::Ok);
+        m_window->findChild<QAction*>("actionCEA_861_EB")->trigger();
+        settle();
+    }
+    QCOMPARE(int(Byte(working()[126])), 0);
+    QVERIFY(!m_window->document().hasCEAExtension());
+    tabs->setCurrentIndex(1);
+
+    trigger("actionUndo");
+    QVERIFY(m_window->document().hasCEAExtension());
+    QVERIFY(m_window->findChild<QAction*>("actionCEA_861_EB")->isChecked());
+    QCOMPARE(working().mid(128).toHex(), m_opened.mid(128).toHex());
+    QCOMPARE(tabs->currentIndex(), 1);
+    trigger("actionUndo");
+    QCOMPARE(working().toHex(), m_opened.toHex());
+    QVERIFY(m_window->findChild<QRadioButton*>("rev4RB")->isChecked());
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
