@@ -9,6 +9,7 @@
 #include "ceaextension.h"
 #include "newfiledialog.h"
 #include "recentfiles.h"
+#include "stageclock.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -76,7 +77,10 @@ MainWindow::MainWindow(QWidget* parent)
       m_ceaTab(new QScrollArea)
 {
     initResources();
-    ui->setupUi(this);
+    {
+        StageClock clock("window form");
+        ui->setupUi(this);
+    }
     readStyleSheet();
     restoreWindowGeometry();
     m_recent = new RecentFiles(m_settings, ui->menuRecent, this);
@@ -157,6 +161,7 @@ void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
 
 void MainWindow::readStyleSheet()
 {
+    StageClock clock("style sheet");
     QFile file(":/others/style.qss");
     if (!file.open(QIODevice::ReadOnly))
         return;
@@ -191,6 +196,7 @@ void MainWindow::setupLogos()
 // Puts the editors into the tabs the first time a document is shown.
 void MainWindow::showEditors()
 {
+    StageClock clock("editors into tabs");
     delete m_logo;
     m_logo = nullptr;
     ui->column1Layout->addWidget(&m_edid.vendorProductID());
@@ -331,7 +337,10 @@ void MainWindow::showDocument(const T_EDID_DEF& decoded)
     HexaViewer* viewer = HexaViewer::instance();
     viewer->setData(m_working);
     m_edid.setImages(m_saved, m_working);
-    m_edid.initFields(decoded);
+    {
+        StageClock clock("document load");
+        m_edid.initFields(decoded);
+    }
     viewer->refreshBytes(m_saved, m_working, 128, 255);
     if (m_edid.hasCEAExtension()) {
         ui->actionCEA_861_EB->setChecked(true);

@@ -1,4 +1,5 @@
 #include "hexaviewer.h"
+#include "stageclock.h"
 #include "ui_hexaviewer.h"
 
 #include "floatinghexaviewer.h"
@@ -122,6 +123,7 @@ void HexaViewer::setCell(int index, Byte value, bool changed)
 
 void HexaViewer::setData(const Byte* newData)
 {
+    StageClock clock("hex viewer fill");
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
         setCell(i, newData[i], false);
     m_floating->setData(newData);
