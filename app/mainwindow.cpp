@@ -11,6 +11,7 @@
 #include "recentfiles.h"
 #include "stageclock.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -68,6 +69,7 @@ static void initResources()
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       ui(new Ui::MainWindow),
+      m_styleSheet(readStyleSheet()),
       m_network(new QNetworkAccessManager(this)),
       m_settings(new QSettings("Velquin", "VQZAVOZozezi", this)),
       m_recent(nullptr),
@@ -81,7 +83,6 @@ MainWindow::MainWindow(QWidget* parent)
         StageClock clock("window form");
         ui->setupUi(this);
     }
-    readStyleSheet();
     restoreWindowGeometry();
     m_recent = new RecentFiles(m_settings, ui->menuRecent, this);
     connect(m_recent, &RecentFiles::openRequested, this, &MainWindow::openRecent);
@@ -159,19 +160,25 @@ void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
     ui->dataTabs->setCurrentIndex(index < 0 ? 0 : index);
 }
 
-void MainWindow::readStyleSheet()
+// The style sheet of the whole program, set once on the application before
+// any editor exists: setting it on the window instead would polish every
+// editor again when it moves into its tab.
+QString MainWindow::readStyleSheet()
 {
     StageClock clock("style sheet");
+    initResources();
     QFile file(":/others/style.qss");
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return QString();
     QByteArray text = file.readAll();
     const int nul = text.indexOf('\0');
     if (nul >= 0)
         text.truncate(nul);
-    m_styleSheet = QString::fromLatin1(text);
-    setStyleSheet(m_styleSheet);
-    Dialogs::setStyleSheet(m_styleSheet);
+    const QString styleSheet = QString::fromLatin1(text);
+    if (qApp->styleSheet() != styleSheet)
+        qApp->setStyleSheet(styleSheet);
+    Dialogs::setStyleSheet(styleSheet);
+    return styleSheet;
 }
 
 void MainWindow::setupLogos()

@@ -85,7 +85,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void readStyleSheet();
+    static QString readStyleSheet();
     void setupLogos();
     void showEditors();
     void commitPendingEdit();
@@ -113,6 +113,8 @@ private:
     static bool isTextDumpName(const QString& path);
 
     Ui::MainWindow* ui;
+    // Before the document: its editors are polished once, under the style sheet.
+    QString m_styleSheet;
     Byte m_saved[EDID_IMAGE_SIZE] = {};
     Byte m_working[EDID_IMAGE_SIZE] = {};
     QByteArray m_extraBlocks;
@@ -129,7 +131,6 @@ private:
     QLabel* m_cornerLogo;
     QWidget* m_ceaTab;
     QPointer<QMessageBox> m_switchQuestion;
-    QString m_styleSheet;
     QString m_drmRoot = "/sys/class/drm";
     QUrl m_updateUrl;
 };

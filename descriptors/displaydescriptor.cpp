@@ -26,13 +26,9 @@ DisplayDescriptor::DisplayDescriptor(QWidget* parent)
 {
     ui->setupUi(this);
     m_unknownView.setWordWrap(true);
-    ui->editorLayout->addWidget(&m_placeholder);
-    ui->editorLayout->addWidget(&m_unknownView);
-    for (int type = DESC_DETAILED_TIMING; type <= DESC_ESTABLISHED_TIMINGS_III; ++type)
-        ui->editorLayout->addWidget(editorWidget(T_EDID_DISPLAY_DESCRIPTORS(type)));
-    for (int type = DESC_UNUSED; type <= DESC_UNKNOWN; ++type)
-        editorWidget(T_EDID_DISPLAY_DESCRIPTORS(type))->hide();
-    m_placeholder.show();
+    addEditor(&m_placeholder);
+    addEditor(&m_unknownView);
+    m_unknownView.hide();
 }
 
 DisplayDescriptor::~DisplayDescriptor()
@@ -40,30 +36,75 @@ DisplayDescriptor::~DisplayDescriptor()
     delete ui;
 }
 
+void DisplayDescriptor::addEditor(QWidget* editor)
+{
+    ui->editorLayout->addWidget(editor);
+    editor->hide();
+}
+
 QWidget* DisplayDescriptor::editorWidget(T_EDID_DISPLAY_DESCRIPTORS type)
 {
     switch (type) {
     case DESC_UNUSED: return &m_placeholder;
-    case DESC_DETAILED_TIMING: return &m_detailedTimings;
+    case DESC_DETAILED_TIMING: return &detailedTimings();
     case DESC_UNKNOWN: return &m_unknownView;
     default: return descriptorEditor(type);
     }
 }
 
-DescriptorEditor* DisplayDescriptor::descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS type)
+DetailedTimings& DisplayDescriptor::detailedTimings()
+{
+    if (!m_detailedTimings) {
+        m_detailedTimings = std::make_unique<DetailedTimings>();
+        addEditor(m_detailedTimings.get());
+        if (m_newData)
+            m_detailedTimings->resetFields(m_data, m_newData, m_slot, false);
+    }
+    return *m_detailedTimings;
+}
+
+DescriptorEditor* DisplayDescriptor::createdEditor(T_EDID_DISPLAY_DESCRIPTORS type) const
+{
+    return type >= 0 && type < DESCRIPTOR_TYPE_COUNT ? m_editors[type].get() : nullptr;
+}
+
+namespace {
+
+std::unique_ptr<DescriptorEditor> makeEditor(T_EDID_DISPLAY_DESCRIPTORS type)
 {
     switch (type) {
-    case DESC_SERIAL_NUMBER: return &m_serialNumber;
-    case DESC_DATA_STRING: return &m_dataString;
-    case DESC_RANGE_LIMITS: return &m_rangeLimits;
-    case DESC_PRODUCT_NAME: return &m_productName;
-    case DESC_COLOR_POINT: return &m_colorPoint;
-    case DESC_STANDARD_TIMINGS: return &m_standardTimings;
-    case DESC_DCM: return &m_dcm;
-    case DESC_CVT_TIMINGS: return &m_cvtTimings;
-    case DESC_ESTABLISHED_TIMINGS_III: return &m_establishedTimings;
+    case DESC_SERIAL_NUMBER: return std::make_unique<DisplayDescSerialNumber>();
+    case DESC_DATA_STRING: return std::make_unique<DisplayDescDataString>();
+    case DESC_RANGE_LIMITS: return std::make_unique<DisplayRangeLimits>();
+    case DESC_PRODUCT_NAME: return std::make_unique<DisplayDescProductName>();
+    case DESC_COLOR_POINT: return std::make_unique<DisplayDescColorPointData>();
+    case DESC_STANDARD_TIMINGS: return std::make_unique<DisplayDescStandTimings>();
+    case DESC_DCM: return std::make_unique<DisplayDescDCM>();
+    case DESC_CVT_TIMINGS: return std::make_unique<DisplayDescCVTTimings>();
+    case DESC_ESTABLISHED_TIMINGS_III: return std::make_unique<DisplayDescEstabTimings>();
     default: return nullptr;
     }
+}
+
+} // namespace
+
+DescriptorEditor* DisplayDescriptor::descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS type)
+{
+    if (DescriptorEditor* editor = createdEditor(type))
+        return editor;
+    std::unique_ptr<DescriptorEditor> editor = makeEditor(type);
+    if (!editor)
+        return nullptr;
+    addEditor(editor.get());
+    if (m_newData)
+        editor->resetFields(m_data, m_newData, m_slot);
+    m_editors[type] = std::move(editor);
+    return m_editors[type].get();
+}
+
+DisplayRangeLimits& DisplayDescriptor::rangeLimits()
+{
+    return *static_cast<DisplayRangeLimits*>(descriptorEditor(DESC_RANGE_LIMITS));
 }
 
 void DisplayDescriptor::setLabel(const QString& text)
@@ -96,14 +137,20 @@ void DisplayDescriptor::addRevision4Items()
 
 void DisplayDescriptor::resetFields(Byte* data, Byte* newData, int slot)
 {
-    for (int type = DESC_UNUSED; type <= DESC_UNKNOWN; ++type)
-        editorWidget(T_EDID_DISPLAY_DESCRIPTORS(type))->hide();
     m_data = data;
     m_newData = newData;
     m_slot = slot;
-    m_detailedTimings.resetFields(data, newData, slot, false);
-    for (int type = DESC_SERIAL_NUMBER; type <= DESC_ESTABLISHED_TIMINGS_III; ++type)
-        descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS(type))->resetFields(data, newData, slot);
+    m_unknownView.hide();
+    if (m_detailedTimings) {
+        m_detailedTimings->hide();
+        m_detailedTimings->resetFields(data, newData, slot, false);
+    }
+    for (int type = DESC_SERIAL_NUMBER; type <= DESC_ESTABLISHED_TIMINGS_III; ++type) {
+        if (DescriptorEditor* editor = createdEditor(T_EDID_DISPLAY_DESCRIPTORS(type))) {
+            editor->hide();
+            editor->resetFields(data, newData, slot);
+        }
+    }
     std::memset(m_unknownBytes, 0, sizeof m_unknownBytes);
     ui->monitorDescMulti->setCurrentIndex(0);
     setItemColor(m_loadedType, kPlainColor);
@@ -122,7 +169,7 @@ void DisplayDescriptor::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descript
     showType(descriptor.type);
     m_loadedType = descriptor.type;
     if (descriptor.type == DESC_DETAILED_TIMING)
-        m_detailedTimings.initFields(descriptor.detailedTiming, data, newData, slot, false);
+        detailedTimings().initFields(descriptor.detailedTiming, data, newData, slot, false);
     else if (DescriptorEditor* editor = descriptorEditor(descriptor.type))
         editor->initFields(descriptor, data, newData, slot);
     else if (descriptor.type == DESC_UNKNOWN)
@@ -170,7 +217,7 @@ void DisplayDescriptor::updateCurrentBlock()
     if (m_type == DESC_UNUSED)
         writeDummyDescriptor();
     else if (m_type == DESC_DETAILED_TIMING)
-        m_detailedTimings.updateSectionData();
+        detailedTimings().updateSectionData();
     else if (DescriptorEditor* editor = descriptorEditor(m_type))
         editor->updateCurrentBlock();
     else if (m_type == DESC_UNKNOWN)
@@ -184,7 +231,7 @@ void DisplayDescriptor::on_monitorDescMulti_activated(int index)
     showType(T_EDID_DISPLAY_DESCRIPTORS(index));
     // A slot of another block may have shown range limits at another revision.
     if (m_type == DESC_RANGE_LIMITS)
-        m_rangeLimits.adaptToEDIDVersion(currentRevision());
+        rangeLimits().adaptToEDIDVersion(currentRevision());
     updateCurrentBlock();
 }
 
@@ -217,8 +264,8 @@ void DisplayDescriptor::adaptToEDIDVersion(Word revision, bool rewrite)
     // Range limits are rewritten only when the revision changed what they
     // hold (a 1.4-only timing support, rates above 255), so that a switch
     // and its way back leave an unaffected slot exactly as it was.
-    if (m_type == DESC_RANGE_LIMITS && m_rangeLimits.adaptFields(revision) && rewrite)
-        m_rangeLimits.updateCurrentBlock();
+    if (m_type == DESC_RANGE_LIMITS && rangeLimits().adaptFields(revision) && rewrite)
+        rangeLimits().updateCurrentBlock();
     if (revision != 3) {
         addRevision4Items();
         for (int index = DESC_COLOR_POINT; index <= DESC_ESTABLISHED_TIMINGS_III; ++index)

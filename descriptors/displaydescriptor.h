@@ -16,6 +16,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <memory>
 
 namespace Ui { class DisplayDescriptor; }
 
@@ -47,6 +48,10 @@ private slots:
 private:
     QWidget* editorWidget(T_EDID_DISPLAY_DESCRIPTORS type);
     DescriptorEditor* descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS type);
+    DetailedTimings& detailedTimings();
+    DisplayRangeLimits& rangeLimits();
+    DescriptorEditor* createdEditor(T_EDID_DISPLAY_DESCRIPTORS type) const;
+    void addEditor(QWidget* editor);
     void showType(T_EDID_DISPLAY_DESCRIPTORS type);
     void addRevision4Items();
     void setItemColor(int index, const QColor& color);
@@ -58,16 +63,10 @@ private:
     Ui::DisplayDescriptor* ui;
     QWidget m_placeholder;
     QLabel m_unknownView;
-    DetailedTimings m_detailedTimings;
-    DisplayDescSerialNumber m_serialNumber;
-    DisplayDescDataString m_dataString;
-    DisplayRangeLimits m_rangeLimits;
-    DisplayDescProductName m_productName;
-    DisplayDescColorPointData m_colorPoint;
-    DisplayDescStandTimings m_standardTimings;
-    DisplayDescDCM m_dcm;
-    DisplayDescCVTTimings m_cvtTimings;
-    DisplayDescEstabTimings m_establishedTimings;
+    // The editors of the descriptor types, made the first time a type is
+    // shown in this slot: most slots only ever show one or two of them.
+    std::unique_ptr<DetailedTimings> m_detailedTimings;
+    std::unique_ptr<DescriptorEditor> m_editors[DESCRIPTOR_TYPE_COUNT];
 
     Byte* m_data = nullptr;
     Byte* m_newData = nullptr;
