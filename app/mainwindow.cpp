@@ -218,12 +218,9 @@ void MainWindow::showEditors()
     ui->column3Layout->addStretch();
     ui->column4Layout->addWidget(&m_edid.standardTimings());
     ui->column4Layout->addStretch();
-    for (int slot = 0; slot < 4; ++slot)
-        ui->detailedLayout->addWidget(&m_edid.descriptor(slot), slot / 2, slot % 2);
-    ui->detailedLayout->setColumnStretch(0, 1);
-    ui->detailedLayout->setColumnStretch(1, 1);
-    ui->hexaLayout->addWidget(HexaViewer::instance());
-    static_cast<QScrollArea*>(m_ceaTab)->setWidget(&m_edid.ceaExtension());
+    // The other tabs get their editors when first shown: until then nothing
+    // needs to lay them out or polish them.
+    connect(ui->dataTabs, &QTabWidget::currentChanged, this, &MainWindow::fillTab);
     ui->dataTabs->show();
     m_cornerLogo->show();
     m_cornerLogo->raise();
@@ -233,6 +230,23 @@ void MainWindow::showEditors()
                             ui->actionExport_Hexa_Array})
         action->setEnabled(true);
     resizeEvent(nullptr);
+}
+
+void MainWindow::fillTab(int index)
+{
+    QWidget* tab = ui->dataTabs->widget(index);
+    if (tab == ui->detailedTab && ui->detailedLayout->isEmpty()) {
+        for (int slot = 0; slot < 4; ++slot)
+            ui->detailedLayout->addWidget(&m_edid.descriptor(slot), slot / 2, slot % 2);
+        ui->detailedLayout->setColumnStretch(0, 1);
+        ui->detailedLayout->setColumnStretch(1, 1);
+    } else if (tab == ui->hexaTab && ui->hexaLayout->isEmpty()) {
+        ui->hexaLayout->addWidget(HexaViewer::instance());
+    } else if (tab == m_ceaTab) {
+        auto* area = static_cast<QScrollArea*>(m_ceaTab);
+        if (!area->widget())
+            area->setWidget(&m_edid.ceaExtension());
+    }
 }
 
 void MainWindow::commitPendingEdit()

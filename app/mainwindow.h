@@ -88,6 +88,7 @@ private:
     static QString readStyleSheet();
     void setupLogos();
     void showEditors();
+    void fillTab(int index);
     void commitPendingEdit();
     void setSaveEnabled(bool enabled);
     void closeFloatingViewer();
