@@ -63,7 +63,6 @@ void TestCEABlocksC::infoFrameAddTypeMoveAndLimit()
     selectRow(block, "infoBlockType", 3);
     press(block, "addBlockButton");
     QCOMPARE(rows(block), QStringList({"Vendor specific", "Audio"}));
-    QCOMPARE(block.blockBytes(), hex("200000 01000000 04"));
     selectRow(block, "infoBlocks", 0);
     typeInto(child<QLineEdit>(block, "ieeeField"), "000c03");
     QCOMPARE(block.blockBytes(), hex("200000 01030c00 04"));
@@ -102,11 +101,10 @@ void TestCEABlocksC::infoFrameKeepsLoadedBytes()
 {
     QFETCH(QByteArray, payload);
     QFETCH(int, length);
-    QFETCH(QStringList, names);
     CEAInfoFrame block;
     block.initFields(7, length, raw(payload), m_images.saved, m_images.working);
     QCOMPARE(block.blockBytes(), char(32) + payload.left(length));
-    QCOMPARE(rows(block), names);
+    QTEST(rows(block), "names");
     child<QSpinBox>(block, "VSIFSpinBox")->setValue(9);
     QTEST(block.blockBytes().mid(1), "afterEdit");
 }
