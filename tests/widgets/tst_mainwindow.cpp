@@ -6,13 +6,10 @@
 #include "hexaviewer.h"
 #include "imagefile.h"
 #include "mainwindow.h"
-#include "newfiledialog.h"
 #include "testsupport.h"
 
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -62,8 +59,6 @@ private slots:
     void otherExtensionIsReplacedOnlyWhenConfirmed();
     void longImageKeepsFurtherBlocks();
     void revisionSwitchAsksFirst();
-    void newFileDialog_data();
-    void newFileDialog();
     void newImage();
     void exportThenImportGivesSameBytes();
     void dropOpensEveryFile();
@@ -364,27 +359,6 @@ void TestMainWindow::revisionSwitchAsksFirst()
 }
 
 // The dialog starts on 1.4 and reports no revision until accepted.
-void TestMainWindow::newFileDialog_data()
-{
-    QTest::addColumn<bool>("chooseRevision3");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("revision");
-    QTest::newRow("OK") << false << int(QDialogButtonBox::Ok) << 4;
-    QTest::newRow("1.3 then OK") << true << int(QDialogButtonBox::Ok) << 3;
-    QTest::newRow("1.3 then Cancel") << true << int(QDialogButtonBox::Cancel) << 0;
-}
-
-void TestMainWindow::newFileDialog()
-{
-    QFETCH(bool, chooseRevision3);
-    QFETCH(int, button);
-    NewFileDialog dialog;
-    QCOMPARE(dialog.revision(), 0);
-    if (chooseRevision3)
-        dialog.findChild<QRadioButton*>("rev3RB")->click();
-    dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::StandardButton(button))->click();
-    QTEST(dialog.revision(), "revision");
-}
 
 void TestMainWindow::newImage()
 {
