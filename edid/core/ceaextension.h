@@ -3,8 +3,18 @@
 
 #include "edidtypes.h"
 
+#include <QByteArray>
+#include <QVector>
+
 // Tag byte of a CEA-861 extension block.
 constexpr Byte CEA_EXTENSION_TAG = 0x02;
+// Bytes that data blocks and detailed timing descriptors may occupy together:
+// bytes 4 to 125 of the extension, so that byte 126 always stays a zero
+// padding byte.
+constexpr int CEA_SIZE_BUDGET = 122;
+// Offset of the data block collection inside the extension.
+constexpr int CEA_COLLECTION_OFFSET = 4;
+constexpr int CEA_DTD_SIZE = 18;
 
 inline bool isCEAExtension(const Byte* block)
 {
@@ -13,5 +23,102 @@ inline bool isCEAExtension(const Byte* block)
 
 // Sets image bytes 128-255 to zero (an all-zero block has checksum 0).
 void clearCEAExtension(Byte* image);
+
+// One piece of the data block collection of a loaded extension, in image
+// order. With a tag of 1 to 7 it is a data block: `length` is its payload
+// length (header bits 4-0) and `payload` the byte after its header. With
+// tag 0 it is a raw piece: `length` bytes at `payload` that do not form a
+// whole data block (tag-0 bytes, a header whose length runs past the end of
+// the collection); it is written back as it is.
+struct T_CEA_DATA_BLOCK_DEF {
+    int tag = 0;
+    int length = 0;
+    const Byte* payload = nullptr;
+
+    bool isRawPiece() const { return tag == 0; }
+};
+
+// The decoded extension (pointers into the image that was parsed).
+struct T_EDID_CEA_EXTENSION_DEF {
+    bool valid = false;
+    Word revision = 0;
+    bool underscan = false;
+    bool basicAudio = false;
+    bool ycbcr444 = false;
+    bool ycbcr422 = false;
+    Word nativeDTDCount = 0;
+    QVector<T_CEA_DATA_BLOCK_DEF> dataBlocks;
+    int dtdCount = 0;
+    const Byte* firstDTD = nullptr;
+    // Byte 2 as read: the offset of the first detailed timing descriptor.
+    Byte dtdOffset = 0;
+    // Bytes after the counted detailed timing descriptors up to the last
+    // non-zero byte before byte 126 (e.g. a display descriptor or a timing
+    // whose pixel clock low byte is 0); empty when all of it is padding.
+    const Byte* trailing = nullptr;
+    int trailingLength = 0;
+
+    Byte monitorSupportByte() const;
+};
+
+enum CEAParseResult {
+    CEA_PARSE_VALID = 0,
+    CEA_PARSE_NOT_CEA = 1,
+    CEA_PARSE_PADDING_ERROR = 2,
+    CEA_PARSE_CHECKSUM_ERROR = 3
+};
+
+// Checks and decodes the extension at image bytes 128-255 into `record`
+// (a CEAParseResult). Reads nothing outside those 128 bytes. The record is
+// complete for results 0 and 2 only.
+int parseCEAExtension(const Byte* image, T_EDID_CEA_EXTENSION_DEF& record);
+
+// Byte 3: the four support flags and the native detailed timing count.
+Byte ceaMonitorSupportByte(bool underscan, bool basicAudio, bool ycbcr444, bool ycbcr422,
+                           int nativeCount);
+
+// One item to serialize. Data blocks and collection pieces go into the data
+// block collection (revision 3 and above), detailed timing items and the
+// trailing piece after it (any revision); the trailing piece always last.
+enum class CEAEntryKind { DataBlock, CollectionPiece, DetailedTimings, TrailingPiece };
+
+struct CEAEntry {
+    CEAEntryKind kind = CEAEntryKind::DataBlock;
+    int tag = 0;       // data blocks only
+    QByteArray bytes;  // what follows the header byte, or the piece itself
+};
+
+struct CEAEntryPlacement {
+    bool counted = false;  // false when the revision leaves the entry out
+    int size = 0;          // bytes it occupies, header included
+    bool written = false;  // false when it does not fit into the budget
+};
+
+struct CEASerialization {
+    QByteArray bytes;  // the 128 bytes of the extension
+    QVector<CEAEntryPlacement> placements;  // one per entry, in entry order
+    int total = 0;     // size of every counted entry, written or not
+
+    bool overBudget() const { return total > CEA_SIZE_BUDGET; }
+};
+
+// Lays out an extension: header, data block collection, detailed timings,
+// zero padding and checksum. Entries are counted in order (collection
+// first, then detailed timings, then the trailing piece); once the total
+// exceeds the budget an entry is left out. `emptyOffset` is the value of
+// byte 2 when neither data blocks nor detailed timings are written (a
+// loaded extension may say 0 there).
+CEASerialization serializeCEAExtension(Word revision, Byte monitorSupport,
+                                       const QVector<CEAEntry>& entries,
+                                       Byte emptyOffset = CEA_COLLECTION_OFFSET);
+
+// The entries of a parsed extension, in image order, and its byte 2 when
+// empty. The detailed timings make one entry, or two when some of them do
+// not fit into the budget (the first ceaFittingTimings of them, the rest).
+QVector<CEAEntry> ceaEntriesOf(const T_EDID_CEA_EXTENSION_DEF& record);
+int ceaFittingTimings(const T_EDID_CEA_EXTENSION_DEF& record);
+Byte ceaEmptyOffset(const T_EDID_CEA_EXTENSION_DEF& record);
+// Serializes a parsed extension as it was loaded.
+CEASerialization reserializeCEAExtension(const T_EDID_CEA_EXTENSION_DEF& record);
 
 #endif

@@ -1,0 +1,276 @@
+#include <QtTest>
+
+#include "ceaextension.h"
+#include "checksum.h"
+
+// The CEA-861 extension as data: parse results, what a parse keeps of odd
+// extensions, the size budget of the serializer, and a load / re-serialize
+// pass over the reference corpus.
+
+namespace {
+
+// A 256-byte image whose extension holds `header` (bytes 128...) and, from
+// extension byte 4, `body`; the extension checksum is made right.
+QByteArray image(const char* header, const QByteArray& body = QByteArray())
+{
+    QByteArray bytes(EDID_IMAGE_SIZE, '\0');
+    const QByteArray h = QByteArray::fromHex(header);
+    const QByteArray b = QByteArray::fromHex(body);
+    bytes.replace(128, h.size(), h);
+    bytes.replace(132, b.size(), b);
+    updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()) + 128);
+    return bytes;
+}
+
+const Byte* bytesOf(const QByteArray& bytes)
+{
+    return reinterpret_cast<const Byte*>(bytes.constData());
+}
+
+// "tag:length" per collection piece ("R:length" for raw pieces), then
+// "T<count>" for the detailed timings and "P<length>" for a trailing piece.
+QString layoutOf(const T_EDID_CEA_EXTENSION_DEF& record)
+{
+    QStringList parts;
+    for (const T_CEA_DATA_BLOCK_DEF& block : record.dataBlocks)
+        parts << (block.isRawPiece() ? QString("R:%1").arg(block.length)
+                                     : QString("%1:%2").arg(block.tag).arg(block.length));
+    if (record.dtdCount)
+        parts << QString("T%1").arg(record.dtdCount);
+    if (record.trailingLength)
+        parts << QString("P%1").arg(record.trailingLength);
+    return parts.join(' ');
+}
+
+// Entries from "D29 C2 T18 P4": data block (tag 3) with 29 payload bytes,
+// collection piece, detailed timings, trailing piece, each of that size.
+QVector<CEAEntry> entriesOf(const QString& spec)
+{
+    QVector<CEAEntry> entries;
+    for (const QString& item : spec.split(' ', Qt::SkipEmptyParts)) {
+        const QByteArray bytes(item.mid(1).toInt(), '\x11');
+        switch (item.at(0).toLatin1()) {
+        case 'D': entries.append({CEAEntryKind::DataBlock, 3, bytes}); break;
+        case 'C': entries.append({CEAEntryKind::CollectionPiece, 0, bytes}); break;
+        case 'T': entries.append({CEAEntryKind::DetailedTimings, 0, bytes}); break;
+        default: entries.append({CEAEntryKind::TrailingPiece, 0, bytes}); break;
+        }
+    }
+    return entries;
+}
+
+} // namespace
+
+class TestCEAExtension : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parseResults_data();
+    void parseResults();
+    void keepsEveryPiece_data();
+    void keepsEveryPiece();
+    void paddingIsWrittenAsZero_data();
+    void paddingIsWrittenAsZero();
+    void emptyExtensionBytes();
+    void budget_data();
+    void budget();
+    void corpusRoundTrip();
+};
+
+void TestCEAExtension::parseResults_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("valid") << image("0203041f") << 0 << true;
+    QTest::newRow("other extension") << image("7003040f") << 1 << false;
+    QByteArray broken = image("0203041f");
+    broken[200] = 1;
+    QTest::newRow("checksum") << broken << 3 << false;
+    QByteArray padded = image("0203041f");
+    padded[254] = 1;
+    updateBlockChecksum(reinterpret_cast<Byte*>(padded.data()) + 128);
+    QTest::newRow("padding") << padded << 2 << true;
+}
+
+void TestCEAExtension::parseResults()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(int, result);
+    QFETCH(bool, valid);
+    T_EDID_CEA_EXTENSION_DEF record;
+    QCOMPARE(parseCEAExtension(bytesOf(image), record), result);
+    QCOMPARE(record.valid, valid);
+    if (record.valid) {
+        QVERIFY(record.ycbcr422 && !record.ycbcr444 && !record.basicAudio && !record.underscan);
+        QCOMPARE(record.nativeDTDCount, Word(15));
+    }
+}
+
+void TestCEAExtension::keepsEveryPiece_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("layout");
+    const QByteArray dtd = "011d007251d01e206e285500c48e2100001e";
+    QTest::newRow("unknown blocks stay in place")
+        << image("02031100", "43010203 e3060102 a0 c0 e21400") << "2:3 7:3 5:0 6:0 7:2";
+    QTest::newRow("tag-0 bytes") << image("02030d00", "41 10 00 23090707 00 00") << "2:1 R:1 1:3 R:2";
+    QTest::newRow("header past d") << image("02030b00", "43010203 25 0102") << "2:3 R:3";
+    QTest::newRow("more than ten blocks")
+        << image("02032200", QByteArray("4101").repeated(15)) << "2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1 2:1";
+    QTest::newRow("byte 2 is 0") << image("02030000") << "";
+    QTest::newRow("byte 2 is 0 with content") << image("02030000", dtd + "00" + dtd) << "P37";
+    QTest::newRow("timings then a display descriptor")
+        << image("02030400", dtd + dtd + "000000fc0041424300") << "T2 P8";
+    QTest::newRow("trailing bytes after padding")
+        << image("02030400", dtd + "0000000000ff") << "T1 P6";
+}
+
+void TestCEAExtension::keepsEveryPiece()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QString, layout);
+    T_EDID_CEA_EXTENSION_DEF record;
+    QCOMPARE(parseCEAExtension(bytesOf(image), record), 0);
+    QCOMPARE(layoutOf(record), layout);
+    const CEASerialization out = reserializeCEAExtension(record);
+    QCOMPARE(out.bytes.toHex(' '), image.mid(128).toHex(' '));
+    QVERIFY(!out.overBudget());
+}
+
+void TestCEAExtension::paddingIsWrittenAsZero_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("kept");  // bytes before the zeroed tail
+    // Seven descriptors from byte 4 would reach byte 129: six are counted,
+    // the bytes of the seventh before byte 126 are kept.
+    QTest::newRow("seven timings") << image("02030400", QByteArray(122, '\x01').toHex())
+                                   << "T6 P14" << 126;
+    // The fifth descriptor ends on byte 126: it alone is left out.
+    QTest::newRow("timings through byte 126")
+        << image("02032500", "5f" + QByteArray(31, '\x02').toHex() + "40" + QByteArray(90, '\x01').toHex())
+        << "2:31 2:0 T5" << 109;
+}
+
+void TestCEAExtension::paddingIsWrittenAsZero()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QString, layout);
+    QFETCH(int, kept);
+    image[254] = 0x7F;
+    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()) + 128);
+    T_EDID_CEA_EXTENSION_DEF record;
+    QCOMPARE(parseCEAExtension(bytesOf(image), record), 2);
+    QCOMPARE(layoutOf(record), layout);
+    QByteArray expected = image.mid(128);
+    expected.replace(kept, 127 - kept, QByteArray(127 - kept, '\0'));
+    updateBlockChecksum(reinterpret_cast<Byte*>(expected.data()));
+    QCOMPARE(reserializeCEAExtension(record).bytes.toHex(), expected.toHex());
+}
+
+void TestCEAExtension::emptyExtensionBytes()
+{
+    const CEASerialization out = serializeCEAExtension(3, 0x40, {});
+    QByteArray expected = QByteArray::fromHex("02030440") + QByteArray(123, '\0');
+    expected.append(char(blockChecksum(bytesOf(expected))));
+    QCOMPARE(out.bytes.toHex(), expected.toHex());
+    QCOMPARE(out.total, 0);
+}
+
+void TestCEAExtension::budget_data()
+{
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("written");  // per entry: 1 written, 0 red, - not counted
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("d");
+    QTest::newRow("five blocks of 30") << 3 << "D29 D29 D29 D29 D29 T18" << "111100" << 168 << 124;
+    QTest::newRow("exactly 122") << 3 << "D29 D29 D29 D29 C1 D0" << "111111" << 122 << 126;
+    QTest::newRow("revision 1 hides blocks") << 1 << "D29 T18 C3 T36" << "-1-1" << 54 << 4;
+    QTest::newRow("revision 2 hides blocks") << 2 << "D5 T18" << "-1" << 18 << 4;
+    QTest::newRow("revision 4 as 3") << 4 << "D5 T18" << "11" << 24 << 10;
+    QTest::newRow("seven timings") << 3 << "T18 T18 T18 T18 T18 T18 T18" << "1111110" << 126 << 4;
+    QTest::newRow("trailing piece last") << 3 << "P4 T18 D2" << "111" << 25 << 7;
+}
+
+void TestCEAExtension::budget()
+{
+    QFETCH(int, revision);
+    QFETCH(QString, entries);
+    QFETCH(QString, written);
+    QFETCH(int, total);
+    QFETCH(int, d);
+    const QVector<CEAEntry> list = entriesOf(entries);
+    const CEASerialization out = serializeCEAExtension(Word(revision), 0, list);
+    QString placed;
+    int expectedLength = 0;
+    for (int i = 0; i < list.size(); ++i) {
+        const CEAEntryPlacement& p = out.placements.at(i);
+        placed += !p.counted ? '-' : p.written ? '1' : '0';
+        if (p.written)
+            expectedLength += p.size;
+    }
+    QCOMPARE(placed, written);
+    QCOMPARE(out.total, total);
+    QCOMPARE(out.overBudget(), out.total > 122);
+    QCOMPARE(int(Byte(out.bytes[2])), d);
+    QCOMPARE(out.bytes.size(), 128);
+    QCOMPARE(out.bytes[126], '\0');
+    QVERIFY(blockChecksumValid(bytesOf(out.bytes)));
+    // Everything written lies back to back from byte 4; the rest is padding.
+    QCOMPARE(out.bytes.mid(4 + expectedLength, 123 - expectedLength), QByteArray(123 - expectedLength, '\0'));
+    if (entries.startsWith("P4"))
+        QCOMPARE(out.bytes.mid(4 + 3 + 18, 4), QByteArray(4, '\x11'));
+}
+
+void TestCEAExtension::corpusRoundTrip()
+{
+    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
+    if (!dir.exists())
+        QSKIP("no reference corpus");
+    int extensions = 0, identical = 0, padding = 0, overBudget = 0, checksum = 0, pieces = 0;
+    for (const QString& name : dir.entryList({"*.bin"}, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const Byte* b = bytesOf(bytes);
+        if (bytes.size() < EDID_IMAGE_SIZE || b[126] == 0 || b[128] != 0x02 || b[18] != 1
+            || (b[19] != 3 && b[19] != 4))
+            continue;
+        ++extensions;
+        T_EDID_CEA_EXTENSION_DEF record;
+        const int result = parseCEAExtension(b, record);
+        QVERIFY2(result != 1, qPrintable(name));
+        if (result == 3) {
+            ++checksum;
+            continue;
+        }
+        const CEASerialization out = reserializeCEAExtension(record);
+        for (const T_CEA_DATA_BLOCK_DEF& block : record.dataBlocks)
+            pieces += block.isRawPiece() ? 1 : 0;
+        pieces += record.trailingLength ? 1 : 0;
+        // Allowed corrections: byte 126 becomes padding, and what does not
+        // fit into the budget (it reached byte 126) is left out.
+        QByteArray expected = bytes.mid(128, 128);
+        padding += result == 2 ? 1 : 0;
+        int kept = 4;
+        for (const CEAEntryPlacement& placement : out.placements)
+            kept += placement.written ? placement.size : 0;
+        if (out.overBudget()) {
+            ++overBudget;
+            expected[2] = out.bytes[2];
+        }
+        expected.replace(kept, 127 - kept, QByteArray(127 - kept, '\0'));
+        updateBlockChecksum(reinterpret_cast<Byte*>(expected.data()));
+        QVERIFY2(out.bytes == expected, qPrintable(name + ": " + out.bytes.toHex(' ')));
+        identical += result == 0 && !out.overBudget() ? 1 : 0;
+    }
+    qInfo("%d CEA extensions: %d byte-identical, %d padding errors, %d over budget, "
+          "%d checksum errors; %d raw pieces kept", extensions, identical, padding, overBudget,
+          checksum, pieces);
+}
+
+QTEST_APPLESS_MAIN(TestCEAExtension)
+#include "tst_ceaextension.moc"
