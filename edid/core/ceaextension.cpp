@@ -96,6 +96,22 @@ Byte T_EDID_CEA_EXTENSION_DEF::monitorSupportByte() const
     return ceaMonitorSupportByte(underscan, basicAudio, ycbcr444, ycbcr422, nativeDTDCount);
 }
 
+FieldDescriptionList ceaMonitorSupportDescription(Byte monitorByte)
+{
+    static const char* const kFlags[4] = {"UnderScan", "Basic Audio", "YCrCb 4:4:4", "YCrCb 4:2:2"};
+    FieldDescriptionList list;
+    for (int i = 0; i < 4; ++i)
+        list << FieldDescription(kFlags[i], (monitorByte & (0x80 >> i)) ? "YES" : "no");
+    list << FieldDescription("Native Detailed Timing Descriptors", QString::number(monitorByte & 15));
+    return list;
+}
+
+FieldDescriptionList ceaFlagDescription(Word revision)
+{
+    return {FieldDescription("CEA Extension Flag", "0x02"),
+            FieldDescription("CEA Version", QString::number(revision))};
+}
+
 int parseCEAExtension(const Byte* image, T_EDID_CEA_EXTENSION_DEF& record)
 {
     record = T_EDID_CEA_EXTENSION_DEF();

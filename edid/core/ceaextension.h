@@ -77,6 +77,12 @@ int parseCEAExtension(const Byte* image, T_EDID_CEA_EXTENSION_DEF& record);
 Byte ceaMonitorSupportByte(bool underscan, bool basicAudio, bool ycbcr444, bool ycbcr422,
                            int nativeCount);
 
+// What the hex viewer shows for byte 3: each support flag by its check box
+// text ("YES" or "no"), then the native detailed timing count.
+FieldDescriptionList ceaMonitorSupportDescription(Byte monitorByte);
+// What the hex viewer shows for bytes 0-2: the tag and the revision.
+FieldDescriptionList ceaFlagDescription(Word revision);
+
 // One item to serialize. Data blocks and collection pieces go into the data
 // block collection (revision 3 and above), detailed timing items and the
 // trailing piece after it (any revision); the trailing piece always last.
