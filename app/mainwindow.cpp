@@ -148,11 +148,15 @@ void MainWindow::on_actionRedo_triggered()
 void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
 {
     QWidget* tab = ui->dataTabs->currentWidget();
+    const int ceaRow = m_edid.ceaExtension().currentBlockRow();
     std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
     m_extraBlocks = extra;
     T_EDID_DEF decoded;
     decodeBaseBlock(m_working, decoded);
+    m_edid.setRestoring(true);
     showDocument(decoded);
+    m_edid.setRestoring(false);
+    m_edid.ceaExtension().setCurrentBlockRow(ceaRow);
     // Initialising may tidy bytes as a load does; the state is what it was.
     std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
     HexaViewer::instance()->refreshBytes(m_saved, m_working, 0, EDID_IMAGE_SIZE - 1);

@@ -1,38 +1,138 @@
 #include "ceaextensionblock.h"
 
-#include "ceaextension.h"
+#include "ceablock.h"
+#include "ceablockfactory.h"
+#include "ceahelpblock.h"
+#include "cearawblock.h"
 #include "checksum.h"
+#include "dialogs.h"
 #include "hexaviewer.h"
+#include "ui_ceaextensionblock.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QListWidgetItem>
 
-CEAExtensionBlock::CEAExtensionBlock(QWidget* parent) : QWidget(parent)
+namespace {
+
+const char kTutorial[] = ":/icons/files/resources/CEA_tuto.png";
+const char kRedLabel[] = "QLabel { background-color : red; color : Black; }";
+
+QByteArray bytesAt(const Byte* first, int count)
 {
-    auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(tr("The CEA-861 extension block is kept byte for byte as it was "
-                               "loaded or created. Its data blocks are shown in the Hexa Viewer tab."),
-                            this);
-    note->setWordWrap(true);
-    layout->addWidget(note);
-    layout->addStretch();
+    return QByteArray(reinterpret_cast<const char*>(first), count);
+}
+
+bool collectionRevision(Word version)
+{
+    return version != 1 && version != 2;
+}
+
+} // namespace
+
+CEAExtensionBlock::CEAExtensionBlock(QWidget* parent)
+    : QWidget(parent), ui(new Ui::CEAExtensionBlock), m_help(new ceaHelpBlock(this))
+{
+    ui->setupUi(this);
+    ui->blockTypeList->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->mainLayout->addWidget(m_help);
+    m_help->hide();
+    updateUI();
+}
+
+CEAExtensionBlock::~CEAExtensionBlock()
+{
+    clearBlocks();
+    delete ui;
 }
 
 void CEAExtensionBlock::resetFields(Byte* data, Byte* newData)
 {
     m_data = data;
     m_newData = newData;
-    m_version = 3;
+    m_emptyOffset = CEA_COLLECTION_OFFSET;
+    setVersion(3);
+    ui->monitorSupportWidget->resetFields(data, newData);
+    ui->nativeDTDSB->setValue(0);
+    clearBlocks();
+    updateBlockList();
+    updateUI();
 }
 
-bool CEAExtensionBlock::initFields(Byte* data, Byte* newData)
+void CEAExtensionBlock::initFields(const T_EDID_CEA_EXTENSION_DEF& record, Byte* data, Byte* newData)
 {
     resetFields(data, newData);
-    if (!isCEAExtension(data + EDID_BLOCK_SIZE))
-        return false;
-    m_version = data[129];
+    m_version = record.revision;
+    m_emptyOffset = ceaEmptyOffset(record);
+    updateUI();
+    ui->monitorSupportWidget->initFields(record.monitorSupportByte(), data, newData);
+    ui->nativeDTDSB->setValue(ui->monitorSupportWidget->nativeCount());
+    for (const T_CEA_DATA_BLOCK_DEF& block : record.dataBlocks)
+        loadDataBlock(block);
+    // Timings that reach past the budget get an item of their own, so that
+    // only they are left out of the bytes.
+    const int fitting = record.dtdCount > 0 ? std::max(1, ceaFittingTimings(record)) : 0;
+    loadTimings(fitting, record.firstDTD);
+    loadTimings(record.dtdCount - fitting, record.firstDTD + fitting * CEA_DTD_SIZE);
+    if (record.trailingLength > 0)
+        appendBlock(new CEARawBlock({CEAEntryKind::TrailingPiece, 0,
+                                     bytesAt(record.trailing, record.trailingLength)}));
+    ui->listWidget->setCurrentRow(-1);
+    updateUI();
     HexaViewer::instance()->setCEAFlagDescription(describeFields());
+    emit valueChanged();
+}
+
+// A block of a catalogue type gets its editor when that editor gives back
+// exactly the loaded bytes; any other block is kept as loaded.
+void CEAExtensionBlock::loadDataBlock(const T_CEA_DATA_BLOCK_DEF& block)
+{
+    const QByteArray bytes = bytesAt(block.payload, block.length);
+    const bool hasType = block.tag != 0 && (block.tag != CEA_EXTENDED_TAG_CODE || block.length > 0);
+    const int index = hasType ? findBlockType(block.tag, block.length > 0 ? block.payload[0] : 0) : 0;
+    if (index != CEA_UNKNOWN) {
+        const int skip = blockTypeExtendedTag(index) != 0 ? 1 : 0;
+        CEABlock* editor = createBlock(index, ui->widget);
+        if (loadInto(editor, block.tag, block.length - skip, block.payload + skip, bytes))
+            return;
+    }
+    const CEAEntryKind kind = block.isRawPiece() ? CEAEntryKind::CollectionPiece : CEAEntryKind::DataBlock;
+    appendBlock(new CEARawBlock({kind, block.tag, bytes}));
+}
+
+void CEAExtensionBlock::loadTimings(int count, const Byte* first)
+{
+    if (count <= 0)
+        return;
+    const QByteArray bytes = bytesAt(first, count * CEA_DTD_SIZE);
+    if (!loadInto(createBlock(CEA_DETAILED_TIMING, ui->widget), 0, count, first, bytes))
+        appendBlock(new CEARawBlock({CEAEntryKind::DetailedTimings, 0, bytes}));
+}
+
+bool CEAExtensionBlock::loadInto(CEABlock* editor, int tag, int length, const Byte* payload,
+                                 const QByteArray& expected)
+{
+    editor->initFields(tag, length, payload, m_data, m_newData);
+    if (editor->blockBytes() != expected) {
+        delete editor;
+        return false;
+    }
+    appendBlock(editor);
     return true;
+}
+
+void CEAExtensionBlock::appendBlock(CEABlock* editor)
+{
+    connect(editor, &CEABlock::displayHelp, m_help, &QWidget::setVisible);
+    connect(editor, &CEABlock::valueChanged, this, &CEAExtensionBlock::onBlockValueChanged);
+    editor->hide();
+    ui->blockLayout->addWidget(editor);
+    m_blocks << editor;
+    updateBlockList();
+}
+
+void CEAExtensionBlock::clearBlocks()
+{
+    qDeleteAll(m_blocks);
+    m_blocks.clear();
 }
 
 void CEAExtensionBlock::writeCEAHeader()
@@ -41,23 +141,238 @@ void CEAExtensionBlock::writeCEAHeader()
         return;
     Byte* block = m_newData + EDID_BLOCK_SIZE;
     block[0] = CEA_EXTENSION_TAG;
+    block[2] = CEA_COLLECTION_OFFSET;
     block[1] = Byte(m_version);
-    block[2] = 4;
-    block[3] = 0;
+    block[3] = ui->monitorSupportWidget->monitorByte();
     updateBlockChecksum(block);
     HexaViewer::instance()->refreshBytes(m_data, m_newData, 128, 255);
     HexaViewer::instance()->setCEAFlagDescription(describeFields());
 }
 
-QByteArray CEAExtensionBlock::extensionBytes() const
+bool CEAExtensionBlock::inCollection(const CEABlock* editor) const
 {
-    if (!m_newData)
-        return QByteArray();
-    return QByteArray(reinterpret_cast<const char*>(m_newData + EDID_BLOCK_SIZE), EDID_BLOCK_SIZE);
+    const auto* raw = qobject_cast<const CEARawBlock*>(editor);
+    if (raw)
+        return raw->entry().kind == CEAEntryKind::DataBlock || raw->entry().kind == CEAEntryKind::CollectionPiece;
+    return editor->blockType() != CEA_DETAILED_TIMING;
+}
+
+CEAEntry CEAExtensionBlock::entryOf(const CEABlock* editor) const
+{
+    if (const auto* raw = qobject_cast<const CEARawBlock*>(editor))
+        return raw->entry();
+    if (editor->blockType() == CEA_DETAILED_TIMING)
+        return {CEAEntryKind::DetailedTimings, 0, editor->blockBytes()};
+    return {CEAEntryKind::DataBlock, editor->tagCode(), editor->blockBytes()};
+}
+
+QByteArray CEAExtensionBlock::extensionBytes()
+{
+    QVector<CEAEntry> entries;
+    for (const CEABlock* editor : qAsConst(m_blocks))
+        entries << entryOf(editor);
+    const CEASerialization out = serializeCEAExtension(
+        m_version, ui->monitorSupportWidget->monitorByte(), entries, m_emptyOffset);
+    const int current = ui->listWidget->currentRow();
+    const QSignalBlocker blocker(ui->listWidget);
+    for (int row = 0; row < out.placements.size(); ++row) {
+        if (out.placements[row].counted)
+            paintRow(row, out.placements[row].size, out.placements[row].written);
+    }
+    ui->listWidget->setCurrentRow(current);
+    showTotal(out.total);
+    return out.bytes;
+}
+
+void CEAExtensionBlock::paintRow(int row, int size, bool written)
+{
+    QListWidgetItem* item = ui->listWidget->item(row);
+    if (!item)
+        return;
+    item->setText(QStringLiteral("%1 (size = %2)").arg(m_blocks[row]->blockTypeName()).arg(size));
+    item->setBackground(written ? QColor(33, 33, 33) : QColor(Qt::red));
+    item->setForeground(written ? QColor(Qt::white) : QColor(Qt::black));
+}
+
+void CEAExtensionBlock::showTotal(int total)
+{
+    ui->Totalsize->setText(QStringLiteral("Total size = %1/%2").arg(total).arg(CEA_SIZE_BUDGET));
+    if (total <= CEA_SIZE_BUDGET) {
+        ui->Totalsize->setStyleSheet(QString());
+        return;
+    }
+    if (ui->Totalsize->styleSheet().isEmpty() && m_warningsEnabled)
+        Dialogs::warning(this, "CEA extention warning",
+                         "CEA Extension size exceeded.\nThe blocks in red will not be added to the EDID.");
+    ui->Totalsize->setStyleSheet(kRedLabel);
 }
 
 FieldDescriptionList CEAExtensionBlock::describeFields() const
 {
-    return {FieldDescription("CEA Extension Flag", "0x02"),
-            FieldDescription("CEA Version", QString::number(m_version))};
+    return ceaFlagDescription(m_version);
+}
+
+int CEAExtensionBlock::currentBlockRow() const
+{
+    return ui->listWidget->currentRow();
+}
+
+void CEAExtensionBlock::setCurrentBlockRow(int row)
+{
+    if (row >= 0 && row < m_blocks.size())
+        ui->listWidget->setCurrentRow(row);
+}
+
+void CEAExtensionBlock::updateBlockList()
+{
+    const int current = ui->listWidget->currentRow();
+    QSignalBlocker blocker(ui->listWidget);
+    ui->listWidget->clear();
+    for (const CEABlock* editor : qAsConst(m_blocks)) {
+        auto* item = new QListWidgetItem(editor->blockTypeName(), ui->listWidget);
+        item->setHidden(!collectionRevision(m_version) && inCollection(editor));
+    }
+    blocker.unblock();
+    const int count = ui->listWidget->count();
+    ui->listWidget->setCurrentRow(current >= 0 && current < count ? current : count - 1);
+    on_listWidget_currentRowChanged(ui->listWidget->currentRow());
+}
+
+void CEAExtensionBlock::updateUI()
+{
+    const int typeRow = ui->blockTypeList->currentRow();
+    ui->blockTypeList->clear();
+    if (m_version >= 1 && m_version <= 3) {
+        (m_version == 1 ? ui->version1RB : m_version == 2 ? ui->version2RB : ui->version3RB)->setChecked(true);
+        const bool support = m_version != 1;
+        ui->monitorSupportWidget->setEnabled(support);
+        ui->nativeDTDLabel->setEnabled(support);
+        ui->nativeDTDSB->setEnabled(support);
+        if (m_version == 3) {
+            for (int index = CEA_VIDEO; index <= CEA_DETAILED_TIMING; ++index)
+                ui->blockTypeList->addItem(blockTypeName(index));
+        } else {
+            ui->blockTypeList->addItem(blockTypeName(CEA_DETAILED_TIMING));
+        }
+        for (QWidget* w : {ui->blockTypeWidget, static_cast<QWidget*>(ui->removeBlockButton),
+                           static_cast<QWidget*>(ui->addBlockButton), ui->blockListWidget})
+            w->setEnabled(true);
+    }
+    updateBlockList();
+    const int count = ui->blockTypeList->count();
+    if (count > 0)
+        ui->blockTypeList->setCurrentRow(std::min(std::max(typeRow, 0), count - 1));
+}
+
+void CEAExtensionBlock::setVersion(Word version)
+{
+    m_version = version;
+}
+
+void CEAExtensionBlock::rescaleTuto()
+{
+    if (m_tutorial.isNull())
+        m_tutorial.load(kTutorial);
+    if (m_tutorial.isNull())
+        return;
+    const QSize box = ui->noBlockLabel->size();
+    const int width = box.width() > 499 ? box.width() * 4 / 5 : 400;
+    const int height = box.height() > 499 ? box.height() * 4 / 5 : 400;
+    ui->noBlockLabel->setPixmap(m_tutorial.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void CEAExtensionBlock::onBlockValueChanged()
+{
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_version1RB_clicked()
+{
+    setVersion(1);
+    updateUI();
+    ui->monitorSupportWidget->resetFields(m_data, m_newData);
+    ui->monitorSupportWidget->updateEDID();
+    ui->nativeDTDSB->setValue(0);
+    writeCEAHeader();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_version2RB_clicked()
+{
+    setVersion(2);
+    updateUI();
+    writeCEAHeader();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_version3RB_clicked()
+{
+    setVersion(3);
+    updateUI();
+    writeCEAHeader();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_nativeDTDSB_editingFinished()
+{
+    ui->monitorSupportWidget->setNativeCount(Word(ui->nativeDTDSB->value()));
+}
+
+void CEAExtensionBlock::on_addBlockButton_clicked()
+{
+    QListWidgetItem* item = ui->blockTypeList->currentItem();
+    if (!item)
+        return;
+    const int index = blockTypeIndexOfName(item->text());
+    if (index <= CEA_UNKNOWN)
+        return;
+    CEABlock* editor = createBlock(index, ui->widget);
+    if (!editor)
+        return;
+    m_emptyOffset = CEA_COLLECTION_OFFSET;
+    editor->resetFields(m_data, m_newData);
+    appendBlock(editor);
+    ui->listWidget->setCurrentRow(m_blocks.size() - 1);
+    updateBlockList();
+    updateUI();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_removeBlockButton_clicked()
+{
+    const int row = ui->listWidget->currentRow();
+    if (row < 0 || row >= m_blocks.size())
+        return;
+    delete m_blocks.takeAt(row);
+    updateBlockList();
+    updateUI();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
+{
+    ui->noBlockLabel->setVisible(currentRow < 0);
+    if (currentRow < 0)
+        m_help->hide();
+    for (int row = 0; row < m_blocks.size(); ++row) {
+        CEABlock* editor = m_blocks[row];
+        if (row != currentRow) {
+            editor->hide();
+            continue;
+        }
+        editor->show();
+        m_help->setHelpText(editor->helpText());
+        m_help->setVisible(editor->helpShown());
+        editor->updateUI();
+    }
+}
+
+void CEAExtensionBlock::on_blockTypeList_currentRowChanged(int)
+{
+}
+
+void CEAExtensionBlock::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    rescaleTuto();
 }

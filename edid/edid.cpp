@@ -2,6 +2,7 @@
 
 #include "ceaextension.h"
 #include "checksum.h"
+#include "dialogs.h"
 #include "hexaviewer.h"
 #include "sectiondescriptions.h"
 
@@ -47,11 +48,54 @@ void Edid::initFields(const T_EDID_DEF& decoded)
     m_hasCEA = false;
     m_extensionCount = decoded.extensionCount;
     if (m_extensionCount != 0)
-        m_hasCEA = m_cea.initFields(m_data, m_newData);
+        loadExtension();
     else
         m_cea.resetFields(m_data, m_newData);
     HexaViewer::instance()->setExtensionLayout(m_hasCEA);
     describeExtensionCount();
+}
+
+// Checks the extension of the saved image (of the working image while an
+// earlier state is put back) and loads it into the extension editor. A block that is not a CEA-861 extension stays in the image as it
+// is; a CEA-861 block with a bad checksum is erased from the working image.
+void Edid::loadExtension()
+{
+    T_EDID_CEA_EXTENSION_DEF record;
+    const int result = parseCEAExtension(m_restoring ? m_newData : m_data, record);
+    if (result == CEA_PARSE_NOT_CEA) {
+        m_cea.resetFields(m_data, m_newData);
+        return;
+    }
+    if (result == CEA_PARSE_VALID || result == CEA_PARSE_PADDING_ERROR) {
+        if (result == CEA_PARSE_PADDING_ERROR)
+            loadWarning("CEA Extension data block has a padding error.");
+        m_hasCEA = true;
+        HexaViewer::instance()->setExtensionLayout(true);
+        m_cea.initFields(record, m_data, m_newData);
+        return;
+    }
+    loadWarning(result == CEA_PARSE_CHECKSUM_ERROR
+                    ? "CEA Extension data block has a checksum error. The CEA data will be erased"
+                    : "CEA Extension data block is currupt. The CEA data will be erased");
+    m_cea.resetFields(m_data, m_newData);
+    clearCEAExtension(m_newData);
+    m_extensionCount = 0;
+    writeExtensionCount();
+    HexaViewer* viewer = HexaViewer::instance();
+    viewer->setExtensionLayout(false);
+    viewer->refreshBytes(m_data, m_newData, 126, 255);
+}
+
+void Edid::loadWarning(const QString& text)
+{
+    if (!m_restoring)
+        Dialogs::warning(nullptr, "Warning", text);
+}
+
+void Edid::setRestoring(bool restoring)
+{
+    m_restoring = restoring;
+    m_cea.setWarningsEnabled(!restoring);
 }
 
 void Edid::resetFields()

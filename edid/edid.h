@@ -36,6 +36,9 @@ public:
     bool hasCEAExtension() const { return m_hasCEA; }
     Word extensionCount() const { return m_extensionCount; }
     void setCEAExtension(int state);
+    // While on, initFields loads the extension from the working image and
+    // shows no boxes: an earlier state of the document is put back.
+    void setRestoring(bool restoring);
 
     VendorProductID& vendorProductID() { return m_vendorProduct; }
     DisplayVideonInput& videoInput() { return m_videoInput; }
@@ -53,6 +56,8 @@ public slots:
 
 private:
     void describeExtensionCount();
+    void loadExtension();
+    void loadWarning(const QString& text);
     void writeExtensionCount();
 
     Byte* m_data = nullptr;
@@ -70,6 +75,7 @@ private:
     Word m_extensionCount = 0;
     CEAExtensionBlock m_cea;
     bool m_hasCEA = false;
+    bool m_restoring = false;
 };
 
 #endif

@@ -50,3 +50,17 @@ ARC="line 26,29 26.3,26.3 line 26.3,26.3 26.3,23.8 line 26.3,23.8 26,21.5 line 2
 icon -fill none -stroke "$DARK" -strokewidth 6.5 -draw "$ARC" -stroke "$ORANGE" -strokewidth 3.5 -draw "$ARC" \
      -fill "$ORANGE" -stroke "$DARK" -strokewidth 1.2 -draw "polygon 2,11 13,3 13,19" undo.png
 convert undo.png -flop redo.png
+# The picture shown in the CEA extension tab while no block is selected:
+# the three steps of adding and editing a data block.
+step() { printf 'roundrectangle %s 12,12' "$1"; }
+convert -size 500x400 xc:none -font DejaVu-Sans -pointsize 19 \
+     -fill "$DARK" -stroke "$ORANGE" -strokewidth 3 \
+     -draw "$(step '20,20 480,110')" -draw "$(step '20,150 480,240')" -draw "$(step '20,280 480,370')" \
+     -stroke none -fill "$ORANGE" -font DejaVu-Sans-Bold -pointsize 40 \
+     -annotate +42+80 "1" -annotate +42+210 "2" -annotate +42+340 "3" \
+     -fill white -font DejaVu-Sans -pointsize 19 \
+     -annotate +95+58 "Choose a type in \"Block types\"" -annotate +95+86 "and press \"+\" to add the block." \
+     -annotate +95+188 "Select it in \"Instanciated blocks\"" -annotate +95+216 "to edit its fields here." \
+     -annotate +95+318 "Keep the total within 122 bytes:" -annotate +95+346 "blocks in red are left out." \
+     -fill "$ORANGE" -draw "polygon 240,118 260,118 250,142" -draw "polygon 240,248 260,248 250,272" \
+     -depth 8 CEA_tuto.png

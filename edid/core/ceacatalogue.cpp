@@ -100,3 +100,30 @@ int findBlockType(int tag, int firstPayloadByte)
     }
     return CEA_UNKNOWN;
 }
+
+namespace {
+// CEA-861 data blocks the editors do not edit, by extended tag code.
+struct ExtendedTagName {
+    int code;
+    const char* name;
+};
+const ExtendedTagName kKeptExtendedTags[] = {
+    {2, "VESA display device"},      {3, "VESA video timing"},
+    {6, "HDR static metadata"},      {7, "HDR dynamic metadata"},
+    {16, "CEA miscellaneous audio"}, {18, "HDMI audio"},
+    {19, "Room configuration"},      {20, "Speaker location"},
+};
+} // namespace
+
+QString keptBlockName(int tag, int extendedTag)
+{
+    if (tag == CEA_EXTENDED_TAG_CODE) {
+        for (const ExtendedTagName& entry : kKeptExtendedTags) {
+            if (entry.code == extendedTag)
+                return QString::fromLatin1(entry.name);
+        }
+        if (extendedTag >= 0)
+            return QStringLiteral("Extended tag %1").arg(extendedTag);
+    }
+    return QStringLiteral("Tag %1").arg(tag);
+}

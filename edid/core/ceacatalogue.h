@@ -41,5 +41,9 @@ int blockTypeIndexOfName(const QString& name);
 // The first index from 1 to 12 whose tag is `tag` and, for tag 7, whose
 // extended tag is `firstPayloadByte`; 0 when none matches.
 int findBlockType(int tag, int firstPayloadByte);
+// Name of a data block kept as loaded because no editor edits it: its
+// CEA-861 name where known, else its tag or extended tag (`extendedTag`
+// < 0 when a tag-7 block has no extended tag byte).
+QString keptBlockName(int tag, int extendedTag);
 
 #endif

@@ -3,12 +3,46 @@
 #include "imagecheck.h"
 #include "imageload.h"
 
-// The extension block as the editor loads it today: a CEA-861 block is kept
-// byte for byte, so loading corrects nothing and only its tag and version
-// are described.
+#include <cstring>
 
-void applyExtensionLoadCorrections(Byte*, LoadCorrections&)
+// The extension block as the editor loads it: a CEA-861 block with a bad
+// checksum is erased, any other CEA-861 block is written back as the
+// extension model serializes it (padding cleared, blocks past the budget
+// left out); a block of another type is kept as it is.
+void applyExtensionLoadCorrections(Byte* image, LoadCorrections& corrections)
 {
+    if (image[126] == 0)
+        return;
+    T_EDID_CEA_EXTENSION_DEF record;
+    const int result = parseCEAExtension(image, record);
+    if (result == CEA_PARSE_NOT_CEA)
+        return;
+    if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR) {
+        clearCEAExtension(image);
+        image[126] = 0;
+        updateBaseChecksum(image);
+        corrections << LoadCorrection{"extension-erased", "CEA extension checksum error: extension erased", 126, 255};
+        return;
+    }
+    const CEASerialization out = reserializeCEAExtension(record);
+    Byte* block = image + EDID_BLOCK_SIZE;
+    int first = -1, last = -1;
+    for (int i = 0; i < EDID_BLOCK_SIZE; ++i) {
+        if (block[i] != Byte(out.bytes[i])) {
+            last = EDID_BLOCK_SIZE + i;
+            first = first < 0 ? last : first;
+        }
+    }
+    if (first < 0)
+        return;
+    std::memcpy(block, out.bytes.constData(), EDID_BLOCK_SIZE);
+    if (out.overBudget())
+        corrections << LoadCorrection{"extension-budget",
+                                      QStringLiteral("CEA extension over the 122-byte budget: %1 bytes left out")
+                                          .arg(out.total - CEA_SIZE_BUDGET), first, last};
+    else
+        corrections << LoadCorrection{result == CEA_PARSE_PADDING_ERROR ? "extension-padding" : "extension-rewritten",
+                                      "non-zero padding byte 254 written as 0", first, last};
 }
 
 QList<SectionDescription> describeExtension(const LoadedImage& image)

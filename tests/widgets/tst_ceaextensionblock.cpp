@@ -1,0 +1,241 @@
+#include <QtTest>
+
+#include "ceablock.h"
+#include "ceaextension.h"
+#include "edid.h"
+#include "hexaviewer.h"
+#include "sectiontesthelpers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace SectionTest;
+
+// The extension editor inside the document: load, serialization with the
+// budget, the block list, the revision buttons and the monitor support.
+class TestCEAExtensionBlock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadResults_data();
+    void loadResults();
+    void unknownBlocksAreKept();
+    void overBudget();
+    void addEveryBlockType();
+    void revisionSwitch();
+    void corpusOpenedUnchanged();
+
+private:
+    // The document with an image whose extension is `ext` (hex, padded to
+    // 127 bytes, checksum appended unless `checksum` is given).
+    void open(const QByteArray& extHex, int checksum = -1);
+    Byte* extBytes() { return m_images.working + EDID_BLOCK_SIZE; }
+    CEAExtensionBlock& editor() { return m_doc->ceaExtension(); }
+    template <class T> T* control(const char* name) { return editor().findChild<T*>(name); }
+    QString totalText() { return control<QLabel>("Totalsize")->text(); }
+    void addBlock(const QString& typeName);
+
+    std::unique_ptr<Edid> m_doc;
+    Images m_images;
+};
+
+void TestCEAExtensionBlock::open(const QByteArray& extHex, int checksum)
+{
+    QByteArray bytes = patched(digital14(), {{126, 1}});
+    QByteArray ext = QByteArray::fromHex(extHex);
+    ext.append(QByteArray(127 - ext.size(), '\0'));
+    ext.append(char(checksum >= 0 ? checksum : blockChecksum(reinterpret_cast<const Byte*>(ext.constData()))));
+    bytes.replace(EDID_BLOCK_SIZE, EDID_BLOCK_SIZE, ext);
+    m_doc.reset(new Edid);
+    QVERIFY(m_images.load(bytes));
+    m_doc->setImages(m_images.saved, m_images.working);
+    m_doc->initFields(m_images.decoded);
+}
+
+void TestCEAExtensionBlock::addBlock(const QString& typeName)
+{
+    auto* types = control<QListWidget>("blockTypeList");
+    const QList<QListWidgetItem*> items = types->findItems(typeName, Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    types->setCurrentItem(items.first());
+    control<QPushButton>("addBlockButton")->click();
+}
+
+void TestCEAExtensionBlock::loadResults_data()
+{
+    QTest::addColumn<QByteArray>("ext");
+    QTest::addColumn<int>("checksum");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("written");  // extension bytes 0-7 after loading
+    QTest::addColumn<bool>("present");
+    const QByteArray video = "0203 08 40 4302 10 04";
+    QTest::newRow("valid") << video << -1 << "" << QByteArray("0203084043021004") << true;
+    QTest::newRow("padding error, byte 126 cleared")
+        << (video + QByteArray(236, '0') + "07") << -1
+        << "CEA Extension data block has a padding error." << QByteArray("0203084043021004") << true;
+    QTest::newRow("checksum error erases") << video << 0x11
+        << "CEA Extension data block has a checksum error. The CEA data will be erased"
+        << QByteArray("0000000000000000") << false;
+    QTest::newRow("not CEA is kept") << QByteArray("70 12 34") << 0x55 << "" << QByteArray("7012340000000000") << false;
+    QTest::newRow("byte 2 zero stays zero") << QByteArray("0203 00 00") << -1 << "" << QByteArray("0203000000000000") << true;
+}
+
+void TestCEAExtensionBlock::loadResults()
+{
+    QFETCH(QByteArray, ext);
+    QFETCH(int, checksum);
+    QFETCH(QString, box);
+    QFETCH(QByteArray, written);
+    QFETCH(bool, present);
+    BoxRecorder boxes;
+    open(ext, checksum);
+    checkBox(boxes, "Warning", box);
+    QCOMPARE(hexOf(extBytes(), 0, 8), written);
+    QCOMPARE(m_doc->hasCEAExtension(), present);
+    QCOMPARE(m_images.working[126] != 0, present || box.isEmpty());
+    QVERIFY(m_images.checksumValid());
+    if (present) {
+        QCOMPARE(extBytes()[126], Byte(0));
+        QVERIFY(blockChecksumValid(extBytes()));
+    }
+}
+
+// HDR static metadata, tag 5, a tag-0 byte, a header running past byte 2
+// and the bytes after the timings all stay where they were.
+void TestCEAExtensionBlock::unknownBlocksAreKept()
+{
+    BoxRecorder boxes;
+    open("0203 15 00 e3060501 a21122 00 420203 e20600 650102" + QByteArray(19 * 2, '0') + "fd01");
+    QVERIFY(m_images.unchanged());
+    QCOMPARE(boxes.count(), 0);
+    QStringList names;
+    for (int row = 0; row < editor().blockCount(); ++row)
+        names << editor().block(row)->blockTypeName();
+    QCOMPARE(names, QStringList({"HDR static metadata", "Tag 5", "Undecoded bytes", "Video",
+                                 "HDR static metadata", "Undecoded bytes", "Bytes after the timings"}));
+    // Removing one of them writes the others unchanged.
+    editor().setCurrentBlockRow(1);
+    control<QPushButton>("removeBlockButton")->click();
+    QCOMPARE(hexOf(extBytes(), 0, 18), QByteArray("02031200e306050100420203e20600650102"));
+    QCOMPARE(hexOf(extBytes(), 37, 2), QByteArray("fd01"));
+}
+
+// Four vendor-specific blocks of 30 bytes fill 120 of the 122 bytes: a
+// detailed timing item added after them is red and left out, and so is a
+// second one; the warning comes once.
+void TestCEAExtensionBlock::overBudget()
+{
+    BoxRecorder boxes;
+    QByteArray ext = "0203 7c 00";
+    for (int i = 0; i < 4; ++i)
+        ext += "7d 000c03" + QByteArray(26 * 2, '1' + i);
+    open(ext);
+    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QVERIFY(m_images.unchanged());
+    addBlock("Detailed timing");
+    checkBox(boxes, "CEA extention warning", "CEA Extension size exceeded.\nThe blocks in red will not be added to the EDID.");
+    auto* rows = control<QListWidget>("listWidget");
+    QCOMPARE(rows->item(4)->background().color(), QColor(Qt::red));
+    QCOMPARE(rows->item(3)->background().color(), QColor(33, 33, 33));
+    addBlock("Detailed timing");
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(rows->item(5)->background().color(), QColor(Qt::red));
+    QVERIFY(m_images.unchanged());
+    editor().setCurrentBlockRow(5);
+    control<QPushButton>("removeBlockButton")->click();
+    editor().setCurrentBlockRow(4);
+    control<QPushButton>("removeBlockButton")->click();
+    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QVERIFY(control<QLabel>("Totalsize")->styleSheet().isEmpty());
+    QCOMPARE(boxes.count(), 1);
+}
+
+// Every type added to an empty extension gives a header whose length bits
+// count the bytes after it, in list order, a total that matches the bytes,
+// and a checksum.
+void TestCEAExtensionBlock::addEveryBlockType()
+{
+    BoxRecorder boxes;
+    open("0203 04 00");
+    for (int index = CEA_VIDEO; index <= CEA_DETAILED_TIMING; ++index) {
+        addBlock(blockTypeName(index));
+        QVERIFY(blockChecksumValid(extBytes()));
+    }
+    QCOMPARE(editor().blockCount(), 13);
+    const int d = extBytes()[2];
+    int offset = 4;
+    for (int index = CEA_VIDEO; offset < d; ++index) {
+        QCOMPARE(extBytes()[offset] >> 5, blockTypeTag(index));
+        if (blockTypeTag(index) == CEA_EXTENDED_TAG_CODE)
+            QCOMPARE(int(extBytes()[offset + 1]), blockTypeExtendedTag(index));
+        offset += (extBytes()[offset] & 31) + 1;
+    }
+    QCOMPARE(offset, d);
+    const int total = d - 4 + 18;
+    QVERIFY(total <= CEA_SIZE_BUDGET);
+    QCOMPARE(totalText(), QString("Total size = %1/122").arg(total));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestCEAExtensionBlock::revisionSwitch()
+{
+    BoxRecorder boxes;
+    open("0203 08 f2 43021004 011d007251d01e206e285500c48e2100001e");
+    click(control<QRadioButton>("version2RB"));
+    QCOMPARE(hexOf(extBytes(), 0, 6), QByteArray("020204f2011d"));
+    click(control<QRadioButton>("version1RB"));
+    // Revision 1: no data blocks, no support flags, the timing right after byte 3.
+    QCOMPARE(hexOf(extBytes(), 0, 6), QByteArray("02010400011d"));
+    QVERIFY(control<QListWidget>("listWidget")->item(0)->isHidden());
+    QCOMPARE(control<QSpinBox>("nativeDTDSB")->value(), 0);
+    click(control<QRadioButton>("version3RB"));
+    QCOMPARE(hexOf(extBytes(), 0, 9), QByteArray("020308004302100401"));
+    QVERIFY(!control<QListWidget>("listWidget")->item(0)->isHidden());
+    QVERIFY(blockChecksumValid(extBytes()));
+    QCOMPARE(boxes.count(), 0);
+}
+
+// Opening every real EDID with a CEA-861 extension leaves its bytes as
+// the core model writes them back: unchanged apart from the padding and
+// budget corrections.
+void TestCEAExtensionBlock::corpusOpenedUnchanged()
+{
+    const QStringList files = corpusFiles();
+    if (files.isEmpty())
+        QSKIP("EDID corpus not present");
+    BoxRecorder boxes;
+    int opened = 0, identical = 0, kept = 0;
+    QStringList failures;
+    for (const QString& path : files) {
+        const QByteArray content = readFileBytes(path);
+        if (content.size() < EDID_IMAGE_SIZE || Byte(content[126]) == 0)
+            continue;
+        m_doc.reset(new Edid);
+        if (!m_images.load(content.left(EDID_IMAGE_SIZE)))
+            continue;
+        T_EDID_CEA_EXTENSION_DEF record;
+        const int result = parseCEAExtension(m_images.saved, record);
+        if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR)
+            continue;
+        const QByteArray expected = reserializeCEAExtension(record).bytes;
+        m_doc->setImages(m_images.saved, m_images.working);
+        m_doc->initFields(m_images.decoded);
+        ++opened;
+        const QByteArray got(reinterpret_cast<const char*>(extBytes()), EDID_BLOCK_SIZE);
+        if (got != expected)
+            failures << QFileInfo(path).fileName() + ": " + got.toHex() + " expected " + expected.toHex();
+        if (std::memcmp(m_images.saved + 128, extBytes(), EDID_BLOCK_SIZE) == 0)
+            ++identical;
+        for (int row = 0; row < editor().blockCount(); ++row)
+            kept += editor().block(row)->blockType() == CEA_UNKNOWN;
+    }
+    qInfo("%d extensions opened: %d unchanged, %d blocks kept as loaded", opened, identical, kept);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 5).join('\n')));
+}
+
+QTEST_MAIN(TestCEAExtensionBlock)
+#include "tst_ceaextensionblock.moc"
