@@ -44,10 +44,10 @@ QString layoutOf(const T_EDID_CEA_EXTENSION_DEF& record)
 
 // Entries from "D29 C2 T18 P4": data block (tag 3) with 29 payload bytes,
 // collection piece, detailed timings, trailing piece, each of that size.
-QVector<CEAEntry> entriesOf(const QString& spec)
+QVector<CEAEntry> entriesOf(const QString& layout)
 {
     QVector<CEAEntry> entries;
-    for (const QString& item : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& item : layout.split(' ', Qt::SkipEmptyParts)) {
         const QByteArray bytes(item.mid(1).toInt(), '\x11');
         switch (item.at(0).toLatin1()) {
         case 'D': entries.append({CEAEntryKind::DataBlock, 3, bytes}); break;
