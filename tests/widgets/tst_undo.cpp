@@ -2,6 +2,8 @@
 // accepted edit is one step, undoing all of them gives the opened bytes
 // and an unmodified document, and the editors follow the bytes.
 
+#include "ceablock.h"
+#include "ceaextensionblock.h"
 #include "edithistory.h"
 #include "mainwindow.h"
 #include "testsupport.h"
@@ -9,6 +11,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -25,6 +29,7 @@ private slots:
     void typingInOneFieldIsOneStep();
     void undoAfterSaveIsModifiedAgain();
     void revisionSwitchAndExtensionRemovalUndo();
+    void ceaBlocksAddRemoveAndEditUndo();
 
 private:
     QByteArray working() const;
@@ -154,6 +159,35 @@ void TestUndo::revisionSwitchAndExtensionRemovalUndo()
     trigger("actionUndo");
     QCOMPARE(working().toHex(), m_opened.toHex());
     QVERIFY(m_window->findChild<QRadioButton*>("rev4RB")->isChecked());
+}
+
+void TestUndo::ceaBlocksAddRemoveAndEditUndo()
+{
+    auto* extension = m_window->findChild<CEAExtensionBlock*>();
+    auto* types = extension->findChild<QListWidget*>("blockTypeList");
+    const int loadedBlocks = extension->blockCount();
+    extension->setCurrentBlockRow(0);
+    extension->findChild<QPushButton*>("removeBlockButton")->click();
+    settle();
+    types->setCurrentItem(types->findItems("Speaker allocation", Qt::MatchExactly).value(0));
+    extension->findChild<QPushButton*>("addBlockButton")->click();
+    settle();
+    QCOMPARE(extension->blockCount(), loadedBlocks);
+    extension->block(loadedBlocks - 1)->findChild<QCheckBox*>("fc")->click();
+    settle();
+    const QByteArray edited = working();
+    QCOMPARE(steps(), 3);
+
+    trigger("actionUndo");
+    QCOMPARE(extension->currentBlockRow(), loadedBlocks - 1);
+    trigger("actionUndo");
+    trigger("actionUndo");
+    QCOMPARE(working().toHex(), m_opened.toHex());
+    QCOMPARE(extension->blockCount(), loadedBlocks);
+    QVERIFY(!m_window->isModified());
+    for (int i = 0; i < 3; ++i)
+        trigger("actionRedo");
+    QCOMPARE(working().toHex(), edited.toHex());
 }
 
 QTEST_MAIN(TestUndo)
