@@ -3,6 +3,7 @@
 #include "ceablock.h"
 #include "ceablockfactory.h"
 #include "ceahelpblock.h"
+#include "ceapendingblock.h"
 #include "cearawblock.h"
 #include "checksum.h"
 #include "dialogs.h"
@@ -73,7 +74,7 @@ void CEAExtensionBlock::initFields(const T_EDID_CEA_EXTENSION_DEF& record, Byte*
     loadTimings(fitting, record.firstDTD);
     loadTimings(record.dtdCount - fitting, record.firstDTD + fitting * CEA_DTD_SIZE);
     if (record.trailingLength > 0)
-        appendBlock(new CEARawBlock({CEAEntryKind::TrailingPiece, 0,
+        addLoadedBlock(new CEARawBlock({CEAEntryKind::TrailingPiece, 0,
                                      bytesAt(record.trailing, record.trailingLength)}));
     ui->listWidget->setCurrentRow(-1);
     updateUI();
@@ -81,52 +82,61 @@ void CEAExtensionBlock::initFields(const T_EDID_CEA_EXTENSION_DEF& record, Byte*
     emit valueChanged();
 }
 
-// A block of a catalogue type gets its editor when that editor gives back
-// exactly the loaded bytes; any other block is kept as loaded.
+// A block of a catalogue type is loaded as pending: its editor is made when
+// the block is first selected. Any other block is kept as loaded.
 void CEAExtensionBlock::loadDataBlock(const T_CEA_DATA_BLOCK_DEF& block)
 {
     const QByteArray bytes = bytesAt(block.payload, block.length);
     const bool hasType = block.tag != 0 && (block.tag != CEA_EXTENDED_TAG_CODE || block.length > 0);
     const int index = hasType ? findBlockType(block.tag, block.length > 0 ? block.payload[0] : 0) : 0;
-    if (index != CEA_UNKNOWN) {
-        const int skip = blockTypeExtendedTag(index) != 0 ? 1 : 0;
-        CEABlock* editor = createBlock(index, ui->widget);
-        if (loadInto(editor, block.tag, block.length - skip, block.payload + skip, bytes))
-            return;
-    }
     const CEAEntryKind kind = block.isRawPiece() ? CEAEntryKind::CollectionPiece : CEAEntryKind::DataBlock;
-    appendBlock(new CEARawBlock({kind, block.tag, bytes}));
+    if (index != CEA_UNKNOWN)
+        addLoadedBlock(new CEAPendingBlock(index, {kind, block.tag, bytes}, ui->widget));
+    else
+        addLoadedBlock(new CEARawBlock({kind, block.tag, bytes}));
 }
 
 void CEAExtensionBlock::loadTimings(int count, const Byte* first)
 {
-    if (count <= 0)
-        return;
-    const QByteArray bytes = bytesAt(first, count * CEA_DTD_SIZE);
-    if (!loadInto(createBlock(CEA_DETAILED_TIMING, ui->widget), 0, count, first, bytes))
-        appendBlock(new CEARawBlock({CEAEntryKind::DetailedTimings, 0, bytes}));
+    if (count > 0)
+        addLoadedBlock(new CEAPendingBlock(CEA_DETAILED_TIMING,
+                                        {CEAEntryKind::DetailedTimings, 0, bytesAt(first, count * CEA_DTD_SIZE)},
+                                        ui->widget));
 }
 
-bool CEAExtensionBlock::loadInto(CEABlock* editor, int tag, int length, const Byte* payload,
-                                 const QByteArray& expected)
+CEABlock* CEAExtensionBlock::block(int row)
 {
-    editor->initFields(tag, length, payload, m_data, m_newData);
-    if (editor->blockBytes() != expected) {
-        delete editor;
-        return false;
-    }
-    appendBlock(editor);
-    return true;
+    auto* pending = qobject_cast<CEAPendingBlock*>(m_blocks.value(row));
+    if (!pending)
+        return m_blocks.value(row);
+    CEABlock* editor = pending->createEditor(m_data, m_newData, ui->widget);
+    if (!editor)
+        editor = new CEARawBlock(pending->entry());
+    installBlock(editor);
+    m_blocks[row] = editor;
+    delete pending;
+    return editor;
 }
 
 void CEAExtensionBlock::appendBlock(CEABlock* editor)
+{
+    addLoadedBlock(editor);
+    updateBlockList();
+}
+
+// Without a list update: that would select, and so realise, each block.
+void CEAExtensionBlock::addLoadedBlock(CEABlock* editor)
+{
+    installBlock(editor);
+    m_blocks << editor;
+}
+
+void CEAExtensionBlock::installBlock(CEABlock* editor)
 {
     connect(editor, &CEABlock::displayHelp, m_help, &QWidget::setVisible);
     connect(editor, &CEABlock::valueChanged, this, &CEAExtensionBlock::onBlockValueChanged);
     editor->hide();
     ui->blockLayout->addWidget(editor);
-    m_blocks << editor;
-    updateBlockList();
 }
 
 void CEAExtensionBlock::clearBlocks()
@@ -151,16 +161,16 @@ void CEAExtensionBlock::writeCEAHeader()
 
 bool CEAExtensionBlock::inCollection(const CEABlock* editor) const
 {
-    const auto* raw = qobject_cast<const CEARawBlock*>(editor);
-    if (raw)
-        return raw->entry().kind == CEAEntryKind::DataBlock || raw->entry().kind == CEAEntryKind::CollectionPiece;
-    return editor->blockType() != CEA_DETAILED_TIMING;
+    const CEAEntryKind kind = entryOf(editor).kind;
+    return kind == CEAEntryKind::DataBlock || kind == CEAEntryKind::CollectionPiece;
 }
 
 CEAEntry CEAExtensionBlock::entryOf(const CEABlock* editor) const
 {
     if (const auto* raw = qobject_cast<const CEARawBlock*>(editor))
         return raw->entry();
+    if (const auto* pending = qobject_cast<const CEAPendingBlock*>(editor))
+        return pending->entry();
     if (editor->blockType() == CEA_DETAILED_TIMING)
         return {CEAEntryKind::DetailedTimings, 0, editor->blockBytes()};
     return {CEAEntryKind::DataBlock, editor->tagCode(), editor->blockBytes()};
@@ -354,6 +364,7 @@ void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
     ui->noBlockLabel->setVisible(currentRow < 0);
     if (currentRow < 0)
         m_help->hide();
+    block(currentRow);
     for (int row = 0; row < m_blocks.size(); ++row) {
         CEABlock* editor = m_blocks[row];
         if (row != currentRow) {

@@ -35,7 +35,8 @@ public:
     Word version() const { return m_version; }
 
     int blockCount() const { return m_blocks.size(); }
-    CEABlock* block(int row) const { return m_blocks.value(row); }
+    // The editor of a row, made now if the row's block was still pending.
+    CEABlock* block(int row);
     int currentBlockRow() const;
     void setCurrentBlockRow(int row);
     // Off while the document is put back to an earlier state: the size
@@ -67,8 +68,9 @@ protected:
 private:
     void loadDataBlock(const T_CEA_DATA_BLOCK_DEF& block);
     void loadTimings(int count, const Byte* first);
-    bool loadInto(CEABlock* editor, int tag, int length, const Byte* payload, const QByteArray& expected);
     void appendBlock(CEABlock* editor);
+    void addLoadedBlock(CEABlock* editor);
+    void installBlock(CEABlock* editor);
     void clearBlocks();
     void setVersion(Word version);
     bool inCollection(const CEABlock* editor) const;
