@@ -75,8 +75,7 @@ HexaViewer::HexaViewer(QWidget* parent)
     : QWidget(parent),
       ui(new Ui::HexaViewer),
       m_labelsModel(new QStringListModel(this)),
-      m_valuesModel(new QStringListModel(this)),
-      m_floating(new FloatingHexaViewer(this))
+      m_valuesModel(new QStringListModel(this))
 {
     ui->setupUi(this);
     ui->labelsView->setModel(m_labelsModel);
@@ -126,7 +125,10 @@ void HexaViewer::setData(const Byte* newData)
     StageClock clock("hex viewer fill");
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
         setCell(i, newData[i], false);
-    m_floating->setData(newData);
+    m_saved = nullptr;
+    m_working = newData;
+    if (m_floating)
+        m_floating->setData(newData);
     ui->displayByteArray->setCurrentCell(0, 0);
     showSection(HeaderSection);
 }
@@ -139,7 +141,10 @@ void HexaViewer::refreshBytes(const Byte* data, const Byte* newData, int first, 
     for (int i = qMax(first, 0); i <= qMin(last, EDID_IMAGE_SIZE - 1); ++i)
         refresh(i);
     refresh(127);
-    m_floating->refreshBytes(data, newData, first, last);
+    m_saved = data;
+    m_working = newData;
+    if (m_floating)
+        m_floating->refreshBytes(data, newData, first, last);
     emit bytesRefreshed();
 }
 
@@ -163,7 +168,8 @@ void HexaViewer::clearChangeMarks()
 {
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
         ui->displayByteArray->item(i / 16, i % 16)->setForeground(Qt::black);
-    m_floating->clearChangeMarks();
+    if (m_floating)
+        m_floating->clearChangeMarks();
 }
 
 void HexaViewer::setDescription(Section section, const FieldDescriptionList& list)
@@ -304,8 +310,22 @@ QString HexaViewer::conversionText(int field) const
     return fields[qBound(0, field, 2)]->text();
 }
 
+// The floating grid is made when first asked for, from the bytes last shown.
+FloatingHexaViewer* HexaViewer::floatingViewer()
+{
+    if (m_floating)
+        return m_floating;
+    m_floating = new FloatingHexaViewer(this);
+    if (m_working) {
+        m_floating->setData(m_working);
+        m_floating->refreshBytes(m_saved, m_working, 0, EDID_IMAGE_SIZE - 1);
+    }
+    return m_floating;
+}
+
 void HexaViewer::openFloating(const QString& styleSheet)
 {
+    floatingViewer();
     m_floating->setStyleSheet(styleSheet);
     m_floating->setOpen(true);
     // Frameless and always on top (0x40800), still a window of its own.
@@ -316,12 +336,14 @@ void HexaViewer::openFloating(const QString& styleSheet)
 void HexaViewer::showFloating(bool visible)
 {
     setFocus();
-    if (m_floating->isOpen())
+    if (m_floating && m_floating->isOpen())
         m_floating->setVisible(visible);
 }
 
 void HexaViewer::closeFloating()
 {
+    if (!m_floating)
+        return;
     m_floating->setOpen(false);
     m_floating->close();
 }

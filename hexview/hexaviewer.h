@@ -52,7 +52,7 @@ public:
     void openFloating(const QString& styleSheet);
     void showFloating(bool visible);
     void closeFloating();
-    FloatingHexaViewer* floatingViewer() const { return m_floating; }
+    FloatingHexaViewer* floatingViewer();
 
     // What the description panel and the conversion panel show (for tests
     // and for the floating view).
@@ -84,7 +84,10 @@ private:
     Ui::HexaViewer* ui;
     QStringListModel* m_labelsModel;
     QStringListModel* m_valuesModel;
-    FloatingHexaViewer* m_floating;
+    FloatingHexaViewer* m_floating = nullptr;
+    // The images last shown, for a floating grid made later.
+    const Byte* m_saved = nullptr;
+    const Byte* m_working = nullptr;
     FieldDescriptionList m_descriptions[SectionCount];
     Section m_shownSection = HeaderSection;
     int m_highlightFirst = -1;
