@@ -1,7 +1,10 @@
 // Throughput of the core over the reference corpus: files per second for
 // the whole load (decode, corrections, descriptions) and for re-encoding
-// every decoded section. Prints figures; never fails on timing.
+// every decoded section; and the time of one CEA extension serialization,
+// which the extension editor runs after every change of a block. Prints
+// figures; never fails on timing.
 
+#include "ceaextension.h"
 #include "descriptors.h"
 #include "edidrecords.h"
 #include "imageload.h"
@@ -54,10 +57,61 @@ void measure(const char* what, int rounds, int files, Pass pass)
                 files * double(rounds) / seconds, files, rounds, seconds, work);
 }
 
+// An extension as an edited one looks: ten data blocks of 7 bytes, five
+// of them with an extended tag, and two detailed timings (106 bytes).
+QVector<CEAEntry> tenBlocksTwoTimings()
+{
+    static const Byte kTags[5] = {1, 2, 3, 4, 7};
+    QVector<CEAEntry> entries;
+    for (int i = 0; i < 10; ++i) {
+        QByteArray payload(6, char(0x10 + i));
+        if (i >= 5)
+            payload[0] = char(i);  // an extended tag code
+        entries.append({CEAEntryKind::DataBlock, i < 5 ? kTags[i] : 7, payload});
+    }
+    static const Byte kTiming[CEA_DTD_SIZE] = {0x01, 0x1D, 0x00, 0x72, 0x51, 0xD0, 0x1E, 0x20, 0x6E,
+                                                0x28, 0x55, 0x00, 0x58, 0x54, 0x21, 0x00, 0x00, 0x1E};
+    const QByteArray timing(reinterpret_cast<const char*>(kTiming), CEA_DTD_SIZE);
+    entries.append({CEAEntryKind::DetailedTimings, 0, timing + timing});
+    return entries;
+}
+
+template <typename Call>
+void measureCall(const char* what, int calls, Call call)
+{
+    QElapsedTimer timer;
+    timer.start();
+    long work = 0;
+    for (int i = 0; i < calls; ++i)
+        work += call();
+    const double seconds = qMax(timer.nsecsElapsed() / 1e9, 1e-9);
+    std::printf("%-28s %8.3f us/call  (%d calls in %.2f s, %ld bytes)\n", what, seconds * 1e6 / calls,
+                calls, seconds, work);
+}
+
+void measureExtension()
+{
+    const QVector<CEAEntry> entries = tenBlocksTwoTimings();
+    const Byte monitor = ceaMonitorSupportByte(true, true, false, false, 1);
+    const QByteArray block = serializeCEAExtension(3, monitor, entries).bytes;
+    Byte image[EDID_IMAGE_SIZE] = {};
+    std::memcpy(image + EDID_BLOCK_SIZE, block.constData(), EDID_BLOCK_SIZE);
+    const int calls = 200000;
+    measureCall("CEA serialize", calls, [&] {
+        return serializeCEAExtension(3, monitor, entries).total;
+    });
+    measureCall("CEA parse + reserialize", calls, [&] {
+        T_EDID_CEA_EXTENSION_DEF record;
+        parseCEAExtension(image, record);
+        return reserializeCEAExtension(record).total;
+    });
+}
+
 } // namespace
 
 int main()
 {
+    measureExtension();
     const QList<QByteArray> corpus = readCorpus();
     if (corpus.isEmpty()) {
         std::printf("EDID corpus not present in %s: nothing measured\n", EDID_CORPUS_DIR);

@@ -12,31 +12,39 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DZOZEZI_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_decodebaseblock fuzz_textdump fuzz_load
+cmake --build build-fuzz -j2 --target fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension
 SEEDS="build-fuzz/seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/bin" "$SEEDS/load" build-fuzz/found
+mkdir -p "$SEEDS/bin" "$SEEDS/load" "$SEEDS/extension" build-fuzz/found
 WORK="build-fuzz/work"
 mkdir -p "$WORK"
 if [ -d "$CORPUS_DIR" ]; then
-    # A sample of the corpus: every 20th file, raw, and with the load
-    # target's leading mode byte (even: binary).
+    # A sample of the corpus: every 20th file, raw, with the load
+    # target's leading mode byte (even: binary), and its extension block.
     i=0
     for f in "$CORPUS_DIR"/*.bin; do
         i=$((i + 1))
         [ $((i % 20)) -eq 0 ] || continue
         cp "$f" "$SEEDS/bin/"
         { printf '\000'; cat "$f"; } > "$SEEDS/load/$(basename "$f")"
+        if [ "$(wc -c < "$f")" -ge 256 ]; then
+            tail -c +129 "$f" | head -c 128 > "$SEEDS/extension/$(basename "$f")"
+        fi
     done
 fi
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in fuzz_decodebaseblock fuzz_textdump fuzz_load; do
+for target in fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension; do
     seeds="$SEEDS/bin"
+    max_len=40000
     [ "$target" = fuzz_load ] && seeds="$SEEDS/load"
     [ "$target" = fuzz_textdump ] && seeds=""
+    if [ "$target" = fuzz_ceaextension ]; then
+        seeds="$SEEDS/extension"
+        max_len=128  # the target reads one extension block
+    fi
     echo "== $target (${SECONDS_PER_TARGET} s)"
     mkdir -p "$WORK/$target"
-    "build-fuzz/fuzz/$target" -max_total_time="$SECONDS_PER_TARGET" -max_len=40000 -print_final_stats=0 \
+    "build-fuzz/fuzz/$target" -max_total_time="$SECONDS_PER_TARGET" -max_len="$max_len" -print_final_stats=0 \
         -artifact_prefix="build-fuzz/found/$target-" "$WORK/$target" $seeds \
         >"build-fuzz/$target.log" 2>&1 || status=$?
     tail -n 1 "build-fuzz/$target.log"

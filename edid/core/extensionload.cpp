@@ -1,3 +1,4 @@
+#include "ceacatalogue.h"
 #include "ceaextension.h"
 #include "checksum.h"
 #include "imagecheck.h"
@@ -45,50 +46,78 @@ void applyExtensionLoadCorrections(Byte* image, LoadCorrections& corrections)
                                       "non-zero padding byte 254 written as 0", first, last};
 }
 
+namespace {
+
+// The name under which a piece of the collection is listed: the catalogue
+// name of a block an editor edits, else the CEA-861 name of a block kept
+// as loaded; a raw piece is not a data block.
+QString collectionPieceName(const T_CEA_DATA_BLOCK_DEF& block)
+{
+    if (block.isRawPiece())
+        return QStringLiteral("Raw bytes");
+    const int extendedTag = block.tag == CEA_EXTENDED_TAG_CODE && block.length > 0 ? block.payload[0] : -1;
+    const int index = findBlockType(block.tag, extendedTag);
+    return index != CEA_UNKNOWN ? blockTypeName(index) : keptBlockName(block.tag, extendedTag);
+}
+
+// Each piece of the collection with its size (a data block with its header
+// byte, as the budget counts it), then the number of detailed timings.
+FieldDescriptionList dataBlocksDescription(const T_EDID_CEA_EXTENSION_DEF& record)
+{
+    FieldDescriptionList list;
+    for (const T_CEA_DATA_BLOCK_DEF& block : record.dataBlocks) {
+        const int size = block.length + (block.isRawPiece() ? 0 : 1);
+        list << FieldDescription(collectionPieceName(block), QStringLiteral("%1 bytes").arg(size));
+    }
+    list << FieldDescription("Detailed timings", QString::number(record.dtdCount));
+    return list;
+}
+
+// The extension with a correct checksum, so that a block whose checksum is
+// wrong can still be measured.
+int reserializedSize(const Byte* image)
+{
+    Byte copy[EDID_IMAGE_SIZE];
+    std::memcpy(copy, image, EDID_IMAGE_SIZE);
+    updateBlockChecksum(copy + EDID_BLOCK_SIZE);
+    T_EDID_CEA_EXTENSION_DEF record;
+    parseCEAExtension(copy, record);
+    return reserializeCEAExtension(record).total;
+}
+
+} // namespace
+
+// The extension as the editor holds it after the load corrections.
 QList<SectionDescription> describeExtension(const LoadedImage& image)
 {
-    const Byte* block = image.working + EDID_BLOCK_SIZE;
-    if (image.working[126] == 0 || !isCEAExtension(block))
+    if (image.working[126] == 0)
         return {};
-    return {{"CEA Flag & Version",
-             {FieldDescription("CEA Extension Flag", "0x02"),
-              FieldDescription("CEA Version", QString::number(block[1]))}}};
+    T_EDID_CEA_EXTENSION_DEF record;
+    const int result = parseCEAExtension(image.working, record);
+    if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR)
+        return {};
+    return {{"CEA Flag & Version", ceaFlagDescription(record.revision)},
+            {"Monitor Support (CEA)", ceaMonitorSupportDescription(record.monitorSupportByte())},
+            {"CEA Data Blocks", dataBlocksDescription(record)}};
 }
-
-namespace {
-// Data blocks and detailed timings may fill bytes 4 to 125 of the block.
-constexpr int kExtensionBudget = 122;
-
-// Bytes taken by the data block collection and the detailed timings: the
-// collection ends where the first detailed timing starts (byte 2), and
-// every detailed timing with a non-zero pixel clock byte counts 18.
-int extensionBytesUsed(const Byte* block)
-{
-    const int d = block[2];
-    if (d < 4)
-        return 0;
-    int used = d - 4;
-    for (int offset = d; offset + 18 <= EDID_BLOCK_SIZE && block[offset] != 0; offset += 18)
-        used += 18;
-    return used;
-}
-} // namespace
 
 void checkExtension(const Byte* image, ImageChecks& checks)
 {
     const Byte* block = image + EDID_BLOCK_SIZE;
-    if (!isCEAExtension(block)) {
+    T_EDID_CEA_EXTENSION_DEF record;
+    const int result = parseCEAExtension(image, record);
+    if (result == CEA_PARSE_NOT_CEA) {
         checks << ImageCheck{"extension tag", false,
                              QStringLiteral("tag 0x%1 is not a CEA-861 extension")
                                  .arg(block[0], 2, 16, QLatin1Char('0'))};
         return;
     }
-    const int used = extensionBytesUsed(block);
+    const int used = reserializedSize(image);
     checks << ImageCheck{"extension tag", true, QString()}
            << ImageCheck{"extension padding", block[126] == 0,
                          QStringLiteral("byte 254 is %1, should be 0").arg(block[126])}
-           << ImageCheck{"extension checksum", blockChecksumValid(block),
+           << ImageCheck{"extension checksum", result != CEA_PARSE_CHECKSUM_ERROR,
                          QStringLiteral("byte 255 is %1, should be %2").arg(block[127]).arg(blockChecksum(block))}
-           << ImageCheck{"extension budget", used <= kExtensionBudget,
-                         QStringLiteral("%1 of %2 bytes used").arg(used).arg(kExtensionBudget)};
+           << ImageCheck{"extension budget", used <= CEA_SIZE_BUDGET,
+                         QStringLiteral("%1 of %2 bytes used").arg(used).arg(CEA_SIZE_BUDGET)};
 }

@@ -22,6 +22,8 @@ private slots:
     void convertKeepsBytes();
     void resaveReportsCorrections();
     void infoAndCheckOfAGoodImage();
+    void extensionCheckAndInfo_data();
+    void extensionCheckAndInfo();
 
 private:
     struct Run {
@@ -138,6 +140,67 @@ void TestCli::infoAndCheckOfAGoodImage()
     const QJsonArray sections = QJsonDocument::fromJson(info.out).array().at(0).toObject()["sections"].toArray();
     QCOMPARE(sections.at(0).toObject()["name"].toString(), QString("Header"));
     QCOMPARE(sections.at(2).toObject()["fields"].toArray().at(1).toArray().at(1).toString(), QString("4"));
+}
+
+namespace {
+
+// A CEA extension from its first bytes, zero-padded, with its checksum.
+QByteArray extension(const QByteArray& start)
+{
+    QByteArray block = start + QByteArray(EDID_BLOCK_SIZE - start.size(), '\0');
+    updateBlockChecksum(reinterpret_cast<Byte*>(block.data()));
+    return block;
+}
+
+// The fields of the "CEA Data Blocks" section as "label: value".
+QStringList dataBlockFields(const QByteArray& json)
+{
+    QStringList fields;
+    const QJsonArray sections = QJsonDocument::fromJson(json).array().at(0).toObject()["sections"].toArray();
+    for (const QJsonValue& section : sections) {
+        if (section.toObject()["name"].toString() != "CEA Data Blocks")
+            continue;
+        for (const QJsonValue& field : section.toObject()["fields"].toArray())
+            fields << field.toArray().at(0).toString() + ": " + field.toArray().at(1).toString();
+    }
+    return fields;
+}
+
+} // namespace
+
+void TestCli::extensionCheckAndInfo_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<QStringList>("dataBlocks");   // as info lists them after the load
+    const QByteArray sample = m_sample.mid(EDID_BLOCK_SIZE);
+    const QStringList sampleBlocks = {"Video: 7 bytes", "Audio: 4 bytes", "Speaker allocation: 4 bytes",
+                                      "Vendor specific: 6 bytes", "Detailed timings: 1"};
+    QTest::newRow("padding error") << extension(sample.left(126) + '\x01')
+                                   << "FAIL extension padding (byte 254 is 1, should be 0)" << sampleBlocks;
+    QTest::newRow("checksum error") << sample.left(127) + '\xAC'
+                                    << "FAIL extension checksum (byte 255 is 172, should be 171)" << QStringList();
+    // Four 30-byte blocks, then three zero bytes up to byte 2's offset 127.
+    const QByteArray video = '\x5D' + QByteArray(29, '\x10');
+    QTest::newRow("over budget") << extension(QByteArray("\x02\x03\x7F\x00", 4) + video + video + video + video)
+                                 << "FAIL extension budget (123 of 122 bytes used)"
+                                 << QStringList{"Video: 30 bytes", "Video: 30 bytes", "Video: 30 bytes",
+                                                "Video: 30 bytes", "Detailed timings: 0"};
+    QTest::newRow("unknown block kept")
+        << extension(QByteArray("\x02\x03\x0B\x00\xE5\x06\x05\x01\x02\x03\x00", 11)) << "OK"
+        << QStringList{"HDR static metadata: 6 bytes", "Raw bytes: 1 bytes", "Detailed timings: 0"};
+}
+
+void TestCli::extensionCheckAndInfo()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QString, check);
+    QFETCH(QStringList, dataBlocks);
+    const QString path = write("extension.bin", m_sample.left(EDID_BLOCK_SIZE) + block);
+    QCOMPARE(QString(run({"check", path}).out), path + ": " + check + '\n');
+    const Run info = run({"info", "--json", path});
+    QCOMPARE(info.exitCode, 0);
+    QCOMPARE(dataBlockFields(info.out), dataBlocks);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,0 +1,59 @@
+// The CEA extension model over any extension block: a block that parses
+// (with or without a padding error) must serialize again to a CEA block
+// with a valid checksum and at most 122 bytes of data blocks and timings,
+// and serializing what that block parses to must give the same 128 bytes.
+// A valid tag and checksum are made when the first input byte is odd, so
+// that most inputs get past the checks into the data block walk.
+#include "ceaextension.h"
+#include "checksum.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+int writtenSize(const CEASerialization& out)
+{
+    int size = 0;
+    for (const CEAEntryPlacement& placement : out.placements)
+        size += placement.written ? placement.size : 0;
+    return size;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    Byte image[EDID_IMAGE_SIZE] = {};
+    image[126] = 1;
+    Byte* block = image + EDID_BLOCK_SIZE;
+    std::memcpy(block, data, size < EDID_BLOCK_SIZE ? size : EDID_BLOCK_SIZE);
+    if (size > 0 && (data[0] & 1)) {
+        block[0] = CEA_EXTENSION_TAG;
+        updateBlockChecksum(block);
+    }
+    T_EDID_CEA_EXTENSION_DEF record;
+    const int result = parseCEAExtension(image, record);
+    if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR)
+        return 0;
+    const QVector<CEAEntry> entries = ceaEntriesOf(record);
+    const CEASerialization out = reserializeCEAExtension(record);
+    require(out.bytes.size() == EDID_BLOCK_SIZE && out.placements.size() == entries.size());
+    const Byte* written = reinterpret_cast<const Byte*>(out.bytes.constData());
+    require(written[0] == CEA_EXTENSION_TAG && blockChecksumValid(written));
+    require(writtenSize(out) <= CEA_SIZE_BUDGET);
+
+    Byte again[EDID_IMAGE_SIZE] = {};
+    again[126] = 1;
+    std::memcpy(again + EDID_BLOCK_SIZE, written, EDID_BLOCK_SIZE);
+    T_EDID_CEA_EXTENSION_DEF reparsed;
+    require(parseCEAExtension(again, reparsed) == CEA_PARSE_VALID);
+    require(reserializeCEAExtension(reparsed).bytes == out.bytes);
+    return 0;
+}
