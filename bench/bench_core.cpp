@@ -44,15 +44,26 @@ void encodeAll(const T_EDID_DEF& d, Byte* image)
         encodeDisplayDescriptor(d.displayDescriptors[slot], d.revision, image + descriptorOffset(slot));
 }
 
-template <typename Pass>
-void measure(const char* what, int rounds, int files, Pass pass)
+struct Timed {
+    double seconds;
+    long work;  // summed results, so that the calls cannot be optimised away
+};
+
+template <typename Call>
+Timed timeCalls(int calls, Call call)
 {
     QElapsedTimer timer;
     timer.start();
     long work = 0;
-    for (int round = 0; round < rounds; ++round)
-        work += pass();
-    const double seconds = qMax(timer.nsecsElapsed() / 1e9, 1e-9);
+    for (int i = 0; i < calls; ++i)
+        work += call();
+    return {qMax(timer.nsecsElapsed() / 1e9, 1e-9), work};
+}
+
+template <typename Pass>
+void measure(const char* what, int rounds, int files, Pass pass)
+{
+    const auto [seconds, work] = timeCalls(rounds, pass);
     std::printf("%-28s %8.0f files/s  (%d files x %d rounds in %.2f s, %ld units)\n", what,
                 files * double(rounds) / seconds, files, rounds, seconds, work);
 }
@@ -79,12 +90,7 @@ QVector<CEAEntry> tenBlocksTwoTimings()
 template <typename Call>
 void measureCall(const char* what, int calls, Call call)
 {
-    QElapsedTimer timer;
-    timer.start();
-    long work = 0;
-    for (int i = 0; i < calls; ++i)
-        work += call();
-    const double seconds = qMax(timer.nsecsElapsed() / 1e9, 1e-9);
+    const auto [seconds, work] = timeCalls(calls, call);
     std::printf("%-28s %8.3f us/call  (%d calls in %.2f s, %ld bytes)\n", what, seconds * 1e6 / calls,
                 calls, seconds, work);
 }
