@@ -12,7 +12,23 @@ namespace {
 const Byte kHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
 }
 
-Edid::Edid(QObject* parent) : QObject(parent)
+Edid::Edid(QObject* parent) : Edid(Hosts(), parent)
+{
+}
+
+Edid::Edid(const Hosts& hosts, QObject* parent)
+    : QObject(parent),
+      m_vendorProduct(hosts.baseSections),
+      m_videoInput(hosts.baseSections),
+      m_gamma(hosts.baseSections),
+      m_screenSize(hosts.baseSections),
+      m_featureSupport(hosts.baseSections),
+      m_color(hosts.baseSections),
+      m_established(hosts.baseSections),
+      m_standard(hosts.baseSections),
+      m_descriptors{DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors),
+                    DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors)},
+      m_cea(hosts.extension)
 {
     for (int slot = 0; slot < 4; ++slot)
         m_descriptors[slot].setLabel(QString("Block %1").arg(slot + 1));
