@@ -92,7 +92,9 @@ MainWindow::MainWindow(QWidget* parent)
     setupLogos();
     auto* ceaArea = static_cast<QScrollArea*>(m_ceaTab);
     ceaArea->setWidgetResizable(true);
-    ceaArea->setParent(this);
+    // In the tabs' page stack from the start, as after the tab is removed:
+    // inserting the tab then moves nothing.
+    ceaArea->setParent(ui->standardTab->parentWidget());
     ceaArea->hide();
     connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::fileIsReady);
     m_updateUrl = m_settings->value("UpdateUrl", m_updateUrl).toUrl();
