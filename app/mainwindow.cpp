@@ -261,7 +261,9 @@ void MainWindow::fillTab(int index)
         ui->detailedLayout->setColumnStretch(0, 1);
         ui->detailedLayout->setColumnStretch(1, 1);
     } else if (tab == ui->hexaTab && ui->hexaLayout->isEmpty()) {
-        ui->hexaLayout->addWidget(HexaViewer::instance());
+        HexaViewer* viewer = HexaViewer::instance();
+        viewer->ensureForm();
+        ui->hexaLayout->addWidget(viewer);
     } else if (tab == m_ceaTab) {
         auto* area = static_cast<QScrollArea*>(m_ceaTab);
         if (!area->widget())
