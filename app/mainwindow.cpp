@@ -201,7 +201,9 @@ void MainWindow::setupLogos()
 {
     m_logo->setParent(ui->centralWidget);
     m_logo->setObjectName("logo");
-    m_logo->setPixmap(QPixmap(":/icons/files/resources/logo-blanc.png"));
+    // The picture is decoded when the start screen is first polished, before
+    // its first layout: a start with a file never shows it.
+    m_logo->installEventFilter(this);
     m_logo->setMaximumSize(475, 350);
     m_logo->setScaledContents(true);
     m_logo->setAlignment(Qt::AlignCenter);
@@ -688,6 +690,10 @@ void MainWindow::on_actionHexaViewerTool_triggered(bool checked)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_logo && event->type() == QEvent::Polish) {
+        m_logo->removeEventFilter(this);
+        m_logo->setPixmap(QPixmap(":/icons/files/resources/logo-blanc.png"));
+    }
     if (event->type() == QEvent::ApplicationDeactivate) {
         closeFloatingViewer();
         return true;
