@@ -92,7 +92,9 @@ MainWindow::MainWindow(QWidget* parent)
     setupLogos();
     auto* ceaArea = static_cast<QScrollArea*>(m_ceaTab);
     ceaArea->setWidgetResizable(true);
-    ceaArea->setParent(this);
+    // In the tabs' page stack from the start, as after the tab is removed:
+    // inserting the tab then moves nothing.
+    ceaArea->setParent(ui->standardTab->parentWidget());
     ceaArea->hide();
     connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::fileIsReady);
     m_updateUrl = m_settings->value("UpdateUrl", m_updateUrl).toUrl();
@@ -105,6 +107,18 @@ MainWindow::~MainWindow()
     HexaViewer::instance()->setParent(nullptr);
     static_cast<QScrollArea*>(m_ceaTab)->takeWidget();
     delete ui;
+}
+
+Edid& MainWindow::edid()
+{
+    if (!m_edid) {
+        Edid::Hosts hosts;
+        hosts.baseSections = ui->standardContents;
+        hosts.descriptors = ui->detailedContents;
+        hosts.extension = static_cast<QScrollArea*>(m_ceaTab)->viewport();
+        m_edid = std::make_unique<Edid>(hosts);
+    }
+    return *m_edid;
 }
 
 void MainWindow::restoreWindowGeometry()
@@ -120,8 +134,6 @@ void MainWindow::setupHistory()
     m_history = new EditHistory(
         m_working, &m_extraBlocks,
         [this](const EditHistory::State& state) { restoreImages(state.image, state.extra); }, this);
-    connect(HexaViewer::instance(), &HexaViewer::bytesRefreshed, m_history,
-            &EditHistory::scheduleCapture);
     QUndoStack* stack = m_history->stack();
     ui->actionUndo->setShortcut(QKeySequence::Undo);
     ui->actionRedo->setShortcut(QKeySequence::Redo);
@@ -148,15 +160,15 @@ void MainWindow::on_actionRedo_triggered()
 void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
 {
     QWidget* tab = ui->dataTabs->currentWidget();
-    const int ceaRow = m_edid.ceaExtension().currentBlockRow();
+    const int ceaRow = edid().ceaExtension().currentBlockRow();
     std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
     m_extraBlocks = extra;
     T_EDID_DEF decoded;
     decodeBaseBlock(m_working, decoded);
-    m_edid.setRestoring(true);
+    edid().setRestoring(true);
     showDocument(decoded);
-    m_edid.setRestoring(false);
-    m_edid.ceaExtension().setCurrentBlockRow(ceaRow);
+    edid().setRestoring(false);
+    edid().ceaExtension().setCurrentBlockRow(ceaRow);
     // Initialising may tidy bytes as a load does; the state is what it was.
     std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
     HexaViewer::instance()->refreshBytes(m_saved, m_working, 0, EDID_IMAGE_SIZE - 1);
@@ -189,7 +201,9 @@ void MainWindow::setupLogos()
 {
     m_logo->setParent(ui->centralWidget);
     m_logo->setObjectName("logo");
-    m_logo->setPixmap(QPixmap(":/icons/files/resources/logo-blanc.png"));
+    // The picture is decoded when the start screen is first polished, before
+    // its first layout: a start with a file never shows it.
+    m_logo->installEventFilter(this);
     m_logo->setMaximumSize(475, 350);
     m_logo->setScaledContents(true);
     m_logo->setAlignment(Qt::AlignCenter);
@@ -210,20 +224,24 @@ void MainWindow::showEditors()
     StageClock clock("editors into tabs");
     delete m_logo;
     m_logo = nullptr;
-    ui->column1Layout->addWidget(&m_edid.vendorProductID());
-    ui->column1Layout->addWidget(&m_edid.videoInput());
-    ui->column1Layout->addWidget(&m_edid.transferCharacteristics());
+    ui->column1Layout->addWidget(&edid().vendorProductID());
+    ui->column1Layout->addWidget(&edid().videoInput());
+    ui->column1Layout->addWidget(&edid().transferCharacteristics());
     ui->column1Layout->addStretch();
-    ui->column2Layout->addWidget(&m_edid.screenSize());
-    ui->column2Layout->addWidget(&m_edid.featureSupport());
+    ui->column2Layout->addWidget(&edid().screenSize());
+    ui->column2Layout->addWidget(&edid().featureSupport());
     ui->column2Layout->addStretch();
-    ui->column3Layout->addWidget(&m_edid.colorCharacteristics());
-    ui->column3Layout->addWidget(&m_edid.establishedTimings());
+    ui->column3Layout->addWidget(&edid().colorCharacteristics());
+    ui->column3Layout->addWidget(&edid().establishedTimings());
     ui->column3Layout->addStretch();
-    ui->column4Layout->addWidget(&m_edid.standardTimings());
+    ui->column4Layout->addWidget(&edid().standardTimings());
     ui->column4Layout->addStretch();
+    // The hex viewer is made with the first document: a start without a file
+    // does not need its grid.
+    connect(HexaViewer::instance(), &HexaViewer::bytesRefreshed, m_history,
+            &EditHistory::scheduleCapture);
     // The other tabs get their editors when first shown: until then nothing
-    // needs to lay them out or polish them.
+    // needs to lay them out.
     connect(ui->dataTabs, &QTabWidget::currentChanged, this, &MainWindow::fillTab);
     ui->dataTabs->show();
     m_cornerLogo->show();
@@ -241,15 +259,17 @@ void MainWindow::fillTab(int index)
     QWidget* tab = ui->dataTabs->widget(index);
     if (tab == ui->detailedTab && ui->detailedLayout->isEmpty()) {
         for (int slot = 0; slot < 4; ++slot)
-            ui->detailedLayout->addWidget(&m_edid.descriptor(slot), slot / 2, slot % 2);
+            ui->detailedLayout->addWidget(&edid().descriptor(slot), slot / 2, slot % 2);
         ui->detailedLayout->setColumnStretch(0, 1);
         ui->detailedLayout->setColumnStretch(1, 1);
     } else if (tab == ui->hexaTab && ui->hexaLayout->isEmpty()) {
-        ui->hexaLayout->addWidget(HexaViewer::instance());
+        HexaViewer* viewer = HexaViewer::instance();
+        viewer->ensureForm();
+        ui->hexaLayout->addWidget(viewer);
     } else if (tab == m_ceaTab) {
         auto* area = static_cast<QScrollArea*>(m_ceaTab);
         if (!area->widget())
-            area->setWidget(&m_edid.ceaExtension());
+            area->setWidget(&edid().ceaExtension());
     }
 }
 
@@ -361,22 +381,22 @@ void MainWindow::showDocument(const T_EDID_DEF& decoded)
 {
     HexaViewer* viewer = HexaViewer::instance();
     viewer->setData(m_working);
-    m_edid.setImages(m_saved, m_working);
+    edid().setImages(m_saved, m_working);
     {
         StageClock clock("document load");
-        m_edid.initFields(decoded);
+        edid().initFields(decoded);
     }
     viewer->refreshBytes(m_saved, m_working, 128, 255);
-    if (m_edid.hasCEAExtension()) {
+    if (edid().hasCEAExtension()) {
         ui->actionCEA_861_EB->setChecked(true);
         on_actionCEA_861_EB_triggered(true);
     } else if (ui->actionCEA_861_EB->isChecked()) {
         ui->actionCEA_861_EB->setChecked(false);
         removeCEATab();
     }
-    const bool rev3 = m_edid.versionRecord().revision() == 3;
+    const bool rev3 = edid().versionRecord().revision() == 3;
     (rev3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
-    m_edid.adaptToEDIDVersion(false);
+    edid().adaptToEDIDVersion(false);
 }
 
 bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
@@ -493,14 +513,14 @@ void MainWindow::on_actionNew_triggered()
     if (m_noDocument)
         showEditors();
     setSaveEnabled(true);
-    m_edid.setImages(m_saved, m_working);
-    m_edid.versionRecord().setRevision(Word(revision));
-    m_edid.adaptToEDIDVersion(false);
-    m_edid.buildNewImage();
+    edid().setImages(m_saved, m_working);
+    edid().versionRecord().setRevision(Word(revision));
+    edid().adaptToEDIDVersion(false);
+    edid().buildNewImage();
     if (ui->actionCEA_861_EB->isChecked()) {
         ui->actionCEA_861_EB->setChecked(false);
         removeCEATab();
-        m_edid.setCEAExtension(0);
+        edid().setCEAExtension(0);
     }
     std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
     HexaViewer::instance()->setData(m_working);
@@ -545,11 +565,11 @@ void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
         }
         removeCEATab();
         ui->dataTabs->setCurrentIndex(0);
-        m_edid.setCEAExtension(0);
+        edid().setCEAExtension(0);
         return;
     }
-    if (!m_edid.hasCEAExtension()) {
-        if (m_edid.extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)) {
+    if (!edid().hasCEAExtension()) {
+        if (edid().extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)) {
             box->setText("An other extension than CEA has been detected.");
             box->setInformativeText("Replace it by CEA Extension?");
             if (Dialogs::execBox(*box) != QMessageBox::Ok) {
@@ -557,7 +577,7 @@ void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
                 return;
             }
         }
-        m_edid.setCEAExtension(1);
+        edid().setCEAExtension(1);
     }
     insertCEATab();
     ui->dataTabs->setCurrentIndex(kCEATabIndex);
@@ -578,14 +598,14 @@ void MainWindow::removeCEATab()
 
 void MainWindow::on_rev3RB_released()
 {
-    if (m_edid.versionRecord().revision() == 4)
+    if (edid().versionRecord().revision() == 4)
         askSwitchVersion("Switch to EDID Version 1 Revision 3?", &MainWindow::switchToRev3,
                          &MainWindow::switchToRev4);
 }
 
 void MainWindow::on_rev4RB_released()
 {
-    if (m_edid.versionRecord().revision() == 3)
+    if (edid().versionRecord().revision() == 3)
         askSwitchVersion("Switch to EDID Version 1 Revision 4?", &MainWindow::switchToRev4,
                          &MainWindow::switchToRev3);
 }
@@ -638,9 +658,9 @@ void MainWindow::switchToRev4()
 void MainWindow::switchRevision(Word revision)
 {
     (revision == 3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
-    m_edid.versionRecord().setRevision(revision);
-    m_edid.adaptToEDIDVersion(true);
-    m_edid.versionRecord().write();
+    edid().versionRecord().setRevision(revision);
+    edid().adaptToEDIDVersion(true);
+    edid().versionRecord().write();
 }
 
 void MainWindow::closeFloatingViewer()
@@ -670,6 +690,10 @@ void MainWindow::on_actionHexaViewerTool_triggered(bool checked)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_logo && event->type() == QEvent::Polish) {
+        m_logo->removeEventFilter(this);
+        m_logo->setPixmap(QPixmap(":/icons/files/resources/logo-blanc.png"));
+    }
     if (event->type() == QEvent::ApplicationDeactivate) {
         closeFloatingViewer();
         return true;

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QUrl>
+#include <memory>
 
 namespace Ui { class MainWindow; }
 class QLabel;
@@ -36,7 +37,7 @@ public:
     bool isModified() const;
     bool hasDocument() const { return !m_noDocument; }
 
-    Edid& document() { return m_edid; }
+    Edid& document() { return edid(); }
     const Byte* savedImage() const { return m_saved; }
     const Byte* workingImage() const { return m_working; }
     QByteArray extraBlocks() const { return m_extraBlocks; }
@@ -86,6 +87,7 @@ protected:
 
 private:
     static QString readStyleSheet();
+    Edid& edid();
     void setupLogos();
     void showEditors();
     void fillTab(int index);
@@ -119,7 +121,9 @@ private:
     Byte m_saved[EDID_IMAGE_SIZE] = {};
     Byte m_working[EDID_IMAGE_SIZE] = {};
     QByteArray m_extraBlocks;
-    Edid m_edid;
+    // Made when first needed, in the tabs: a start without a file shows none
+    // of its editors.
+    std::unique_ptr<Edid> m_edid;
     QString m_currentPath;
     bool m_noDocument = true;
     bool m_untitled = false;

@@ -359,12 +359,15 @@ void CEAExtensionBlock::on_removeBlockButton_clicked()
     emit valueChanged();
 }
 
+// Until the editor is first shown the selected block stays pending: a file
+// opened at start does not build (and style) the editor of a tab not shown.
 void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
 {
     ui->noBlockLabel->setVisible(currentRow < 0);
     if (currentRow < 0)
         m_help->hide();
-    block(currentRow);
+    if (m_everShown)
+        block(currentRow);
     for (int row = 0; row < m_blocks.size(); ++row) {
         CEABlock* editor = m_blocks[row];
         if (row != currentRow) {
@@ -380,6 +383,15 @@ void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
 
 void CEAExtensionBlock::on_blockTypeList_currentRowChanged(int)
 {
+}
+
+void CEAExtensionBlock::showEvent(QShowEvent* event)
+{
+    if (!m_everShown) {
+        m_everShown = true;
+        on_listWidget_currentRowChanged(ui->listWidget->currentRow());
+    }
+    QWidget::showEvent(event);
 }
 
 void CEAExtensionBlock::resizeEvent(QResizeEvent* event)

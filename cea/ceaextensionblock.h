@@ -64,6 +64,7 @@ private slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void loadDataBlock(const T_CEA_DATA_BLOCK_DEF& block);
@@ -89,6 +90,7 @@ private:
     QList<CEABlock*> m_blocks;
     QPixmap m_tutorial;
     bool m_warningsEnabled = true;
+    bool m_everShown = false;
 };
 
 #endif

@@ -55,7 +55,7 @@ QWidget* DisplayDescriptor::editorWidget(T_EDID_DISPLAY_DESCRIPTORS type)
 DetailedTimings& DisplayDescriptor::detailedTimings()
 {
     if (!m_detailedTimings) {
-        m_detailedTimings = std::make_unique<DetailedTimings>();
+        m_detailedTimings = std::make_unique<DetailedTimings>(ui->editorArea);
         addEditor(m_detailedTimings.get());
         if (m_newData)
             m_detailedTimings->resetFields(m_data, m_newData, m_slot, false);
@@ -70,18 +70,20 @@ DescriptorEditor* DisplayDescriptor::createdEditor(T_EDID_DISPLAY_DESCRIPTORS ty
 
 namespace {
 
-std::unique_ptr<DescriptorEditor> makeEditor(T_EDID_DISPLAY_DESCRIPTORS type)
+// Made in the widget that lays them out: moving a made editor there would
+// restyle every control of it again.
+std::unique_ptr<DescriptorEditor> makeEditor(T_EDID_DISPLAY_DESCRIPTORS type, QWidget* area)
 {
     switch (type) {
-    case DESC_SERIAL_NUMBER: return std::make_unique<DisplayDescSerialNumber>();
-    case DESC_DATA_STRING: return std::make_unique<DisplayDescDataString>();
-    case DESC_RANGE_LIMITS: return std::make_unique<DisplayRangeLimits>();
-    case DESC_PRODUCT_NAME: return std::make_unique<DisplayDescProductName>();
-    case DESC_COLOR_POINT: return std::make_unique<DisplayDescColorPointData>();
-    case DESC_STANDARD_TIMINGS: return std::make_unique<DisplayDescStandTimings>();
-    case DESC_DCM: return std::make_unique<DisplayDescDCM>();
-    case DESC_CVT_TIMINGS: return std::make_unique<DisplayDescCVTTimings>();
-    case DESC_ESTABLISHED_TIMINGS_III: return std::make_unique<DisplayDescEstabTimings>();
+    case DESC_SERIAL_NUMBER: return std::make_unique<DisplayDescSerialNumber>(area);
+    case DESC_DATA_STRING: return std::make_unique<DisplayDescDataString>(area);
+    case DESC_RANGE_LIMITS: return std::make_unique<DisplayRangeLimits>(area);
+    case DESC_PRODUCT_NAME: return std::make_unique<DisplayDescProductName>(area);
+    case DESC_COLOR_POINT: return std::make_unique<DisplayDescColorPointData>(area);
+    case DESC_STANDARD_TIMINGS: return std::make_unique<DisplayDescStandTimings>(area);
+    case DESC_DCM: return std::make_unique<DisplayDescDCM>(area);
+    case DESC_CVT_TIMINGS: return std::make_unique<DisplayDescCVTTimings>(area);
+    case DESC_ESTABLISHED_TIMINGS_III: return std::make_unique<DisplayDescEstabTimings>(area);
     default: return nullptr;
     }
 }
@@ -92,7 +94,7 @@ DescriptorEditor* DisplayDescriptor::descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS
 {
     if (DescriptorEditor* editor = createdEditor(type))
         return editor;
-    std::unique_ptr<DescriptorEditor> editor = makeEditor(type);
+    std::unique_ptr<DescriptorEditor> editor = makeEditor(type, ui->editorArea);
     if (!editor)
         return nullptr;
     addEditor(editor.get());

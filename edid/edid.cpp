@@ -12,7 +12,26 @@ namespace {
 const Byte kHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
 }
 
-Edid::Edid(QObject* parent) : QObject(parent)
+Edid::Edid(QObject* parent) : Edid(Hosts(), parent)
+{
+}
+
+Edid::Edid(const Hosts& hosts, QObject* parent)
+    : QObject(parent),
+      m_vendorProduct(hosts.baseSections),
+      m_videoInput(hosts.baseSections),
+      m_gamma(hosts.baseSections),
+      m_screenSize(hosts.baseSections),
+      m_featureSupport(hosts.baseSections),
+      m_color(hosts.baseSections),
+      // Made apart and moved into its tab: it has a style sheet of its own,
+      // and its group box margins come out as designed only when the move
+      // restyles it after it is made.
+      m_established(nullptr),
+      m_standard(hosts.baseSections),
+      m_descriptors{DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors),
+                    DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors)},
+      m_cea(hosts.extension)
 {
     for (int slot = 0; slot < 4; ++slot)
         m_descriptors[slot].setLabel(QString("Block %1").arg(slot + 1));

@@ -24,7 +24,17 @@ class Edid : public QObject
 {
     Q_OBJECT
 public:
+    // The widgets the editors are made in: made there, an editor is never
+    // moved into its tab later, which would polish all its controls again
+    // under the style sheet.
+    struct Hosts {
+        QWidget* baseSections = nullptr;
+        QWidget* descriptors = nullptr;
+        QWidget* extension = nullptr;
+    };
+
     explicit Edid(QObject* parent = nullptr);
+    explicit Edid(const Hosts& hosts, QObject* parent = nullptr);
 
     void setImages(Byte* data, Byte* newData);
     void initFields(const T_EDID_DEF& decoded);

@@ -73,16 +73,48 @@ HexaViewer* HexaViewer::instance()
 
 HexaViewer::HexaViewer(QWidget* parent)
     : QWidget(parent),
-      ui(new Ui::HexaViewer),
       m_labelsModel(new QStringListModel(this)),
       m_valuesModel(new QStringListModel(this))
 {
-    ui->setupUi(this);
-    ui->labelsView->setModel(m_labelsModel);
-    ui->valuesView->setModel(m_valuesModel);
     m_descriptions[HeaderSection] = headerDescription();
     m_descriptions[ChecksumSection] = checksumDescription();
+}
+
+// Builds the form and shows in it what was kept: a start that never shows
+// the hex view does not pay for its grid of 256 cells.
+void HexaViewer::ensureForm()
+{
+    if (ui)
+        return;
+    // The form sets a default size; keep one given before.
+    const bool resized = testAttribute(Qt::WA_Resized);
+    const QSize given = size();
+    ui = new Ui::HexaViewer;
+    ui->setupUi(this);
+    if (resized)
+        resize(given);
+    ui->labelsView->setModel(m_labelsModel);
+    ui->valuesView->setModel(m_valuesModel);
     setupGrid();
+    showCells();
+    if (m_cellChosen)
+        ui->displayByteArray->setCurrentCell(0, 0);
+    if (m_sectionShown) {
+        ui->blockNameField->setText(kSections[m_shownSection].name);
+        ui->sizeLabel->setText(kSections[m_shownSection].size);
+    }
+}
+
+Ui::HexaViewer* HexaViewer::formOf()
+{
+    ensureForm();
+    return ui;
+}
+
+QTableWidget* HexaViewer::grid()
+{
+    ensureForm();
+    return ui->displayByteArray;
 }
 
 HexaViewer::~HexaViewer()
@@ -115,9 +147,28 @@ void HexaViewer::setupGrid()
 
 void HexaViewer::setCell(int index, Byte value, bool changed)
 {
+    m_cells[index] = {value, changed ? Cell::Changed : Cell::Unchanged};
+    if (ui)
+        showCell(index);
+}
+
+void HexaViewer::showCell(int index)
+{
+    const Cell& cell = m_cells[index];
     QTableWidgetItem* item = ui->displayByteArray->item(index / 16, index % 16);
-    item->setText(hexText(value));
-    item->setForeground(changed ? kChangedText : QColor(Qt::black));
+    if (cell.value >= 0)
+        item->setText(hexText(Byte(cell.value)));
+    if (cell.mark != Cell::NoMark)
+        item->setForeground(cell.mark == Cell::Changed ? kChangedText : QColor(Qt::black));
+}
+
+void HexaViewer::showCells()
+{
+    QTableWidget* grid = ui->displayByteArray;
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
+        showCell(i);
+    for (int i = m_highlightFirst; i >= 0 && i <= m_highlightLast; ++i)
+        grid->item(i / 16, i % 16)->setBackground(Qt::white);
 }
 
 void HexaViewer::setData(const Byte* newData)
@@ -129,7 +180,9 @@ void HexaViewer::setData(const Byte* newData)
     m_working = newData;
     if (m_floating)
         m_floating->setData(newData);
-    ui->displayByteArray->setCurrentCell(0, 0);
+    m_cellChosen = true;
+    if (ui)
+        ui->displayByteArray->setCurrentCell(0, 0);
     showSection(HeaderSection);
 }
 
@@ -150,11 +203,13 @@ void HexaViewer::refreshBytes(const Byte* data, const Byte* newData, int first, 
 
 void HexaViewer::highlightBytes(int first, int last)
 {
-    QTableWidget* grid = ui->displayByteArray;
-    for (int i = m_highlightFirst; i >= 0 && i <= m_highlightLast; ++i)
-        grid->item(i / 16, i % 16)->setBackground(kCellBackground);
-    for (int i = first; i <= last; ++i)
-        grid->item(i / 16, i % 16)->setBackground(Qt::white);
+    if (ui) {
+        QTableWidget* grid = ui->displayByteArray;
+        for (int i = m_highlightFirst; i >= 0 && i <= m_highlightLast; ++i)
+            grid->item(i / 16, i % 16)->setBackground(kCellBackground);
+        for (int i = first; i <= last; ++i)
+            grid->item(i / 16, i % 16)->setBackground(Qt::white);
+    }
     m_highlightFirst = first;
     m_highlightLast = last;
 }
@@ -166,8 +221,11 @@ void HexaViewer::setExtensionLayout(bool on)
 
 void HexaViewer::clearChangeMarks()
 {
-    for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
-        ui->displayByteArray->item(i / 16, i % 16)->setForeground(Qt::black);
+    for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
+        m_cells[i].mark = Cell::Unchanged;
+        if (ui)
+            ui->displayByteArray->item(i / 16, i % 16)->setForeground(Qt::black);
+    }
     if (m_floating)
         m_floating->clearChangeMarks();
 }
@@ -233,8 +291,10 @@ void HexaViewer::showSection(Section section)
 {
     const SectionInfo& info = kSections[section];
     highlightBytes(info.highlightFirst, info.highlightLast);
-    ui->blockNameField->setText(info.name);
-    ui->sizeLabel->setText(info.size);
+    if (ui) {
+        ui->blockNameField->setText(info.name);
+        ui->sizeLabel->setText(info.size);
+    }
     QStringList labels, values;
     for (const FieldDescription& pair : m_descriptions[section]) {
         labels << pair.first;
@@ -243,6 +303,7 @@ void HexaViewer::showSection(Section section)
     m_labelsModel->setStringList(labels);
     m_valuesModel->setStringList(values);
     m_shownSection = section;
+    m_sectionShown = true;
 }
 
 HexaViewer::Section HexaViewer::sectionOfByte(int index, bool extensionLayout)
@@ -286,12 +347,12 @@ void HexaViewer::on_displayByteArray_cellClicked(int row, int column)
 
 QString HexaViewer::blockName() const
 {
-    return ui->blockNameField->text();
+    return const_cast<HexaViewer*>(this)->formOf()->blockNameField->text();
 }
 
 QString HexaViewer::sizeText() const
 {
-    return ui->sizeLabel->text();
+    return const_cast<HexaViewer*>(this)->formOf()->sizeLabel->text();
 }
 
 QStringList HexaViewer::shownLabels() const
@@ -306,7 +367,8 @@ QStringList HexaViewer::shownValues() const
 
 QString HexaViewer::conversionText(int field) const
 {
-    const QLineEdit* fields[] = {ui->hexaValueField, ui->decimalValueField, ui->asciiValueField};
+    const Ui::HexaViewer* form = const_cast<HexaViewer*>(this)->formOf();
+    const QLineEdit* fields[] = {form->hexaValueField, form->decimalValueField, form->asciiValueField};
     return fields[qBound(0, field, 2)]->text();
 }
 

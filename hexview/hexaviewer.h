@@ -8,6 +8,7 @@
 namespace Ui { class HexaViewer; }
 class FloatingHexaViewer;
 class QStringListModel;
+class QTableWidget;
 
 // Annotated 16 x 16 view of the whole 256-byte image. It marks the bytes
 // that differ from the saved image, explains every byte by a tool tip and
@@ -64,6 +65,11 @@ public:
     QString conversionText(int field) const;
     QPair<int, int> highlightedRange() const { return {m_highlightFirst, m_highlightLast}; }
 
+    // The grid, made with the rest of the form when first asked for; the
+    // form must be made before the viewer is first shown.
+    QTableWidget* grid();
+    void ensureForm();
+
     static Section sectionOfByte(int index, bool extensionLayout);
     static QString toolTipOfByte(int index);
 
@@ -76,18 +82,30 @@ private slots:
 
 private:
     explicit HexaViewer(QWidget* parent = nullptr);
+    Ui::HexaViewer* formOf();
     void setupGrid();
+    void showCells();
+    void showCell(int index);
     void setCell(int index, Byte value, bool changed);
     void setDescription(Section section, const FieldDescriptionList& list);
     void showSection(Section section);
 
-    Ui::HexaViewer* ui;
+    // Null until the form is first needed: until then the cells, the
+    // highlight and the shown section are only kept here.
+    Ui::HexaViewer* ui = nullptr;
     QStringListModel* m_labelsModel;
     QStringListModel* m_valuesModel;
     FloatingHexaViewer* m_floating = nullptr;
     // The images last shown, for a floating grid made later.
     const Byte* m_saved = nullptr;
     const Byte* m_working = nullptr;
+    struct Cell {
+        int value = -1; // no text yet
+        enum Mark { NoMark, Unchanged, Changed } mark = NoMark;
+    };
+    Cell m_cells[EDID_IMAGE_SIZE];
+    bool m_cellChosen = false;
+    bool m_sectionShown = false;
     FieldDescriptionList m_descriptions[SectionCount];
     Section m_shownSection = HeaderSection;
     int m_highlightFirst = -1;

@@ -125,7 +125,7 @@ struct SlotFixture {
 // The text that the hex viewer shows in the cell of image byte `index`.
 inline QString hexCell(int index)
 {
-    auto* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
+    auto* grid = HexaViewer::instance()->grid();
     return grid->item(index / 16, index % 16)->text();
 }
 

@@ -129,7 +129,7 @@ inline void choose(QComboBox* combo, int index)
 // The bytes the hex viewer shows in red (changed against the saved image).
 inline QSet<int> markedBytes()
 {
-    auto* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
+    auto* grid = HexaViewer::instance()->grid();
     QSet<int> marked;
     if (!grid)
         return marked;

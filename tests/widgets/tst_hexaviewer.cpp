@@ -46,7 +46,7 @@ private slots:
     void floatingDragEndsOnRelease();
 
 private:
-    QTableWidget* grid() const { return HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray"); }
+    QTableWidget* grid() const { return HexaViewer::instance()->grid(); }
     QTableWidgetItem* cell(int index) const { return cellOf(grid(), index); }
     void click(int index);
     FloatingHexaViewer* showFloating();

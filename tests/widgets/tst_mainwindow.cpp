@@ -437,7 +437,7 @@ void TestMainWindow::floatingViewer()
     QVERIFY(action("actionHexaViewerTool")->isChecked());
     // Both grids mark the edited bytes and the checksum; a save clears them.
     modify();
-    QTableWidget* grid = HexaViewer::instance()->findChild<QTableWidget*>("displayByteArray");
+    QTableWidget* grid = HexaViewer::instance()->grid();
     for (QTableWidget* g : {grid, floating->grid()}) {
         QCOMPARE(colourIn(g, 19), QColor(255, 0, 0));
         QCOMPARE(colourIn(g, 127), QColor(255, 0, 0));
