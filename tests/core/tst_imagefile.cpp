@@ -46,7 +46,6 @@ private slots:
     void checksumMakesBlockSumToZero();
     void decodeBaseBlock_data();
     void decodeBaseBlock();
-    void decodeSetsCurrentRevision();
     void splitKeepsAnnouncedBlocksOnly_data();
     void splitKeepsAnnouncedBlocksOnly();
     void exportLayout();
@@ -102,18 +101,6 @@ void TestImageFile::decodeBaseBlock()
     QCOMPARE(::decodeBaseBlock(bytes(image), decoded), accepted);
 }
 
-void TestImageFile::decodeSetsCurrentRevision()
-{
-    QByteArray image = validBaseBlock(4, 1) + filledBlock(0);
-    T_EDID_DEF decoded;
-    setCurrentRevision(3);
-    QVERIFY(::decodeBaseBlock(bytes(image), decoded));
-    QCOMPARE(currentRevision(), Word(4));
-    QCOMPARE(decoded.revision, Word(4));
-    QCOMPARE(decoded.version, Word(1));
-    QCOMPARE(decoded.extensionCount, Word(1));
-}
-
 void TestImageFile::splitKeepsAnnouncedBlocksOnly_data()
 {
     QTest::addColumn<int>("announced");
@@ -157,7 +144,6 @@ void TestImageFile::exportLayout()
     QCOMPARE(lines[18], QByteArray("0F | 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\r"));
     QCOMPARE(text.count("\r\n"), 19);
 }
-
 
 void TestImageFile::dumpVariantsReadTheSame_data()
 {

@@ -32,13 +32,9 @@ void TestUpdateInfo::readsDocument_data()
                           << "1001" << "VQ" << "02.00.13" << "https://v.test/r";
     QTest::newRow("no version keeps ours") << QByteArray("<p><Id>1001</Id></p>")
                                            << "1001" << "" << "02.00.12" << "";
-    QTest::newRow("nested enclosing element") << QByteArray("<a><b><Id>7</Id><Version>1</Version></b></a>")
-                                              << "7" << "" << "1" << "";
     QTest::newRow("stops at end of enclosing element")
         << QByteArray("<a><b><Id>1001</Id></b><Version>09.00.00</Version></a>")
         << "1001" << "" << "02.00.12" << "";
-    QTest::newRow("later element replaces") << QByteArray("<p><Id>1</Id><Id>1001</Id></p>")
-                                            << "1001" << "" << "02.00.12" << "";
     QTest::newRow("empty element does not end reading")
         << QByteArray("<p><Name></Name><Id>1001</Id><Version/><Url>u</Url></p>")
         << "1001" << "" << "02.00.12" << "u";
@@ -52,7 +48,6 @@ void TestUpdateInfo::readsDocument_data()
                                               << "" << "" << "02.00.12" << "";
     QTest::newRow("entities are text") << QByteArray("<p><Url>https://v.test/?a=1&amp;b=2</Url></p>")
                                        << "" << "" << "02.00.12" << "https://v.test/?a=1&b=2";
-    QTest::newRow("not xml") << QByteArray("404 Not Found") << "" << "" << "02.00.12" << "";
 }
 
 void TestUpdateInfo::readsDocument()
@@ -100,10 +95,7 @@ void TestUpdateInfo::decides_data()
     QTest::newRow("auto, newer than announced") << "1001" << "02.00.14" << "02.00.13" << false << UpdateMessage::NewRelease << true;
     QTest::newRow("user, already announced") << "1001" << "02.00.13" << "02.00.13" << true << UpdateMessage::NewRelease << true;
     QTest::newRow("user, same version") << "1001" << "02.00.12" << "02.00.13" << true << UpdateMessage::UpToDate << false;
-    QTest::newRow("user, older version") << "1001" << "02.00.01" << "" << true << UpdateMessage::UpToDate << false;
     QTest::newRow("user, wrong id") << "1002" << "02.00.13" << "" << true << UpdateMessage::None << false;
-    QTest::newRow("auto, wrong id") << "1002" << "02.00.13" << "" << false << UpdateMessage::None << false;
-    QTest::newRow("auto, text comparison") << "1001" << "02.00.9" << "" << false << UpdateMessage::NewRelease << true;
 }
 
 void TestUpdateInfo::decides()
@@ -130,13 +122,10 @@ void TestUpdateInfo::releaseText_data()
     const QString linked = plain + " Please click <a href='%2'>here</a> for more information.";
     QTest::newRow("web address") << "02.00.13" << "https://velquin.test/release?v=13&l=en"
                                  << linked.arg("02.00.13", "https://velquin.test/release?v=13&amp;l=en");
-    QTest::newRow("plain http") << "02.00.13" << "http://velquin.test/" << linked.arg("02.00.13", "http://velquin.test/");
     QTest::newRow("markup in version") << "<img src=x>&" << "mailto:x@y"
                                        << plain.arg("&lt;img src=x&gt;&amp;");
     QTest::newRow("script address") << "02.00.13" << "javascript:alert(1)" << plain.arg("02.00.13");
     QTest::newRow("local file") << "02.00.13" << "file:///etc/passwd" << plain.arg("02.00.13");
-    QTest::newRow("no address") << "02.00.13" << "" << plain.arg("02.00.13");
-    QTest::newRow("relative") << "02.00.13" << "release.html" << plain.arg("02.00.13");
     QTest::newRow("quote breaks out")
         << "02.00.13" << "https://v.test/a'><b onclick=x>\""
         << linked.arg("02.00.13", "https://v.test/a%27%3E%3Cb%20onclick=x%3E%22");

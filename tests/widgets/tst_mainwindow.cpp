@@ -59,7 +59,6 @@ private slots:
     void ceaToggleWritesByte126();
     void otherExtensionIsReplacedOnlyWhenConfirmed();
     void longImageKeepsFurtherBlocks();
-    void revisionSwitchAsksFirst();
     void newImage();
     void exportThenImportGivesSameBytes();
     void dropOpensEveryFile();
@@ -335,31 +334,6 @@ void TestMainWindow::longImageKeepsFurtherBlocks()
     m_window->on_actionSave_triggered();
     QCOMPARE(readFileBytes(m_dir->filePath("copy.bin")).size(), 256);
 }
-
-void TestMainWindow::revisionSwitchAsksFirst()
-{
-    open(sampleImage());
-    m_window->show();
-    auto* rev3 = m_window->findChild<QRadioButton*>("rev3RB");
-    auto* rev4 = m_window->findChild<QRadioButton*>("rev4RB");
-    NonModalBoxes boxes;
-    QTest::mouseClick(rev3, Qt::LeftButton);
-    QCOMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0]->text(), QString("Switch to EDID Version 1 Revision 3?"));
-    boxes.answer(0, "No");
-    QVERIFY(rev4->isChecked());
-    QVERIFY(!m_window->isModified());
-    QTest::mouseClick(rev3, Qt::LeftButton);
-    boxes.answer(1, "Yes");
-    QCOMPARE(m_window->workingImage()[19], Byte(3));
-    QVERIFY(blockChecksumValid(m_window->workingImage()));
-    QTest::mouseClick(rev4, Qt::LeftButton);
-    boxes.answer(2, "Yes");
-    QVERIFY(!m_window->isModified());
-    boxes.boxes.clear(); // answered boxes delete themselves
-}
-
-// The dialog starts on 1.4 and reports no revision until accepted.
 
 void TestMainWindow::newImage()
 {
