@@ -327,6 +327,9 @@ void TestDescriptorEditors::rangeRatesAboveByteAtRevision4()
     g.switchRevision(3); // no offsets at 1.3: the rates are limited to 255
     QCOMPARE(g.slotBytes(1).mid(4, 5), hexBytes("00 FF FF 00 FF"));
     QCOMPARE(child<QLineEdit>(g, "maxVRateField")->text(), QString("255"));
+    // A minimum offset flag without the maximum's is not an offset.
+    QVERIFY(g.load(baseImage(4, {kFullHdTiming, hexBytes("00 00 00 FD 01 32 4B 1E 53 0F 00 0A")})));
+    QCOMPARE(child<QLineEdit>(g, "minVRateField")->text(), QString("50"));
 }
 
 void TestDescriptorEditors::rangeCvtBlock()
@@ -336,10 +339,10 @@ void TestDescriptorEditors::rangeCvtBlock()
     chooseSupport(f, 3);
     child<QCheckBox>(f, "supp169ARCB")->click();
     child<QRadioButton>(f, "pref169ARRB")->click();
-    child<QCheckBox>(f, "standBlankingCB")->click();
-    child<QCheckBox>(f, "vStretchCB")->click();
+    for (const char* name : {"standBlankingCB", "redBlankingCB", "hShrinkCB", "vStretchCB"})
+        child<QCheckBox>(f, name)->click();
     SlotFixture::type(child<QLineEdit>(f, "prefVRateField"), "60");
-    QCOMPARE(f.slotBytes(1).mid(10), hexBytes("04 10 00 00 40 28 10 3C"));
+    QCOMPARE(f.slotBytes(1).mid(10), hexBytes("04 10 00 00 40 38 90 3C"));
     chooseSupport(f, 1);
     QCOMPARE(f.slotBytes(1).at(10), char(0x02));
 }
