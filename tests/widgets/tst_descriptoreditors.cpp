@@ -58,13 +58,11 @@ private slots:
     void fieldEdits();
     void block1IsLocked();
     void switchTo13DropsRevision4Types();
-    void unknownTagKeptAsLoaded();
     void textFieldRefusesWideCharacters();
     void rangeRatesAboveByteAtRevision4();
     void rangeCvtBlock();
     void colorPointGroups();
-    void cvtCodes();
-    void establishedTimingsIII();
+    void cvtCodesAndEstablishedTimingsIII();
 };
 
 void TestDescriptorEditors::loadsTypes_data()
@@ -283,12 +281,8 @@ void TestDescriptorEditors::switchTo13DropsRevision4Types()
     f.switchRevision(3);
     f.switchRevision(4);
     QCOMPARE(f.slotBytes(2), image.mid(90, 18));
-}
-
-void TestDescriptorEditors::unknownTagKeptAsLoaded()
-{
+    // A reserved tag is kept as loaded across the switches.
     const QByteArray slot = hexBytes("00 00 00 11 00 FF FF").leftJustified(18, '\0');
-    SlotFixture f;
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, kDummy, kDummy, slot})));
     QCOMPARE(f.combo(3)->currentIndex(), -1);
     QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection3).value(0),
@@ -364,8 +358,7 @@ void TestDescriptorEditors::colorPointGroups()
     QCOMPARE(f.slotBytes(1).mid(10, 5), hexBytes("02 00 00 00 00"));
 }
 
-
-void TestDescriptorEditors::cvtCodes()
+void TestDescriptorEditors::cvtCodesAndEstablishedTimingsIII()
 {
     SlotFixture f;
     openType(f, 4, DESC_CVT_TIMINGS);
@@ -379,15 +372,11 @@ void TestDescriptorEditors::cvtCodes()
     QCOMPARE(f.slotBytes(1).mid(6, 6), hexBytes("00 00 00 1B 24 28"));
     SlotFixture::type(second->findChild<QLineEdit*>("vActField"), "8192");
     QCOMPARE(f.slotBytes(1).mid(9, 2), hexBytes("FF F4"));
-}
-
-void TestDescriptorEditors::establishedTimingsIII()
-{
-    SlotFixture f;
+    // Established timings III: the reserved bits are cleared on the first edit.
     const QByteArray loaded = hexBytes("00 00 00 F7 00 0A 00 00 00 00 00 0F 11 22 00 00 00 00");
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, loaded})));
     QCOMPARE(f.slotBytes(1), loaded);
-    child<QCheckBox>(f, "estabTimingCB1")->click(); // the reserved bits are cleared
+    child<QCheckBox>(f, "estabTimingCB1")->click();
     QCOMPARE(f.slotBytes(1), hexBytes("00 00 00 F7 00 0A 80 00 00 00 00 00 00 00 00 00 00 00"));
     child<QCheckBox>(f, "estabTimingCB1")->click();
     child<QCheckBox>(f, "estabTimingCB44")->click();
