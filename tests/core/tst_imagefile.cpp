@@ -110,8 +110,8 @@ void TestImageFile::textDump()
     const QList<QByteArray> lines = dump.split('\n');
     QCOMPARE(lines.size(), 20);     // 19 lines, each ended by CR LF
     QCOMPARE(dump.count("\r\n"), 19);
-    QCOMPARE(lines[0] + lines[1] + lines[2], QByteArray("EDID BYTES:\r0x   00 01 02 03 04 05 06 07 08 09 0A 0B 0C"
-                                                       " 0D 0E 0F\r    ------------------------------------------------\r"));
+    QCOMPARE(lines[0] + lines[1] + lines[2], "EDID BYTES:\r0x   00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F\r"
+                                             "    ------------------------------------------------\r");
     QCOMPARE(lines[3], QByteArray("00 | FF FE FD FC FB FA F9 F8 F7 F6 F5 F4 F3 F2 F1 F0\r"));
     QCOMPARE(lines[18], QByteArray("0F | 0F 0E 0D 0C 0B 0A 09 08 07 06 05 04 03 02 01 00\r"));
     const int body = dump.indexOf("00 | ");
