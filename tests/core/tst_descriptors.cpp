@@ -5,25 +5,11 @@
 #include "textdescriptor.h"
 
 #include <QtTest>
-#include <cstring>
 
 namespace {
-
-QByteArray bytes(const Byte* data, int size = DESCRIPTOR_SIZE)
-{
-    return QByteArray(reinterpret_cast<const char*>(data), size);
-}
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-const Byte* raw(const QByteArray& array)
-{
-    return reinterpret_cast<const Byte*>(array.constData());
-}
-
+QByteArray bytes(const Byte* data, int size = 18) { return QByteArray(reinterpret_cast<const char*>(data), size); }
+QByteArray hex(const char* text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
+const Byte* raw(const QByteArray& array) { return reinterpret_cast<const Byte*>(array.constData()); }
 } // namespace
 
 class TestDescriptors : public QObject {
@@ -36,18 +22,15 @@ private slots:
     void textRefusesWideCharacters();
     void rangeLimitsDecoding_data();
     void rangeLimitsDecoding();
-    void unknownDescriptorKeepsBytes();
 };
 
 void TestDescriptors::classification_data()
 {
     QTest::addColumn<QByteArray>("descriptor");
     QTest::addColumn<int>("type");
+    // Common types are proved by the corpus; these are its edge cases.
     QTest::newRow("pixel clock wins over a tag") << hex("01 00 00 FC 00") << int(DESC_DETAILED_TIMING);
-    QTest::newRow("dummy") << hex("00 00 00 10 00") << int(DESC_UNUSED);
-    QTest::newRow("serial") << hex("00 00 00 FF 00") << int(DESC_SERIAL_NUMBER);
     QTest::newRow("name with byte 2 and 4 set") << hex("00 00 01 FC 01") << int(DESC_PRODUCT_NAME);
-    QTest::newRow("established III") << hex("00 00 00 F7 00") << int(DESC_ESTABLISHED_TIMINGS_III);
     QTest::newRow("all zero is empty") << hex("00 00 00 00 00") << int(DESC_UNUSED);
     QTest::newRow("manufacturer 0x00") << hex("00 00 00 00 00 01") << int(DESC_UNKNOWN);
     QTest::newRow("manufacturer 0x0F") << hex("00 00 00 0F 00") << int(DESC_UNKNOWN);
@@ -70,7 +53,6 @@ void TestDescriptors::textPayload_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("payload");
     QTest::addColumn<bool>("encoded"); // false: the payload is only decoded
-    QTest::newRow("ABC") << "ABC" << hex("41 42 43 0A 20 20 20 20 20 20 20 20 20") << true;
     QTest::newRow("13 characters") << "ABCDEFGHIJKLM" << hex("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D") << true;
     QTest::newRow("empty") << "" << hex("0A 20 20 20 20 20 20 20 20 20 20 20 20") << true;
     QTest::newRow("latin-1") << QString::fromUtf8("\xC3\xA9") << hex("E9 0A 20 20 20 20 20 20 20 20 20 20 20") << true;
@@ -93,8 +75,7 @@ void TestDescriptors::textPayload()
 
 void TestDescriptors::textRefusesWideCharacters()
 {
-    Byte out[13];
-    std::memset(out, 0x55, sizeof out);
+    Byte out[13] = {0x55};
     QVERIFY(!descriptorTextEncodable(QString::fromUtf8("AB\xE2\x82\xAC")));
     QVERIFY(!encodeDescriptorText(QString::fromUtf8("AB\xE2\x82\xAC"), out));
     QCOMPARE(out[0], Byte(0x55));
@@ -134,17 +115,6 @@ void TestDescriptors::rangeLimitsDecoding()
         QCOMPARE(l.preferredVRate, 1);
         QCOMPARE(l.preferredAspect, int(RANGE_ASPECT_4_3));
     }
-}
-
-void TestDescriptors::unknownDescriptorKeepsBytes()
-{
-    const QByteArray loaded = hex("00 00 00 0F 00 12 34 56 78 9A BC DE F0 01 02 03 04 05");
-    T_EDID_DISPLAY_DESCRIPTOR_DEF desc;
-    decodeDisplayDescriptor(raw(loaded), desc);
-    QCOMPARE(int(desc.type), int(DESC_UNKNOWN));
-    Byte out[18] = {};
-    encodeDisplayDescriptor(desc, 4, out);
-    QCOMPARE(bytes(out), loaded);
 }
 
 QTEST_APPLESS_MAIN(TestDescriptors)
