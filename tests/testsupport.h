@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QPointer>
 #include <QQueue>
 #include <QStringList>
 #include <functional>
@@ -97,36 +96,6 @@ public:
     std::function<void(QDialog&)> prepare;
     QQueue<int> results;
     int count = 0;
-};
-
-// Keeps non-modal boxes instead of showing them, so a test can click their
-// buttons.
-class NonModalBoxes
-{
-public:
-    NonModalBoxes()
-    {
-        Dialogs::setNonModalHandler([this](QMessageBox* box) { boxes.append(box); });
-    }
-    ~NonModalBoxes()
-    {
-        Dialogs::setNonModalHandler({});
-        for (const QPointer<QMessageBox>& box : boxes)
-            delete box.data();
-    }
-
-    // Clicks the button with the given text on box `index` and forgets it.
-    void answer(int index, const QString& buttonText)
-    {
-        QMessageBox* box = boxes.at(index);
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text() == buttonText)
-                button->click();
-        }
-    }
-
-    // A box that closes itself is gone from here too.
-    QList<QPointer<QMessageBox>> boxes;
 };
 
 inline QByteArray readFileBytes(const QString& path)

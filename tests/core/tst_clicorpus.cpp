@@ -1,11 +1,9 @@
 #include <QtTest>
 
-#include "imagecheck.h"
 #include "imagefile.h"
 #include "imageload.h"
 
 #include <QDir>
-#include <QMap>
 #include <cstring>
 
 // Every EDID of the reference corpus, as .bin and as a text dump, goes
@@ -46,41 +44,28 @@ void TestCliCorpus::resaveChangesOnlyCorrectedBytes()
     const QStringList names = dir.entryList({"*.bin"}, QDir::Files, QDir::Name);
     if (names.isEmpty())
         QSKIP("EDID corpus not present");
-    int loaded = 0, identical = 0, rejected = 0, checkFailures = 0;
-    QMap<QString, int> corrected;
+    int loaded = 0;
     QStringList failures;
     for (const QString& name : names) {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray content = file.readAll();
         LoadedImage image;
-        if (!loadImage(content, false, image).isEmpty()) {
-            ++rejected;
+        if (!loadImage(content, false, image).isEmpty())
             continue;
-        }
         ++loaded;
-        describeImage(image);
-        checkFailures += !allPassed(checkImage(image.saved));
         const QByteArray saved = image.savedFileBytes();
         const QByteArray original = uncorrected(content, saved.size());
         for (int i = 0; i < saved.size(); ++i) {
             if (saved[i] != original[i] && !inCorrection(i, image.corrections))
                 failures << QString("%1: byte %2 changed without a correction").arg(name).arg(i);
         }
-        identical += saved == original;
-        for (const LoadCorrection& correction : image.corrections)
-            ++corrected[correction.kind];
         // The same image read from its text dump loads to the same bytes.
         LoadedImage fromDump;
         if (!loadImage(writeTextDump(saved), true, fromDump).isEmpty()
             || std::memcmp(fromDump.saved, saved.constData(), EDID_IMAGE_SIZE) != 0)
             failures << name + ": text dump reads differently";
     }
-    QString counts = QString("files %1, loaded %2, rejected %3, identical %4, failing check %5")
-                         .arg(names.size()).arg(loaded).arg(rejected).arg(identical).arg(checkFailures);
-    for (auto it = corrected.cbegin(); it != corrected.cend(); ++it)
-        counts += QString(", corrected %1: %2").arg(it.key()).arg(it.value());
-    qInfo("%s", qPrintable(counts));
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 20).join('\n')));
     QVERIFY(loaded > names.size() * 3 / 4);
 }

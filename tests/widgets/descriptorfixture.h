@@ -84,10 +84,6 @@ struct SlotFixture {
     {
         return QByteArray(reinterpret_cast<const char*>(newData + 54 + 18 * s), 18);
     }
-    QByteArray savedSlotBytes(int s) const
-    {
-        return QByteArray(reinterpret_cast<const char*>(data + 54 + 18 * s), 18);
-    }
     bool checksumValid() const { return blockChecksumValid(newData); }
     bool savedUnchanged(const QByteArray& image) const
     {

@@ -16,12 +16,6 @@ namespace {
 const char kLicenceFolder[] = ":/Licenses/resources/Licenses/";
 const char kColour[] = "#0095ff";
 
-QString linkHtml(const QString& target, const QString& text)
-{
-    return QString("<a href=\"%1\"><span style=\" text-decoration: underline; color:%2;\">%3</span></a>")
-        .arg(target, kColour, text);
-}
-
 QPixmap squareIcon()
 {
     QPixmap icon(64, 32);
@@ -39,8 +33,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void writesColouredLinks_data();
-    void writesColouredLinks();
     void licencePageOpensFromPrivateCopy_data();
     void licencePageOpensFromPrivateCopy();
     void webLinksOpenInBrowser();
@@ -76,24 +68,6 @@ void TestAbout::cleanup()
     Dialogs::setUrlHandler({});
 }
 
-void TestAbout::writesColouredLinks_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("EULA") << "label_EULA" << "#browse_EULA" << "View End-User License Agreement";
-    QTest::newRow("Qt") << "label_QT5" << "https://www.qt.io/" << "Qt5 Library";
-}
-
-void TestAbout::writesColouredLinks()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, target);
-    QFETCH(QString, text);
-    QLabel* link = label(name.toLatin1().constData());
-    QCOMPARE(link->text(), linkHtml(target, text));
-    QVERIFY(!link->openExternalLinks());
-}
 
 void TestAbout::licencePageOpensFromPrivateCopy_data()
 {

@@ -59,15 +59,12 @@ class TestCEABlocks : public QObject
     Q_OBJECT
 private slots:
     void videoRows();
-    void videoOutOfRangeVic();
     void audioDescriptors();
-    void audioLastByte();
     void speakerPairs();
     void newVendorBlockGrows();
     void loadedVendorBlock_data();
     void loadedVendorBlock();
-    void videoCapability();
-    void colorimetryKeepsMetadata();
+    void capabilityAndColorimetry();
     void capabilityMapSelection();
     void formatPreference();
     void infoFrameAddTypeMoveAndLimit();
@@ -123,12 +120,8 @@ void TestCEABlocks::videoRows()
     for (int i = 0; i < 31; ++i)
         press(block, "addVideoItemButton");
     QCOMPARE(block->blockBytes(), hex("0e") + QByteArray(30, '\x01'));
-}
-
-void TestCEABlocks::videoOutOfRangeVic()
-{
     // A VIC the combo box does not list is kept until the row is edited.
-    CEABlock* block = load(CEA_VIDEO, hex("f8 00"));
+    block = load(CEA_VIDEO, hex("f8 00"));
     auto* combo = block->findChildren<QComboBox*>("formatMulti").first();
     QCOMPARE(combo->currentText(), QString("Other"));
     QCOMPARE(block->blockBytes(), hex("f8 00"));
@@ -143,7 +136,6 @@ void TestCEABlocks::videoOutOfRangeVic()
 void TestCEABlocks::audioDescriptors()
 {
     CEABlock* block = fresh(CEA_AUDIO);
-    QSignalSpy changed(block, &CEABlock::valueChanged);
     for (int i = 0; i < 11; ++i)
         press(block, "addAudioTabButton");
     QCOMPARE(block->blockBytes(), hex("090000").repeated(10));
@@ -157,11 +149,7 @@ void TestCEABlocks::audioDescriptors()
     press(block, "delAudioTabButton");
     QCOMPARE(tabs->tabText(1), QString("n\u00B02"));
     QCOMPARE(block->blockBytes(), hex("0f7f07 090404"));
-}
-
-void TestCEABlocks::audioLastByte()
-{
-    CEABlock* block = fresh(CEA_AUDIO);
+    block = fresh(CEA_AUDIO);
     press(block, "addAudioTabButton");
     auto* format = child<QComboBox>(block, "audioFormatCB");
     choose(format, audioFormatItem(2, 0));
@@ -243,7 +231,7 @@ void TestCEABlocks::loadedVendorBlock()
     QTEST(block->blockBytes(), "edited");
 }
 
-void TestCEABlocks::videoCapability()
+void TestCEABlocks::capabilityAndColorimetry()
 {
     CEABlock* block = fresh(CEA_VIDEO_CAPABILITY);
     QCOMPARE(block->blockBytes(), hex("0000"));
@@ -260,13 +248,10 @@ void TestCEABlocks::videoCapability()
     QCOMPARE(block->blockBytes(), hex("0040AA"));
     tick(block, "qyCB");
     QCOMPARE(block->blockBytes(), hex("00C0AA"));
-}
-
-void TestCEABlocks::colorimetryKeepsMetadata()
-{
+    // Colorimetry keeps its metadata byte.
     QCOMPARE(fresh(CEA_COLORIMETRY)->blockBytes(), hex("050000"));
     QCOMPARE(load(CEA_COLORIMETRY, hex("81"))->blockBytes(), hex("0581"));
-    CEABlock* block = load(CEA_COLORIMETRY, hex("8107"));
+    block = load(CEA_COLORIMETRY, hex("8107"));
     tick(block, "bt2020rgbCB");
     tick(block, "xvycc709CB");
     QCOMPARE(block->blockBytes(), hex("050307"));

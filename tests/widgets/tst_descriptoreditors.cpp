@@ -58,13 +58,11 @@ private slots:
     void fieldEdits();
     void block1IsLocked();
     void switchTo13DropsRevision4Types();
-    void unknownTagKeptAsLoaded();
     void textFieldRefusesWideCharacters();
     void rangeRatesAboveByteAtRevision4();
     void rangeCvtBlock();
     void colorPointGroups();
-    void cvtCodes();
-    void establishedTimingsIII();
+    void cvtCodesAndEstablishedTimingsIII();
 };
 
 void TestDescriptorEditors::loadsTypes_data()
@@ -283,12 +281,8 @@ void TestDescriptorEditors::switchTo13DropsRevision4Types()
     f.switchRevision(3);
     f.switchRevision(4);
     QCOMPARE(f.slotBytes(2), image.mid(90, 18));
-}
-
-void TestDescriptorEditors::unknownTagKeptAsLoaded()
-{
+    // A reserved tag is kept as loaded across the switches.
     const QByteArray slot = hexBytes("00 00 00 11 00 FF FF").leftJustified(18, '\0');
-    SlotFixture f;
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, kDummy, kDummy, slot})));
     QCOMPARE(f.combo(3)->currentIndex(), -1);
     QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection3).value(0),
@@ -327,6 +321,9 @@ void TestDescriptorEditors::rangeRatesAboveByteAtRevision4()
     g.switchRevision(3); // no offsets at 1.3: the rates are limited to 255
     QCOMPARE(g.slotBytes(1).mid(4, 5), hexBytes("00 FF FF 00 FF"));
     QCOMPARE(child<QLineEdit>(g, "maxVRateField")->text(), QString("255"));
+    // A minimum offset flag without the maximum's is not an offset.
+    QVERIFY(g.load(baseImage(4, {kFullHdTiming, hexBytes("00 00 00 FD 01 32 4B 1E 53 0F 00 0A")})));
+    QCOMPARE(child<QLineEdit>(g, "minVRateField")->text(), QString("50"));
 }
 
 void TestDescriptorEditors::rangeCvtBlock()
@@ -336,10 +333,10 @@ void TestDescriptorEditors::rangeCvtBlock()
     chooseSupport(f, 3);
     child<QCheckBox>(f, "supp169ARCB")->click();
     child<QRadioButton>(f, "pref169ARRB")->click();
-    child<QCheckBox>(f, "standBlankingCB")->click();
-    child<QCheckBox>(f, "vStretchCB")->click();
+    for (const char* name : {"standBlankingCB", "redBlankingCB", "hShrinkCB", "vStretchCB"})
+        child<QCheckBox>(f, name)->click();
     SlotFixture::type(child<QLineEdit>(f, "prefVRateField"), "60");
-    QCOMPARE(f.slotBytes(1).mid(10), hexBytes("04 10 00 00 40 28 10 3C"));
+    QCOMPARE(f.slotBytes(1).mid(10), hexBytes("04 10 00 00 40 38 90 3C"));
     chooseSupport(f, 1);
     QCOMPARE(f.slotBytes(1).at(10), char(0x02));
 }
@@ -361,8 +358,7 @@ void TestDescriptorEditors::colorPointGroups()
     QCOMPARE(f.slotBytes(1).mid(10, 5), hexBytes("02 00 00 00 00"));
 }
 
-
-void TestDescriptorEditors::cvtCodes()
+void TestDescriptorEditors::cvtCodesAndEstablishedTimingsIII()
 {
     SlotFixture f;
     openType(f, 4, DESC_CVT_TIMINGS);
@@ -376,15 +372,11 @@ void TestDescriptorEditors::cvtCodes()
     QCOMPARE(f.slotBytes(1).mid(6, 6), hexBytes("00 00 00 1B 24 28"));
     SlotFixture::type(second->findChild<QLineEdit*>("vActField"), "8192");
     QCOMPARE(f.slotBytes(1).mid(9, 2), hexBytes("FF F4"));
-}
-
-void TestDescriptorEditors::establishedTimingsIII()
-{
-    SlotFixture f;
+    // Established timings III: the reserved bits are cleared on the first edit.
     const QByteArray loaded = hexBytes("00 00 00 F7 00 0A 00 00 00 00 00 0F 11 22 00 00 00 00");
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, loaded})));
     QCOMPARE(f.slotBytes(1), loaded);
-    child<QCheckBox>(f, "estabTimingCB1")->click(); // the reserved bits are cleared
+    child<QCheckBox>(f, "estabTimingCB1")->click();
     QCOMPARE(f.slotBytes(1), hexBytes("00 00 00 F7 00 0A 80 00 00 00 00 00 00 00 00 00 00 00"));
     child<QCheckBox>(f, "estabTimingCB1")->click();
     child<QCheckBox>(f, "estabTimingCB44")->click();

@@ -34,7 +34,6 @@ class TestHexaViewer : public QObject
 
 private slots:
     void init();
-    void toolTips();
     void clickShowsSection_data();
     void clickShowsSection();
     void conversion();
@@ -81,17 +80,6 @@ FloatingHexaViewer* TestHexaViewer::showFloating()
     m_floating->show();
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(m_floating.data());
     return m_floating.data();
-}
-
-void TestHexaViewer::toolTips()
-{
-    const QList<QPair<int, QString>> cases = {
-        {7, "Header"}, {8, "ID Manufacturer Name"}, {17, "Year of Manufacture"}, {19, "EDID Revision Number"},
-        {22, "V. Screen Size"}, {37, "Manufacturer Timing"}, {71, "Preferred Timing Block"},
-        {72, "Descriptor Block 2"}, {125, "Descriptor Block 4"}, {126, "Extension count"}, {127, "Checksum"},
-        {128, "Extension Data"}};
-    for (const auto& c : cases)
-        QCOMPARE(cell(c.first)->toolTip(), c.second);
 }
 
 void TestHexaViewer::clickShowsSection_data()

@@ -26,8 +26,7 @@ private slots:
     void videoInputByte();
     void colourTypeAndEncodings();
     void revision3ChangesControlsNotBytes();
-    void modelYear();
-    void screenOrientation();
+    void modelYearAndOrientation();
     void establishedTimingBits();
     void uncheckedStandardTiming();
 
@@ -236,7 +235,7 @@ void TestSectionEditors::revision3ChangesControlsNotBytes()
     QCOMPARE(working(16, 8), QByteArray("ff14010368291eff"));
 }
 
-void TestSectionEditors::modelYear()
+void TestSectionEditors::modelYearAndOrientation()
 {
     click(in<QCheckBox>("vendor", "modelYearCB"));
     QCOMPARE(int(images.working[16]), 0xFF);
@@ -244,10 +243,6 @@ void TestSectionEditors::modelYear()
     click(in<QCheckBox>("vendor", "modelYearCB"));
     QCOMPARE(int(images.working[16]), 1);
     QCOMPARE(describedValue(HexaViewer::VendorProductSection, "Week of Manufacture"), QString("1"));
-}
-
-void TestSectionEditors::screenOrientation()
-{
     click(in<QRadioButton>("size", "aspectRatioRB"));
     click(in<QRadioButton>("size", "landscapeRB"));
     boxes->clear(); // the orientation left by an earlier test may not fit

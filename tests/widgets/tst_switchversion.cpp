@@ -86,6 +86,7 @@ void TestSwitchVersion::questionLeavesWindowUsable()
 
     SectionTest::click(rev3);
     QCOMPARE(openQuestions().size(), 1);
+    QCOMPARE(openQuestions().first()->text(), QString("Switch to EDID Version 1 Revision 3?"));
     QCOMPARE(openQuestions().first()->windowModality(), Qt::NonModal);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(rev3->isChecked());
@@ -110,6 +111,10 @@ void TestSwitchVersion::questionLeavesWindowUsable()
     QCOMPARE(m_window->workingImage()[19], Byte(3));
     QCOMPARE(SectionTest::hexOf(m_window->workingImage(), 10, 2), QByteArray("cdab"));
     QVERIFY(blockChecksumValid(m_window->workingImage()));
+    SectionTest::typeInto(product, "1027"); // back to the saved bytes
+    SectionTest::click(rev4);
+    answer("Yes");
+    QVERIFY(!m_window->isModified());
 }
 
 void TestSwitchVersion::openingAnotherFileDismissesQuestion()

@@ -26,7 +26,6 @@ private slots:
     void init();
     void cleanup();
     void undoAllGivesOpenedBytesRedoGivesEdits();
-    void typingInOneFieldIsOneStep();
     void undoAfterSaveIsModifiedAgain();
     void revisionSwitchAndExtensionRemovalUndo();
     void ceaBlocksAddRemoveAndEditUndo();
@@ -34,7 +33,7 @@ private slots:
 private:
     QByteArray working() const;
     void typeInto(const char* name, const QString& text);
-    void settle();
+    void settle() { QCoreApplication::processEvents(); }
     void trigger(const char* action);
     int steps() const { return m_window->history().stack()->count(); }
 
@@ -66,11 +65,6 @@ void TestUndo::cleanup()
 QByteArray TestUndo::working() const
 {
     return QByteArray(reinterpret_cast<const char*>(m_window->workingImage()), EDID_IMAGE_SIZE);
-}
-
-void TestUndo::settle()
-{
-    QCoreApplication::processEvents();
 }
 
 void TestUndo::typeInto(const char* name, const QString& text)
@@ -113,18 +107,11 @@ void TestUndo::undoAllGivesOpenedBytesRedoGivesEdits()
     QCOMPARE(m_window->findChild<QLineEdit*>("weekField")->text(), QString("7"));
 }
 
-void TestUndo::typingInOneFieldIsOneStep()
-{
-    typeInto("serialNumberField", "1");
-    typeInto("serialNumberField", "22");
-    QCOMPARE(steps(), 1);
-    trigger("actionUndo");
-    QCOMPARE(working().toHex(), m_opened.toHex());
-}
-
 void TestUndo::undoAfterSaveIsModifiedAgain()
 {
+    typeInto("serialNumberField", "9"); // typing in one field is one step
     typeInto("serialNumberField", "99");
+    QCOMPARE(steps(), 1);
     QVERIFY(m_window->saveFile(m_dir->filePath("saved.bin")));
     QVERIFY(!m_window->isModified());
     trigger("actionUndo");
