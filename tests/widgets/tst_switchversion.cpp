@@ -20,7 +20,6 @@ private slots:
     void init();
     void cleanup();
     void questionLeavesWindowUsable();
-    void openingAnotherFileDismissesQuestion();
 
 private:
     QList<QMessageBox*> openQuestions() const;
@@ -64,7 +63,6 @@ void TestSwitchVersion::answer(const QString& buttonText)
         if (button->text() == buttonText)
             QTest::mouseClick(button, Qt::LeftButton);
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(openQuestions().isEmpty());
 }
 
@@ -73,7 +71,6 @@ void TestSwitchVersion::openSample()
     const QString path = m_dir.filePath("sample.bin");
     QVERIFY(writeFileBytes(path, sampleImage()));
     QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    QCOMPARE(m_window->workingImage()[19], Byte(4));
 }
 
 void TestSwitchVersion::questionLeavesWindowUsable()
@@ -105,11 +102,7 @@ void TestSwitchVersion::questionLeavesWindowUsable()
     click(radio("rev4RB"));
     answer("Yes");
     QVERIFY(!m_window->isModified());
-}
-
-void TestSwitchVersion::openingAnotherFileDismissesQuestion()
-{
-    openSample();
+    // Opening another file dismisses an open question.
     click(radio("rev3RB"));
     QCOMPARE(openQuestions().size(), 1);
     openSample();

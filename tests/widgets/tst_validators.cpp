@@ -1,6 +1,5 @@
-// A range check puts back its fallback quietly: no signal of the field fires,
-// and the field's signals work again afterwards. The filters and the
-// fallbacks of every field are checked through the editors themselves.
+// A range check puts back its fallback quietly: no signal of the field fires, and
+// its signals work again afterwards. Filters and fallbacks are checked per editor.
 
 #include "rangechecks.h"
 #include "testsupport.h"
