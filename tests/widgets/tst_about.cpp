@@ -13,7 +13,6 @@
 namespace {
 
 const char kLicenceFolder[] = ":/Licenses/resources/Licenses/";
-const char kColour[] = "#0095ff";
 
 } // namespace
 
@@ -46,7 +45,7 @@ void TestAbout::init()
     m_opened.clear();
     QDir(m_dir.filePath("copies")).removeRecursively();
     Dialogs::setUrlHandler([this](const QUrl& url) { m_opened << url; });
-    m_about = new About("VQ ZAVO Zozezi", "02.00.12", QPixmap(), kColour, kLicenceFolder);
+    m_about = new About("VQ ZAVO Zozezi", "02.00.12", QPixmap(), "#0095ff", kLicenceFolder);
     m_about->setCopyFolder(m_dir.filePath("copies"));
 }
 
