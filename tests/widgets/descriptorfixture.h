@@ -4,18 +4,13 @@
 // Four descriptor blocks on two 256-byte images, loaded the way the
 // document loads them: decodeBaseBlock, resetFields, initFields, revision.
 
-#include "checksum.h"
 #include "displaydescriptor.h"
-#include "edidrecords.h"
-#include "hexaviewer.h"
 #include "revision.h"
+#include "sectiontesthelpers.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTableWidget>
-#include <QTest>
-#include <cstring>
 #include <memory>
+
+using SectionTest::typeInto;
 
 inline QByteArray hexBytes(const char* text)
 {
@@ -106,15 +101,6 @@ struct SlotFixture {
                 return edit;
         }
         return nullptr;
-    }
-
-    // Types a value into a field and finishes the edit with Enter.
-    static void type(QLineEdit* edit, const QString& text)
-    {
-        edit->selectAll();
-        edit->del();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Enter);
     }
 };
 

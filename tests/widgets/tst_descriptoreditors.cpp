@@ -229,7 +229,7 @@ void TestDescriptorEditors::fieldEdits()
         edit = group->findChild<QLineEdit*>(fieldName);
     }
     QVERIFY(edit);
-    SlotFixture::type(edit, text);
+    typeInto(edit, text);
     QCOMPARE(f.slotBytes(1).mid(offset, bytes.size()), bytes);
     QCOMPARE(boxes.count(), title.isEmpty() ? 0 : 1);
     if (!title.isEmpty()) {
@@ -248,7 +248,7 @@ void TestDescriptorEditors::block1IsLocked()
     QVERIFY(!f.combo(0)->isEnabled());
     QVERIFY(f.combo(1)->isEnabled());
     // A display descriptor in Block 1 refreshes its own cells.
-    SlotFixture::type(f.field(0, "serialNumberField"), "Z");
+    typeInto(f.field(0, "serialNumberField"), "Z");
     QCOMPARE(hexCell(59), QString("5A"));
     // A new image: Block 1 locked to a detailed timing, written at once.
     for (int s = 0; s < 4; ++s)
@@ -310,9 +310,9 @@ void TestDescriptorEditors::rangeRatesAboveByteAtRevision4()
 {
     SlotFixture f;
     openType(f, 4, DESC_RANGE_LIMITS);
-    SlotFixture::type(child<QLineEdit>(f, "maxVRateField"), "300");
-    SlotFixture::type(child<QLineEdit>(f, "minVRateField"), "260");
-    SlotFixture::type(child<QLineEdit>(f, "maxHRateField"), "400");
+    typeInto(child<QLineEdit>(f, "maxVRateField"), "300");
+    typeInto(child<QLineEdit>(f, "minVRateField"), "260");
+    typeInto(child<QLineEdit>(f, "maxHRateField"), "400");
     QCOMPARE(f.slotBytes(1).mid(4, 5), hexBytes("0B 05 2D 00 91"));
     SlotFixture g; // loading the image again gives back the rates
     QVERIFY(g.load(QByteArray(reinterpret_cast<const char*>(f.newData), 256)));
@@ -335,7 +335,7 @@ void TestDescriptorEditors::rangeCvtBlock()
     child<QRadioButton>(f, "pref169ARRB")->click();
     for (const char* name : {"standBlankingCB", "redBlankingCB", "hShrinkCB", "vStretchCB"})
         child<QCheckBox>(f, name)->click();
-    SlotFixture::type(child<QLineEdit>(f, "prefVRateField"), "60");
+    typeInto(child<QLineEdit>(f, "prefVRateField"), "60");
     QCOMPARE(f.slotBytes(1).mid(10), hexBytes("04 10 00 00 40 38 90 3C"));
     chooseSupport(f, 1);
     QCOMPARE(f.slotBytes(1).at(10), char(0x02));
@@ -348,7 +348,7 @@ void TestDescriptorEditors::colorPointGroups()
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, points})));
     QCOMPARE(child<QLineEdit>(f, "whiteXField")->text(), QString("0.313"));
     QCOMPARE(child<QLineEdit>(f, "whiteXField2")->text(), QString("0.999"));
-    SlotFixture::type(child<QLineEdit>(f, "gammaField"), "2.4");
+    typeInto(child<QLineEdit>(f, "gammaField"), "2.4");
     QCOMPARE(f.slotBytes(1).at(9), char(140));
     QCOMPARE(f.slotBytes(1).mid(10), points.mid(10));
     check(child<QGroupBox>(f, "secondColorPointGB"), false);
@@ -363,14 +363,14 @@ void TestDescriptorEditors::cvtCodesAndEstablishedTimingsIII()
     SlotFixture f;
     openType(f, 4, DESC_CVT_TIMINGS);
     QGroupBox* second = f.blocks[1]->findChildren<QGroupBox*>("CVTCodeDescriptor").at(1);
-    SlotFixture::type(second->findChild<QLineEdit*>("vActField"), "1080");
+    typeInto(second->findChild<QLineEdit*>("vActField"), "1080");
     auto* aspect = second->findChild<QComboBox*>("aspectRatioMulti");
     aspect->setCurrentIndex(1);
     emit aspect->activated(1);
     second->findChild<QRadioButton*>("prefVRate60RB")->click();
     second->findChild<QCheckBox*>("suppVRate60CB")->click();
     QCOMPARE(f.slotBytes(1).mid(6, 6), hexBytes("00 00 00 1B 24 28"));
-    SlotFixture::type(second->findChild<QLineEdit*>("vActField"), "8192");
+    typeInto(second->findChild<QLineEdit*>("vActField"), "8192");
     QCOMPARE(f.slotBytes(1).mid(9, 2), hexBytes("FF F4"));
     // Established timings III: the reserved bits are cleared on the first edit.
     const QByteArray loaded = hexBytes("00 00 00 F7 00 0A 00 00 00 00 00 0F 11 22 00 00 00 00");

@@ -101,7 +101,7 @@ void TestDetailedTimings::fieldEdits()
     SlotFixture f;
     QVERIFY(f.load(baseImage(4, {kFullHdTiming})));
     QLineEdit* edit = f.field(0, fieldName.toLatin1());
-    SlotFixture::type(edit, text);
+    typeInto(edit, text);
     QCOMPARE(f.slotBytes(0).mid(offset, bytes.size()), bytes);
     QVERIFY(f.checksumValid());
     QCOMPARE(boxes.count(), message.isEmpty() ? 0 : 1);
@@ -118,7 +118,7 @@ void TestDetailedTimings::stereoCode1KeptUntilClicked()
     QByteArray timing = kFullHdTiming;
     timing[17] = char(0x1F); // stereo code 1, digital separate
     QVERIFY(f.load(baseImage(4, {timing})));
-    SlotFixture::type(f.field(0, "hBorderField"), "0");
+    typeInto(f.field(0, "hBorderField"), "0");
     QCOMPARE(f.slotBytes(0).at(17), char(0x1F));
     f.blocks[0]->findChild<QRadioButton*>("fourWayRB")->click();
     QCOMPARE(f.slotBytes(0).at(17), char(0x7E));
@@ -148,7 +148,7 @@ void TestDetailedTimings::embeddedEmitsInsteadOfWriting()
     QSignalSpy changed(&editor, &DetailedTimings::valueChanged);
     editor.initFields(reinterpret_cast<const Byte*>(kFullHdTiming.constData()), data, newData, 0, true);
     changed.clear();
-    SlotFixture::type(editor.findChild<QLineEdit*>("hActiveField"), "1280");
+    typeInto(editor.findChild<QLineEdit*>("hActiveField"), "1280");
     QCOMPARE(changed.count(), 1);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(newData), 256), QByteArray(256, '\0'));
     Byte out[18];

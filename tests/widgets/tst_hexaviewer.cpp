@@ -36,23 +36,19 @@ private slots:
     void init();
     void clickShowsSection_data();
     void clickShowsSection();
-    void conversion();
+    void changeMarks_data();
     void changeMarks();
     void descriptionSetterShowsItsSection();
-    void floatingGridMarks();
     void floatingDrags_data();
     void floatingDrags();
-    void floatingDragEndsOnRelease();
 
 private:
     QTableWidget* grid() const { return HexaViewer::instance()->grid(); }
     QTableWidgetItem* cell(int index) const { return cellOf(grid(), index); }
     void click(int index);
-    FloatingHexaViewer* showFloating();
 
     Byte m_saved[256];
     Byte m_working[256];
-    QScopedPointer<FloatingHexaViewer> m_floating;
 };
 
 void TestHexaViewer::click(int index)
@@ -61,25 +57,13 @@ void TestHexaViewer::click(int index)
     QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualItemRect(cell(index)).center());
 }
 
+// Every byte holds its own index.
 void TestHexaViewer::init()
 {
     for (int i = 0; i < 256; ++i)
         m_saved[i] = m_working[i] = Byte(i);
-    m_saved[65] = m_working[65] = 'A';
     HexaViewer::instance()->setExtensionLayout(false);
     HexaViewer::instance()->setData(m_working);
-    m_floating.reset();
-}
-
-FloatingHexaViewer* TestHexaViewer::showFloating()
-{
-    m_floating.reset(new FloatingHexaViewer);
-    m_floating->setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    m_floating->setData(m_working);
-    m_floating->move(100, 100);
-    m_floating->show();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(m_floating.data());
-    return m_floating.data();
 }
 
 void TestHexaViewer::clickShowsSection_data()
@@ -114,36 +98,49 @@ void TestHexaViewer::clickShowsSection()
     QTEST(viewer->sizeText(), "size");
     QCOMPARE(viewer->highlightedRange(), qMakePair(first, last));
     QCOMPARE(cell(first)->background().color(), QColor(Qt::white));
-    QCOMPARE(cell(last)->background().color(), QColor(Qt::white));
     QCOMPARE(cell(first - 1)->background().color(), QColor("#ADADAE"));
+    // The conversion panel: hexadecimal, decimal, character.
+    QCOMPARE(viewer->conversionText(0), QString("%1").arg(index, 2, 16, QChar('0')).toUpper());
+    QCOMPARE(viewer->conversionText(1), QString::number(index));
+    QCOMPARE(viewer->conversionText(2), QString(QChar(index)));
 }
 
-void TestHexaViewer::conversion()
+// Bytes 71, 80, 81 and 127 are changed, then 72 to 80 refreshed, in the
+// viewer and in its floating grid.
+void TestHexaViewer::changeMarks_data()
 {
-    HexaViewer* viewer = HexaViewer::instance();
-    click(65);
-    QCOMPARE(QStringList({viewer->conversionText(0), viewer->conversionText(1), viewer->conversionText(2)}),
-             QStringList({"41", "65", "A"}));
-    click(255);
-    QCOMPARE(viewer->conversionText(2), QString(QChar(255)));
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("changed") << 80 << "99" << true;
+    QTest::newRow("unchanged") << 79 << "4F" << false;
+    QTest::newRow("checksum, always refreshed") << 127 << "12" << true;
+    QTest::newRow("before the range") << 71 << "47" << false;
+    QTest::newRow("after the range") << 81 << "51" << false;
 }
 
 void TestHexaViewer::changeMarks()
 {
+    QFETCH(int, index);
+    QFETCH(bool, marked);
     HexaViewer* viewer = HexaViewer::instance();
+    QTableWidget* floating = viewer->floatingViewer()->grid();
+    m_working[71] = 0x11;
     m_working[80] = 0x99;
+    m_working[81] = 0x5A;
     m_working[127] = 0x12;
     viewer->refreshBytes(m_saved, m_working, 72, 80);
-    QCOMPARE(cell(80)->text(), QString("99"));
-    QCOMPARE(cell(80)->foreground().color(), QColor(255, 0, 0));
-    QCOMPARE(cell(81)->foreground().color(), QColor(Qt::black));
-    QCOMPARE(cell(127)->text(), QString("12")); // the checksum is always refreshed
-    QCOMPARE(cell(127)->foreground().color(), QColor(255, 0, 0));
-    m_working[80] = m_saved[80];
-    viewer->refreshBytes(m_saved, m_working, 72, 125);
-    QCOMPARE(cell(80)->foreground().color(), QColor(Qt::black));
+    QTEST(cell(index)->text(), "text");
+    QCOMPARE(cell(index)->foreground().color(), marked ? QColor(255, 0, 0) : QColor(Qt::black));
+    QCOMPARE(cellOf(floating, index)->foreground().color(), marked ? QColor(255, 0, 0) : QColor(Qt::lightGray));
     viewer->clearChangeMarks();
-    QCOMPARE(cell(127)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(cell(index)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(cellOf(floating, index)->foreground().color(), QColor(Qt::lightGray));
+    // Put back, a byte loses its mark.
+    viewer->refreshBytes(m_saved, m_working, 0, 255);
+    m_working[index] = m_saved[index];
+    viewer->refreshBytes(m_saved, m_working, index, index);
+    QCOMPARE(cell(index)->foreground().color(), QColor(Qt::black));
 }
 
 void TestHexaViewer::descriptionSetterShowsItsSection()
@@ -153,7 +150,6 @@ void TestHexaViewer::descriptionSetterShowsItsSection()
     QCOMPARE(viewer->blockName(), QString("Monitor Descriptor Block 3"));
     QCOMPARE(viewer->shownValues(), QStringList({"Display Product Name", "ZOZEZI"}));
     viewer->setExtensionCountDescription({{"Extension Block(s)", "1"}, {"CEA Extension Block", "YES"}});
-    click(80);
     click(100);
     QCOMPARE(viewer->shownValues(), QStringList({"Display Product Name", "ZOZEZI"}));
     click(126);
@@ -162,30 +158,8 @@ void TestHexaViewer::descriptionSetterShowsItsSection()
     QCOMPARE(viewer->shownValues(), QStringList({"00", "FF", "FF", "FF", "FF", "FF", "FF", "00"}));
 }
 
-void TestHexaViewer::floatingGridMarks()
-{
-    FloatingHexaViewer* floating = showFloating();
-    QTableWidget* g = floating->grid();
-    QCOMPARE(cellOf(g, 255)->text(), QString("FF"));
-    m_working[71] = 0x11;
-    m_working[200] = 0xEE;
-    m_working[127] = 0x01;
-    floating->refreshBytes(m_saved, m_working, 72, 200);
-    QCOMPARE(cellOf(g, 71)->text(), QString("47")); // outside the range
-    QCOMPARE(cellOf(g, 200)->text(), QString("EE"));
-    QCOMPARE(cellOf(g, 200)->foreground().color(), QColor(255, 0, 0));
-    QCOMPARE(cellOf(g, 127)->foreground().color(), QColor(255, 0, 0));
-    floating->clearChangeMarks();
-    for (int i = 0; i < 256; ++i)
-        QCOMPARE(cellOf(g, i)->foreground().color(), QColor(Qt::lightGray));
-    // The grid takes no clicks.
-    QSignalSpy clicks(g, &QTableWidget::cellClicked);
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(cellOf(g, 34)).center());
-    QCOMPARE(clicks.count(), 0);
-}
-
-// The window moves with a left-button drag, from its own area or from the
-// grid that covers nearly all of it.
+// The floating window moves with a left-button drag, from its own area or
+// from the grid that covers nearly all of it, and only until the release.
 void TestHexaViewer::floatingDrags_data()
 {
     QTest::addColumn<bool>("onGrid");
@@ -201,21 +175,19 @@ void TestHexaViewer::floatingDrags()
     QFETCH(bool, onGrid);
     QFETCH(int, button);
     QFETCH(bool, moves);
-    FloatingHexaViewer* floating = showFloating();
-    QWidget* target = onGrid ? floating->grid()->viewport() : floating;
+    FloatingHexaViewer floating;
+    floating.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    floating.move(100, 100);
+    floating.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&floating));
+    QWidget* target = onGrid ? floating.grid()->viewport() : &floating;
     const QPoint from = onGrid ? target->rect().center() : QPoint(10, 10);
     drag(target, Qt::MouseButton(button), from, from + QPoint(30, 15));
-    QCOMPARE(floating->pos(), QPoint(100, 100) + (moves ? QPoint(30, 15) : QPoint()));
-}
-
-void TestHexaViewer::floatingDragEndsOnRelease()
-{
-    FloatingHexaViewer* floating = showFloating();
-    sendMouse(floating, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(40, 25));
-    QCOMPARE(floating->pos(), QPoint(100, 100));
-    drag(floating, Qt::LeftButton, QPoint(10, 10), QPoint(20, 10));
-    sendMouse(floating, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(60, 60));
-    QCOMPARE(floating->pos(), QPoint(110, 100));
+    const QPoint moved = QPoint(100, 100) + (moves ? QPoint(30, 15) : QPoint());
+    QCOMPARE(floating.pos(), moved);
+    // Moves with the left button held but no press of it in the window.
+    sendMouse(target, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, from + QPoint(60, 60));
+    QCOMPARE(floating.pos(), moved);
 }
 
 QTEST_MAIN(TestHexaViewer)

