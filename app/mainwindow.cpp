@@ -109,7 +109,7 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
-Edid& MainWindow::edid()
+Edid& MainWindow::document()
 {
     if (!m_edid) {
         Edid::Hosts hosts;
@@ -160,15 +160,15 @@ void MainWindow::on_actionRedo_triggered()
 void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
 {
     QWidget* tab = ui->dataTabs->currentWidget();
-    const int ceaRow = edid().ceaExtension().currentBlockRow();
+    const int ceaRow = document().ceaExtension().currentBlockRow();
     std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
     m_extraBlocks = extra;
     T_EDID_DEF decoded;
     decodeBaseBlock(m_working, decoded);
-    edid().setRestoring(true);
+    document().setRestoring(true);
     showDocument(decoded);
-    edid().setRestoring(false);
-    edid().ceaExtension().setCurrentBlockRow(ceaRow);
+    document().setRestoring(false);
+    document().ceaExtension().setCurrentBlockRow(ceaRow);
     // Initialising may tidy bytes as a load does; the state is what it was.
     std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
     HexaViewer::instance()->refreshBytes(m_saved, m_working, 0, EDID_IMAGE_SIZE - 1);
@@ -224,17 +224,17 @@ void MainWindow::showEditors()
     StageClock clock("editors into tabs");
     delete m_logo;
     m_logo = nullptr;
-    ui->column1Layout->addWidget(&edid().vendorProductID());
-    ui->column1Layout->addWidget(&edid().videoInput());
-    ui->column1Layout->addWidget(&edid().transferCharacteristics());
+    ui->column1Layout->addWidget(&document().vendorProductID());
+    ui->column1Layout->addWidget(&document().videoInput());
+    ui->column1Layout->addWidget(&document().transferCharacteristics());
     ui->column1Layout->addStretch();
-    ui->column2Layout->addWidget(&edid().screenSize());
-    ui->column2Layout->addWidget(&edid().featureSupport());
+    ui->column2Layout->addWidget(&document().screenSize());
+    ui->column2Layout->addWidget(&document().featureSupport());
     ui->column2Layout->addStretch();
-    ui->column3Layout->addWidget(&edid().colorCharacteristics());
-    ui->column3Layout->addWidget(&edid().establishedTimings());
+    ui->column3Layout->addWidget(&document().colorCharacteristics());
+    ui->column3Layout->addWidget(&document().establishedTimings());
     ui->column3Layout->addStretch();
-    ui->column4Layout->addWidget(&edid().standardTimings());
+    ui->column4Layout->addWidget(&document().standardTimings());
     ui->column4Layout->addStretch();
     // The hex viewer is made with the first document: a start without a file
     // does not need its grid.
@@ -259,7 +259,7 @@ void MainWindow::fillTab(int index)
     QWidget* tab = ui->dataTabs->widget(index);
     if (tab == ui->detailedTab && ui->detailedLayout->isEmpty()) {
         for (int slot = 0; slot < 4; ++slot)
-            ui->detailedLayout->addWidget(&edid().descriptor(slot), slot / 2, slot % 2);
+            ui->detailedLayout->addWidget(&document().descriptor(slot), slot / 2, slot % 2);
         ui->detailedLayout->setColumnStretch(0, 1);
         ui->detailedLayout->setColumnStretch(1, 1);
     } else if (tab == ui->hexaTab && ui->hexaLayout->isEmpty()) {
@@ -269,7 +269,7 @@ void MainWindow::fillTab(int index)
     } else if (tab == m_ceaTab) {
         auto* area = static_cast<QScrollArea*>(m_ceaTab);
         if (!area->widget())
-            area->setWidget(&edid().ceaExtension());
+            area->setWidget(&document().ceaExtension());
     }
 }
 
@@ -381,22 +381,22 @@ void MainWindow::showDocument(const T_EDID_DEF& decoded)
 {
     HexaViewer* viewer = HexaViewer::instance();
     viewer->setData(m_working);
-    edid().setImages(m_saved, m_working);
+    document().setImages(m_saved, m_working);
     {
         StageClock clock("document load");
-        edid().initFields(decoded);
+        document().initFields(decoded);
     }
     viewer->refreshBytes(m_saved, m_working, 128, 255);
-    if (edid().hasCEAExtension()) {
+    if (document().hasCEAExtension()) {
         ui->actionCEA_861_EB->setChecked(true);
         on_actionCEA_861_EB_triggered(true);
     } else if (ui->actionCEA_861_EB->isChecked()) {
         ui->actionCEA_861_EB->setChecked(false);
         removeCEATab();
     }
-    const bool rev3 = edid().versionRecord().revision() == 3;
+    const bool rev3 = document().versionRecord().revision() == 3;
     (rev3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
-    edid().adaptToEDIDVersion(false);
+    document().adaptToEDIDVersion(false);
 }
 
 bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
@@ -513,14 +513,14 @@ void MainWindow::on_actionNew_triggered()
     if (m_noDocument)
         showEditors();
     setSaveEnabled(true);
-    edid().setImages(m_saved, m_working);
-    edid().versionRecord().setRevision(Word(revision));
-    edid().adaptToEDIDVersion(false);
-    edid().buildNewImage();
+    document().setImages(m_saved, m_working);
+    document().versionRecord().setRevision(Word(revision));
+    document().adaptToEDIDVersion(false);
+    document().buildNewImage();
     if (ui->actionCEA_861_EB->isChecked()) {
         ui->actionCEA_861_EB->setChecked(false);
         removeCEATab();
-        edid().setCEAExtension(0);
+        document().setCEAExtension(0);
     }
     std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
     HexaViewer::instance()->setData(m_working);
@@ -565,11 +565,11 @@ void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
         }
         removeCEATab();
         ui->dataTabs->setCurrentIndex(0);
-        edid().setCEAExtension(0);
+        document().setCEAExtension(0);
         return;
     }
-    if (!edid().hasCEAExtension()) {
-        if (edid().extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)) {
+    if (!document().hasCEAExtension()) {
+        if (document().extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)) {
             box->setText("An other extension than CEA has been detected.");
             box->setInformativeText("Replace it by CEA Extension?");
             if (Dialogs::execBox(*box) != QMessageBox::Ok) {
@@ -577,7 +577,7 @@ void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
                 return;
             }
         }
-        edid().setCEAExtension(1);
+        document().setCEAExtension(1);
     }
     insertCEATab();
     ui->dataTabs->setCurrentIndex(kCEATabIndex);
@@ -598,14 +598,14 @@ void MainWindow::removeCEATab()
 
 void MainWindow::on_rev3RB_released()
 {
-    if (edid().versionRecord().revision() == 4)
+    if (document().versionRecord().revision() == 4)
         askSwitchVersion("Switch to EDID Version 1 Revision 3?", &MainWindow::switchToRev3,
                          &MainWindow::switchToRev4);
 }
 
 void MainWindow::on_rev4RB_released()
 {
-    if (edid().versionRecord().revision() == 3)
+    if (document().versionRecord().revision() == 3)
         askSwitchVersion("Switch to EDID Version 1 Revision 4?", &MainWindow::switchToRev4,
                          &MainWindow::switchToRev3);
 }
@@ -658,9 +658,9 @@ void MainWindow::switchToRev4()
 void MainWindow::switchRevision(Word revision)
 {
     (revision == 3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
-    edid().versionRecord().setRevision(revision);
-    edid().adaptToEDIDVersion(true);
-    edid().versionRecord().write();
+    document().versionRecord().setRevision(revision);
+    document().adaptToEDIDVersion(true);
+    document().versionRecord().write();
 }
 
 void MainWindow::closeFloatingViewer()

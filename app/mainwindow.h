@@ -37,7 +37,7 @@ public:
     bool isModified() const;
     bool hasDocument() const { return !m_noDocument; }
 
-    Edid& document() { return edid(); }
+    Edid& document();
     const Byte* savedImage() const { return m_saved; }
     const Byte* workingImage() const { return m_working; }
     QByteArray extraBlocks() const { return m_extraBlocks; }
@@ -87,7 +87,6 @@ protected:
 
 private:
     static QString readStyleSheet();
-    Edid& edid();
     void setupLogos();
     void showEditors();
     void fillTab(int index);

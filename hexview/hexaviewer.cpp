@@ -164,11 +164,16 @@ void HexaViewer::showCell(int index)
 
 void HexaViewer::showCells()
 {
-    QTableWidget* grid = ui->displayByteArray;
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i)
         showCell(i);
+    paintHighlight(Qt::white);
+}
+
+void HexaViewer::paintHighlight(const QColor& colour)
+{
+    QTableWidget* grid = ui->displayByteArray;
     for (int i = m_highlightFirst; i >= 0 && i <= m_highlightLast; ++i)
-        grid->item(i / 16, i % 16)->setBackground(Qt::white);
+        grid->item(i / 16, i % 16)->setBackground(colour);
 }
 
 void HexaViewer::setData(const Byte* newData)
@@ -203,15 +208,12 @@ void HexaViewer::refreshBytes(const Byte* data, const Byte* newData, int first, 
 
 void HexaViewer::highlightBytes(int first, int last)
 {
-    if (ui) {
-        QTableWidget* grid = ui->displayByteArray;
-        for (int i = m_highlightFirst; i >= 0 && i <= m_highlightLast; ++i)
-            grid->item(i / 16, i % 16)->setBackground(kCellBackground);
-        for (int i = first; i <= last; ++i)
-            grid->item(i / 16, i % 16)->setBackground(Qt::white);
-    }
+    if (ui)
+        paintHighlight(kCellBackground);
     m_highlightFirst = first;
     m_highlightLast = last;
+    if (ui)
+        paintHighlight(Qt::white);
 }
 
 void HexaViewer::setExtensionLayout(bool on)
@@ -224,7 +226,7 @@ void HexaViewer::clearChangeMarks()
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
         m_cells[i].mark = Cell::Unchanged;
         if (ui)
-            ui->displayByteArray->item(i / 16, i % 16)->setForeground(Qt::black);
+            showCell(i);
     }
     if (m_floating)
         m_floating->clearChangeMarks();

@@ -86,6 +86,7 @@ private:
     void setupGrid();
     void showCells();
     void showCell(int index);
+    void paintHighlight(const QColor& colour);
     void setCell(int index, Byte value, bool changed);
     void setDescription(Section section, const FieldDescriptionList& list);
     void showSection(Section section);
