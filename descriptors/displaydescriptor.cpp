@@ -7,7 +7,10 @@
 #include "ui_displaydescriptor.h"
 
 #include <QColor>
+#include <QLayout>
+#include <QPointer>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -17,6 +20,13 @@ const QColor kPlainColor(255, 255, 255);
 bool isRevision4Type(int type)
 {
     return type >= DESC_DCM && type <= DESC_ESTABLISHED_TIMINGS_III;
+}
+
+// An editor that writes its descriptor while loading it is made with the
+// document, so that the bytes of a loaded image never wait for a tab.
+bool writesOnLoad(T_EDID_DISPLAY_DESCRIPTORS type)
+{
+    return type == DESC_PRODUCT_NAME && DisplayDescProductName::kRewritesOnLoad;
 }
 
 } // namespace
@@ -42,6 +52,16 @@ void DisplayDescriptor::addEditor(QWidget* editor)
     editor->hide();
 }
 
+QWidget* DisplayDescriptor::madeEditorWidget(T_EDID_DISPLAY_DESCRIPTORS type)
+{
+    switch (type) {
+    case DESC_UNUSED: return &m_placeholder;
+    case DESC_DETAILED_TIMING: return m_detailedTimings.get();
+    case DESC_UNKNOWN: return &m_unknownView;
+    default: return createdEditor(type);
+    }
+}
+
 QWidget* DisplayDescriptor::editorWidget(T_EDID_DISPLAY_DESCRIPTORS type)
 {
     switch (type) {
@@ -59,6 +79,7 @@ DetailedTimings& DisplayDescriptor::detailedTimings()
         addEditor(m_detailedTimings.get());
         if (m_newData)
             m_detailedTimings->resetFields(m_data, m_newData, m_slot, false);
+        loadPending(DESC_DETAILED_TIMING);
     }
     return *m_detailedTimings;
 }
@@ -101,7 +122,36 @@ DescriptorEditor* DisplayDescriptor::descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS
     if (m_newData)
         editor->resetFields(m_data, m_newData, m_slot);
     m_editors[type] = std::move(editor);
+    loadPending(type);
     return m_editors[type].get();
+}
+
+// Loads the descriptor kept for the editor of `type`, just made. Its
+// description replaces the outline without showing the section, as the
+// slot was described when the document was loaded.
+void DisplayDescriptor::loadPending(T_EDID_DISPLAY_DESCRIPTORS type)
+{
+    if (!m_pending || m_pending->type != type)
+        return;
+    const T_EDID_DISPLAY_DESCRIPTOR_DEF descriptor = *std::exchange(m_pending, std::nullopt);
+    // Polished and laid out before it loads, as an editor shown when it is
+    // made: a combo box keeps the width of the items it first had.
+    QWidget* editor = madeEditorWidget(type);
+    editor->ensurePolished();
+    if (QLayout* layout = editor->layout())
+        layout->activate();
+    HexaViewer::instance()->describeQuietly([&] {
+        if (type == DESC_DETAILED_TIMING)
+            m_detailedTimings->initFields(descriptor.detailedTiming, m_data, m_newData, m_slot, false);
+        else
+            createdEditor(type)->initFields(descriptor, m_data, m_newData, m_slot);
+    });
+}
+
+void DisplayDescriptor::describePending()
+{
+    if (m_pending && m_pending->type == m_type)
+        editorWidget(m_type);
 }
 
 DisplayRangeLimits& DisplayDescriptor::rangeLimits()
@@ -114,11 +164,20 @@ void DisplayDescriptor::setLabel(const QString& text)
     setTitle(text);
 }
 
+// The editor of a type is made when the slot is shown with that type or
+// when something needs it; a hidden slot only switches made editors.
 void DisplayDescriptor::showType(T_EDID_DISPLAY_DESCRIPTORS type)
 {
-    if (QWidget* current = editorWidget(m_type))
+    if (QWidget* current = madeEditorWidget(m_type))
         current->hide();
     m_type = type;
+    if (QWidget* shown = isVisible() ? editorWidget(m_type) : madeEditorWidget(m_type))
+        shown->show();
+}
+
+void DisplayDescriptor::showEvent(QShowEvent* event)
+{
+    QGroupBox::showEvent(event);
     if (QWidget* shown = editorWidget(m_type))
         shown->show();
 }
@@ -154,6 +213,7 @@ void DisplayDescriptor::resetFields(Byte* data, Byte* newData, int slot)
         }
     }
     std::memset(m_unknownBytes, 0, sizeof m_unknownBytes);
+    m_pending.reset();
     ui->monitorDescMulti->setCurrentIndex(0);
     setItemColor(m_loadedType, kPlainColor);
     m_type = DESC_UNUSED;
@@ -168,16 +228,14 @@ void DisplayDescriptor::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descript
     // show it; the revision rules remove it again from a 1.3 document.
     if (isRevision4Type(descriptor.type))
         addRevision4Items();
-    showType(descriptor.type);
     m_loadedType = descriptor.type;
-    if (descriptor.type == DESC_DETAILED_TIMING)
-        detailedTimings().initFields(descriptor.detailedTiming, data, newData, slot, false);
-    else if (DescriptorEditor* editor = descriptorEditor(descriptor.type))
-        editor->initFields(descriptor, data, newData, slot);
-    else if (descriptor.type == DESC_UNKNOWN)
+    if (descriptor.type == DESC_UNKNOWN)
         keepUnknownDescriptor(descriptor);
-    else
+    else if (descriptor.type == DESC_UNUSED)
         HexaViewer::instance()->setDescriptorDescription(slot, unusedDescriptorDescription());
+    else
+        keepPending(descriptor);
+    showType(descriptor.type);
     ui->monitorDescMulti->setEnabled(!locked);
     if (descriptor.type == DESC_UNKNOWN) {
         ui->monitorDescMulti->setCurrentIndex(-1);
@@ -186,6 +244,27 @@ void DisplayDescriptor::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descript
     ui->monitorDescMulti->setCurrentIndex(descriptor.type);
     setItemColor(descriptor.type, kLoadedTypeColor);
     ui->monitorDescMulti->setItemText(descriptor.type, ui->monitorDescMulti->itemText(descriptor.type));
+}
+
+// The editor loads the descriptor when it is made; until then the hex
+// viewer has the outline of the descriptor and a way to ask for the rest.
+void DisplayDescriptor::keepPending(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor)
+{
+    m_pending = descriptor;
+    if (madeEditorWidget(descriptor.type)) {
+        loadPending(descriptor.type);
+        return;
+    }
+    if (writesOnLoad(descriptor.type)) {
+        editorWidget(descriptor.type);
+        return;
+    }
+    QPointer<DisplayDescriptor> self(this);
+    HexaViewer::instance()->setPendingDescriptorDescription(
+        m_slot, displayDescriptorDescription(descriptor), [self] {
+            if (self)
+                self->describePending();
+        });
 }
 
 void DisplayDescriptor::keepUnknownDescriptor(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor)
@@ -265,9 +344,14 @@ void DisplayDescriptor::adaptToEDIDVersion(Word revision, bool rewrite)
 {
     // Range limits are rewritten only when the revision changed what they
     // hold (a 1.4-only timing support, rates above 255), so that a switch
-    // and its way back leave an unaffected slot exactly as it was.
-    if (m_type == DESC_RANGE_LIMITS && rangeLimits().adaptFields(revision) && rewrite)
-        rangeLimits().updateCurrentBlock();
+    // and its way back leave an unaffected slot exactly as it was. Range
+    // limits still to load need nothing on load: their editor is made at
+    // the revision of the document and loads a descriptor decoded for it.
+    const bool stillToLoad = m_pending && m_pending->type == DESC_RANGE_LIMITS;
+    if (m_type == DESC_RANGE_LIMITS && (rewrite || !stillToLoad)) {
+        if (rangeLimits().adaptFields(revision) && rewrite)
+            rangeLimits().updateCurrentBlock();
+    }
     if (revision != 3) {
         addRevision4Items();
         for (int index = DESC_COLOR_POINT; index <= DESC_ESTABLISHED_TIMINGS_III; ++index)

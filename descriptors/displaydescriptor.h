@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <memory>
+#include <optional>
 
 namespace Ui { class DisplayDescriptor; }
 
@@ -42,11 +43,17 @@ public:
     T_EDID_DISPLAY_DESCRIPTORS currentType() const { return m_type; }
     T_EDID_DISPLAY_DESCRIPTORS loadedType() const { return m_loadedType; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void on_monitorDescMulti_activated(int index);
 
 private:
     QWidget* editorWidget(T_EDID_DISPLAY_DESCRIPTORS type);
+    QWidget* madeEditorWidget(T_EDID_DISPLAY_DESCRIPTORS type);
+    void loadPending(T_EDID_DISPLAY_DESCRIPTORS type);
+    void describePending();
     DescriptorEditor* descriptorEditor(T_EDID_DISPLAY_DESCRIPTORS type);
     DetailedTimings& detailedTimings();
     DisplayRangeLimits& rangeLimits();
@@ -55,6 +62,7 @@ private:
     void showType(T_EDID_DISPLAY_DESCRIPTORS type);
     void addRevision4Items();
     void setItemColor(int index, const QColor& color);
+    void keepPending(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor);
     void keepUnknownDescriptor(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor);
     void writeUnknownDescriptor();
     void finishWrite(const FieldDescriptionList& description);
@@ -67,6 +75,9 @@ private:
     // shown in this slot: most slots only ever show one or two of them.
     std::unique_ptr<DetailedTimings> m_detailedTimings;
     std::unique_ptr<DescriptorEditor> m_editors[DESCRIPTOR_TYPE_COUNT];
+    // The loaded descriptor while the editor of its type is not made: a
+    // slot that is not shown makes it only when it is shown or needed.
+    std::optional<T_EDID_DISPLAY_DESCRIPTOR_DEF> m_pending;
 
     Byte* m_data = nullptr;
     Byte* m_newData = nullptr;

@@ -6,7 +6,9 @@
 #include "sectiondescriptions.h"
 
 #include <QHeaderView>
+#include <QScopedValueRollback>
 #include <QStringListModel>
+#include <utility>
 
 namespace {
 
@@ -234,8 +236,39 @@ void HexaViewer::clearChangeMarks()
 
 void HexaViewer::setDescription(Section section, const FieldDescriptionList& list)
 {
+    m_pendingDescriptions[section] = nullptr;
     m_descriptions[section] = list;
-    showSection(section);
+    if (!m_quiet)
+        showSection(section);
+}
+
+void HexaViewer::setPendingDescriptorDescription(int slot, const FieldDescriptionList& outline,
+                                                 std::function<void()> describe)
+{
+    if (slot < 0 || slot >= 4)
+        return;
+    const Section section = Section(DescriptorSection0 + slot);
+    m_descriptions[section] = outline;
+    m_pendingDescriptions[section] = std::move(describe);
+}
+
+void HexaViewer::describeQuietly(const std::function<void()>& describe)
+{
+    QScopedValueRollback<bool> quiet(m_quiet, true);
+    describe();
+}
+
+// Taken out before it runs: the editor it makes replaces it while it runs.
+void HexaViewer::resolvePending(Section section)
+{
+    if (const std::function<void()> describe = std::exchange(m_pendingDescriptions[section], nullptr))
+        describeQuietly(describe);
+}
+
+FieldDescriptionList HexaViewer::description(Section section)
+{
+    resolvePending(section);
+    return m_descriptions[section];
 }
 
 void HexaViewer::setVendorProductDescription(const FieldDescriptionList& list)
@@ -291,6 +324,7 @@ void HexaViewer::setCEAMonitorSupportDescription(const FieldDescriptionList& lis
 
 void HexaViewer::showSection(Section section)
 {
+    resolvePending(section);
     const SectionInfo& info = kSections[section];
     highlightBytes(info.highlightFirst, info.highlightLast);
     if (ui) {

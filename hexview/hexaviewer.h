@@ -4,6 +4,7 @@
 #include "edidtypes.h"
 
 #include <QWidget>
+#include <functional>
 
 namespace Ui { class HexaViewer; }
 class FloatingHexaViewer;
@@ -48,7 +49,15 @@ public:
     void setExtensionCountDescription(const FieldDescriptionList& list);
     void setCEAFlagDescription(const FieldDescriptionList& list);
     void setCEAMonitorSupportDescription(const FieldDescriptionList& list);
-    FieldDescriptionList description(Section section) const { return m_descriptions[section]; }
+    // A descriptor slot whose editor is not made yet: `outline` stands for
+    // its description until the description is first read or shown, when
+    // `describe` makes the editor, which then hands over its own.
+    void setPendingDescriptorDescription(int slot, const FieldDescriptionList& outline,
+                                         std::function<void()> describe);
+    // Descriptions handed over while `describe` runs are kept without
+    // showing their section.
+    void describeQuietly(const std::function<void()>& describe);
+    FieldDescriptionList description(Section section);
 
     void openFloating(const QString& styleSheet);
     void showFloating(bool visible);
@@ -90,6 +99,7 @@ private:
     void setCell(int index, Byte value, bool changed);
     void setDescription(Section section, const FieldDescriptionList& list);
     void showSection(Section section);
+    void resolvePending(Section section);
 
     // Null until the form is first needed: until then the cells, the
     // highlight and the shown section are only kept here.
@@ -108,6 +118,8 @@ private:
     bool m_cellChosen = false;
     bool m_sectionShown = false;
     FieldDescriptionList m_descriptions[SectionCount];
+    std::function<void()> m_pendingDescriptions[SectionCount];
+    bool m_quiet = false;
     Section m_shownSection = HeaderSection;
     int m_highlightFirst = -1;
     int m_highlightLast = -1;

@@ -40,11 +40,14 @@ struct SlotFixture {
     Byte newData[256] = {};
     std::unique_ptr<DisplayDescriptor> blocks[4];
 
-    SlotFixture()
+    // Shown, as in the Detailed Data tab, unless asked otherwise: a hidden
+    // slot makes its editors only when something needs them.
+    explicit SlotFixture(bool shown = true)
     {
         for (int s = 0; s < 4; ++s) {
             blocks[s].reset(new DisplayDescriptor);
             blocks[s]->setLabel(QStringLiteral("Block %1").arg(s + 1));
+            blocks[s]->setVisible(shown);
         }
     }
 
@@ -73,6 +76,18 @@ struct SlotFixture {
         newData[19] = Byte(revision);
         setCurrentRevision(Word(revision));
         updateBaseChecksum(newData);
+    }
+
+    // The document's new image, for the descriptor slots.
+    void newImage()
+    {
+        for (int s = 0; s < 4; ++s)
+            blocks[s]->resetFields(data, newData, s);
+        blocks[0]->setLockedType(DESC_DETAILED_TIMING);
+        for (int s = 1; s < 4; ++s) {
+            blocks[s]->setType(DESC_UNUSED);
+            blocks[s]->writeDummyDescriptor();
+        }
     }
 
     QByteArray slotBytes(int s) const

@@ -424,10 +424,6 @@ void TestCorpus::coreLoadMatchesEditor()
         doc.initFields(images.decoded);
         doc.adaptToEDIDVersion(false);
         const QString& name = input.first;
-        for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
-            if (images.working[i] != core.working[i])
-                failures << QString("%1: byte %2 is %3 in the editor").arg(name).arg(i).arg(images.working[i]);
-        }
         const QList<SectionDescription> sections = describeImage(core);
         for (const auto& pair : described) {
             FieldDescriptionList shown = viewer->description(pair.second);
@@ -436,6 +432,12 @@ void TestCorpus::coreLoadMatchesEditor()
                 shown = shown.mid(0, 1);  // descriptor types described by their tag alone
             if (shown != expected)
                 failures << QString("%1: %2 described differently").arg(name, sections[pair.first].name);
+        }
+        // Compared after the descriptions were read: reading one makes the
+        // editor of a descriptor slot, which must leave the bytes as loaded.
+        for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
+            if (images.working[i] != core.working[i])
+                failures << QString("%1: byte %2 is %3 in the editor").arg(name).arg(i).arg(images.working[i]);
         }
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 20).join('\n')));

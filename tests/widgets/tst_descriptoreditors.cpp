@@ -63,6 +63,8 @@ private slots:
     void rangeCvtBlock();
     void colorPointGroups();
     void cvtCodesAndEstablishedTimingsIII();
+    void hiddenSlotsActAsShown_data();
+    void hiddenSlotsActAsShown();
 };
 
 void TestDescriptorEditors::loadsTypes_data()
@@ -382,6 +384,78 @@ void TestDescriptorEditors::cvtCodesAndEstablishedTimingsIII()
     child<QCheckBox>(f, "estabTimingCB44")->click();
     QCOMPARE(f.slotBytes(1).mid(6, 6), hexBytes("00 00 00 00 00 10"));
     QVERIFY(f.checksumValid());
+}
+
+namespace {
+
+// What a fixture ends with: its image, the slots' descriptions, then (all
+// shown) the type of every slot and the text of every visible field.
+QStringList outcome(SlotFixture& f)
+{
+    QStringList result = {QByteArray(reinterpret_cast<const char*>(f.newData), 256).toHex()};
+    for (int s = 0; s < 4; ++s) {
+        for (const FieldDescription& field :
+             HexaViewer::instance()->description(HexaViewer::Section(HexaViewer::DescriptorSection0 + s)))
+            result << field.first + '=' + field.second;
+    }
+    for (int s = 0; s < 4; ++s) {
+        f.blocks[s]->show();
+        result << QString("block %1 type %2").arg(s).arg(f.combo(s)->currentIndex());
+        for (QWidget* field : f.blocks[s]->findChildren<QWidget*>()) {
+            if (!field->isVisibleTo(f.blocks[s].get()))
+                continue;
+            if (auto* edit = qobject_cast<QLineEdit*>(field))
+                result << edit->objectName() + '=' + edit->text();
+            else if (auto* combo = qobject_cast<QComboBox*>(field))
+                result << combo->objectName() + '=' + combo->currentText();
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+// Slots outside the shown tab make their editors late; loads, revision
+// switches and type changes give the bytes, descriptions and fields of
+// shown slots all the same. Steps: "rN" switches to 1.N, "S:T" shows type T
+// in slot S, "new" makes a new image.
+void TestDescriptorEditors::hiddenSlotsActAsShown_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QStringList>("steps");
+    const QByteArray highRates = hexBytes("00 00 00 FD 0B 05 2D 00 91 11 04 11 00 F0 80 28 00 3C");
+    const QByteArray image = baseImage(4, {kFullHdTiming, highRates, hexBytes("00 00 00 F9 00 03 34 12"),
+                                           hexBytes("00 00 00 FF 00 31 32 33 0A 20 20 20 20 20 20 20 20 20")});
+    QTest::newRow("loaded") << image << QStringList();
+    QTest::newRow("to 1.3") << image << QStringList{"r3"};
+    QTest::newRow("to 1.3 and back") << image << QStringList{"r3", "r4"};
+    QTest::newRow("loaded types chosen again after a switch")
+        << image << QStringList{"1:0", "r3", "r4", "1:4", "2:8", "3:3", "3:2"};
+    QTest::newRow("loaded type chosen at 1.3") << image << QStringList{"1:0", "r3", "1:4"};
+    QTest::newRow("1.3 image") << baseImage(3, {kFullHdTiming, kCvtRange}) << QStringList{"r4", "1:0", "1:4"};
+    QTest::newRow("new image, loaded types chosen") << image << QStringList{"new", "1:4", "2:8", "3:2"};
+}
+
+void TestDescriptorEditors::hiddenSlotsActAsShown()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QStringList, steps);
+    QStringList outcomes[2];
+    for (bool shown : {true, false}) {
+        SlotFixture f(shown);
+        setCurrentRevision(Word(image[19]));
+        QVERIFY(f.load(image));
+        for (const QString& step : steps) {
+            if (step == "new")
+                f.newImage();
+            else if (step.startsWith('r'))
+                f.switchRevision(step.mid(1).toInt());
+            else
+                f.choose(step.section(':', 0, 0).toInt(), step.section(':', 1).toInt());
+        }
+        outcomes[shown] = outcome(f);
+    }
+    QCOMPARE(outcomes[false], outcomes[true]);
 }
 
 QTEST_MAIN(TestDescriptorEditors)

@@ -9,6 +9,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QAction>
 #include <QMimeData>
 #include <QRadioButton>
@@ -60,6 +61,7 @@ private slots:
     void newImage();
     void dropOpensEveryFile();
     void floatingViewer();
+    void detailedTabShowsLoadedSlots();
 
 private:
     QString writeImage(const QString& name, const QByteArray& bytes);
@@ -409,6 +411,37 @@ void TestMainWindow::floatingViewer()
     QVERIFY(action("actionHexa_Viewer")->isChecked());
     action("actionHexaViewerTool")->trigger();
     QVERIFY(!floating->isVisible());
+}
+
+// The descriptor slots get their editors when the Detailed Data tab is
+// first shown, or when the hex viewer shows their section: the loaded
+// values, with the bytes and the section the hex viewer shows left as they
+// were.
+void TestMainWindow::detailedTabShowsLoadedSlots()
+{
+    open(sampleImage());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    HexaViewer* viewer = HexaViewer::instance();
+    emit viewer->grid()->cellClicked(5, 0); // in Block 2: the range limits in full
+    QCOMPARE(viewer->shownLabels().value(1), QString("Minimum Vertical Rate (Hz)"));
+    QCOMPARE(viewer->shownValues().value(1), QString("48"));
+    emit viewer->grid()->cellClicked(0, 8);
+    QCOMPARE(viewer->shownSection(), HexaViewer::VendorProductSection);
+    tabs()->setCurrentIndex(1);
+    QCOMPARE(viewer->shownSection(), HexaViewer::VendorProductSection);
+    auto shown = [this](const char* name) {
+        for (QLineEdit* edit : tabs()->currentWidget()->findChildren<QLineEdit*>(name)) {
+            if (edit->isVisible())
+                return edit->text();
+        }
+        return QString("not shown");
+    };
+    QCOMPARE(shown("pixelClockField"), QString("148.50"));
+    QCOMPARE(shown("minVRateField"), QString("48"));
+    QCOMPARE(shown("prodNameField"), QString("ZOZEZI 27"));
+    QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
+    QVERIFY(!m_window->isModified());
 }
 
 QTEST_MAIN(TestMainWindow)
