@@ -27,6 +27,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUndoStack>
 #include <cstring>
 
@@ -36,6 +37,8 @@ const char* const kTitle = "VQ ZAVO Zozezi";
 const char* const kTitlePrefix = "VQ ZAVO Zozezi - ";
 const int kCEATabIndex = 2;
 const char kGeometryKey[] = "WindowGeometry";
+// The automatic update check starts this long after the window is made.
+const int kUpdateCheckDelayMs = 500;
 
 QString withoutExtension(const QString& path)
 {
@@ -70,7 +73,6 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       ui(new Ui::MainWindow),
       m_styleSheet(readStyleSheet()),
-      m_network(new QNetworkAccessManager(this)),
       m_settings(new QSettings("Velquin", "VQZAVOZozezi", this)),
       m_recent(nullptr),
       m_history(nullptr),
@@ -96,9 +98,9 @@ MainWindow::MainWindow(QWidget* parent)
     // inserting the tab then moves nothing.
     ceaArea->setParent(ui->standardTab->parentWidget());
     ceaArea->hide();
-    connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::fileIsReady);
     m_updateUrl = m_settings->value("UpdateUrl", m_updateUrl).toUrl();
-    sendUpdateRequest();
+    // Once the window is up: the check must not delay its first paint.
+    QTimer::singleShot(kUpdateCheckDelayMs, this, &MainWindow::sendUpdateRequest);
 }
 
 MainWindow::~MainWindow()
@@ -115,7 +117,6 @@ Edid& MainWindow::document()
         Edid::Hosts hosts;
         hosts.baseSections = ui->standardContents;
         hosts.descriptors = ui->detailedContents;
-        hosts.extension = static_cast<QScrollArea*>(m_ceaTab)->viewport();
         m_edid = std::make_unique<Edid>(hosts);
     }
     return *m_edid;
@@ -387,9 +388,10 @@ void MainWindow::showDocument(const T_EDID_DEF& decoded)
         document().initFields(decoded);
     }
     viewer->refreshBytes(m_saved, m_working, 128, 255);
+    // The callers choose the tab shown afterwards.
     if (document().hasCEAExtension()) {
         ui->actionCEA_861_EB->setChecked(true);
-        on_actionCEA_861_EB_triggered(true);
+        insertCEATab();
     } else if (ui->actionCEA_861_EB->isChecked()) {
         ui->actionCEA_861_EB->setChecked(false);
         removeCEATab();
@@ -553,13 +555,10 @@ void MainWindow::on_actionExport_Hexa_Array_triggered()
 
 void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
 {
-    QScopedPointer<QMessageBox> box(preparedBox("Warning", QMessageBox::Ok | QMessageBox::Cancel,
-                                                m_styleSheet));
     if (!checked) {
         if (ui->dataTabs->count() <= 3)
             return;
-        box->setInformativeText("Do you really want to remove the CEA Extension block and all its data?");
-        if (Dialogs::execBox(*box) != QMessageBox::Ok) {
+        if (!confirmCEAChange(QString(), "Do you really want to remove the CEA Extension block and all its data?")) {
             ui->actionCEA_861_EB->setChecked(true);
             return;
         }
@@ -569,18 +568,28 @@ void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
         return;
     }
     if (!document().hasCEAExtension()) {
-        if (document().extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)) {
-            box->setText("An other extension than CEA has been detected.");
-            box->setInformativeText("Replace it by CEA Extension?");
-            if (Dialogs::execBox(*box) != QMessageBox::Ok) {
-                ui->actionCEA_861_EB->setChecked(false);
-                return;
-            }
+        if (document().extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)
+            && !confirmCEAChange("An other extension than CEA has been detected.",
+                                 "Replace it by CEA Extension?")) {
+            ui->actionCEA_861_EB->setChecked(false);
+            return;
         }
         document().setCEAExtension(1);
     }
     insertCEATab();
     ui->dataTabs->setCurrentIndex(kCEATabIndex);
+}
+
+// The box is made only when there is a question: showing a loaded
+// extension asks nothing.
+bool MainWindow::confirmCEAChange(const QString& text, const QString& question)
+{
+    QScopedPointer<QMessageBox> box(preparedBox("Warning", QMessageBox::Ok | QMessageBox::Cancel,
+                                                m_styleSheet));
+    if (!text.isEmpty())
+        box->setText(text);
+    box->setInformativeText(question);
+    return Dialogs::execBox(*box) == QMessageBox::Ok;
 }
 
 void MainWindow::insertCEATab()

@@ -51,6 +51,10 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // An answer to an update check was dealt with: announced, ignored or failed.
+    void updateAnswerHandled();
+
 public slots:
     void on_actionOpen_triggered();
     void on_actionExtract_Registry_E_EDID_triggered();
@@ -98,6 +102,7 @@ private:
     void askSwitchVersion(const QString& text, void (MainWindow::*yesSlot)(),
                           void (MainWindow::*noSlot)());
     void dismissSwitchQuestion();
+    bool confirmCEAChange(const QString& text, const QString& question);
     void insertCEATab();
     void removeCEATab();
     bool exportTextDump(const QString& path);
@@ -106,6 +111,8 @@ private:
                         bool alwaysDisableSave);
     bool acceptImage(const QByteArray& raw);
     void sendUpdateRequest();
+    QNetworkAccessManager* network();
+    void handleUpdateAnswer(QNetworkReply* reply);
     void restoreWindowGeometry();
     void openDroppedOrRecent(const QString& path);
     void showDocument(const T_EDID_DEF& decoded);
@@ -127,7 +134,9 @@ private:
     bool m_noDocument = true;
     bool m_untitled = false;
     bool m_updateReported = false;
-    QNetworkAccessManager* m_network;
+    // Made with the first update check: setting up the network takes
+    // longer than showing the window.
+    QNetworkAccessManager* m_network = nullptr;
     QSettings* m_settings;
     RecentFiles* m_recent;
     EditHistory* m_history;

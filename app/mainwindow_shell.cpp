@@ -117,17 +117,32 @@ void MainWindow::on_actionAbout_VQ_Edid_Editor_triggered()
 
 void MainWindow::on_actionCheck_for_updates_triggered()
 {
-    requestUpdateDocument(m_network, m_updateUrl, true);
+    requestUpdateDocument(network(), m_updateUrl, true);
 }
 
 void MainWindow::sendUpdateRequest()
 {
     if (m_updateUrl.isEmpty())
         m_updateUrl = QUrl(QString::fromLatin1(kDefaultUpdateUrl));
-    requestUpdateDocument(m_network, m_updateUrl, false);
+    requestUpdateDocument(network(), m_updateUrl, false);
+}
+
+QNetworkAccessManager* MainWindow::network()
+{
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::fileIsReady);
+    }
+    return m_network;
 }
 
 void MainWindow::fileIsReady(QNetworkReply* reply)
+{
+    handleUpdateAnswer(reply);
+    emit updateAnswerHandled();
+}
+
+void MainWindow::handleUpdateAnswer(QNetworkReply* reply)
 {
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError || reply->bytesAvailable() > kMaxUpdateDocumentSize) {

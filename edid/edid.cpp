@@ -31,7 +31,7 @@ Edid::Edid(const Hosts& hosts, QObject* parent)
       m_standard(hosts.baseSections),
       m_descriptors{DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors),
                     DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors)},
-      m_cea(hosts.extension)
+      m_cea(nullptr)
 {
     for (int slot = 0; slot < 4; ++slot)
         m_descriptors[slot].setLabel(QString("Block %1").arg(slot + 1));

@@ -24,13 +24,14 @@ class Edid : public QObject
 {
     Q_OBJECT
 public:
-    // The widgets the editors are made in: made there, an editor is never
-    // moved into its tab later, which would polish all its controls again
-    // under the style sheet.
+    // The widgets the base block editors are made in: made there, an editor
+    // is never moved into its tab later, which would polish all its controls
+    // again under the style sheet. The extension editor is made apart and
+    // moved into its tab before it is first shown, so it is polished once,
+    // and only if the tab is shown.
     struct Hosts {
         QWidget* baseSections = nullptr;
         QWidget* descriptors = nullptr;
-        QWidget* extension = nullptr;
     };
 
     explicit Edid(QObject* parent = nullptr);

@@ -150,6 +150,7 @@ void TestUndo::revisionSwitchAndExtensionRemovalUndo()
 
 void TestUndo::ceaBlocksAddRemoveAndEditUndo()
 {
+    m_window->findChild<QTabWidget*>("dataTabs")->setCurrentIndex(2); // CEA Extension
     auto* extension = m_window->findChild<CEAExtensionBlock*>();
     auto* types = extension->findChild<QListWidget*>("blockTypeList");
     const int loadedBlocks = extension->blockCount();
