@@ -24,10 +24,7 @@ Edid::Edid(const Hosts& hosts, QObject* parent)
       m_screenSize(hosts.baseSections),
       m_featureSupport(hosts.baseSections),
       m_color(hosts.baseSections),
-      // Made apart and moved into its tab: it has a style sheet of its own,
-      // and its group box margins come out as designed only when the move
-      // restyles it after it is made.
-      m_established(nullptr),
+      m_established(hosts.baseSections),
       m_standard(hosts.baseSections),
       m_descriptors{DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors),
                     DisplayDescriptor(hosts.descriptors), DisplayDescriptor(hosts.descriptors)},

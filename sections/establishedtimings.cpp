@@ -5,6 +5,8 @@
 #include "hexaviewer.h"
 #include "sectiondescriptions.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 
 namespace {
 const int kByteI = 35;
@@ -25,6 +27,13 @@ EstablishedTimings::EstablishedTimings(QWidget* parent)
         m_boxesI[i] = boxesI[i];
         m_boxesII[i] = boxesII[i];
     }
+    // The box's own style sheet gives it a wider border than the program's.
+    // A group box takes its frame when its style changes, not when it is
+    // polished: polished here and told of the change, it lays its contents
+    // out inside that border, and the window does not polish it again.
+    ensurePolished();
+    QEvent styleChange(QEvent::StyleChange);
+    QCoreApplication::sendEvent(this, &styleChange);
 }
 
 EstablishedTimings::~EstablishedTimings()
