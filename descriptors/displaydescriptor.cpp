@@ -62,14 +62,14 @@ QWidget* DisplayDescriptor::madeEditorWidget(T_EDID_DISPLAY_DESCRIPTORS type)
     }
 }
 
+// The editor of the type, made if it is not yet.
 QWidget* DisplayDescriptor::editorWidget(T_EDID_DISPLAY_DESCRIPTORS type)
 {
-    switch (type) {
-    case DESC_UNUSED: return &m_placeholder;
-    case DESC_DETAILED_TIMING: return &detailedTimings();
-    case DESC_UNKNOWN: return &m_unknownView;
-    default: return descriptorEditor(type);
-    }
+    if (type == DESC_DETAILED_TIMING)
+        return &detailedTimings();
+    if (QWidget* made = madeEditorWidget(type))
+        return made;
+    return descriptorEditor(type);
 }
 
 DetailedTimings& DisplayDescriptor::detailedTimings()
