@@ -1,0 +1,6 @@
+#include "ceamodernblocks.h"
+
+bool describeModernDataBlock(const QByteArray&, int, DecodedNode&, Findings&)
+{
+    return false;
+}
