@@ -199,7 +199,7 @@ void rangeLimits(DecodeContext& context, const Byte* d, int offset, int revision
 {
     T_EDID_RANGE_LIMITS r;
     decodeRangeLimits(d, revision >= 4 ? 4 : 3, r);
-    static const char* const kSupport[4] = {"Default GTF", "Secondary GTF", "Bare Limits", "CVT"};
+    static const char* const kSupport[4] = {"GTF", "Secondary GTF", "Bare Limits", "CVT"};
     const char* support = kSupport[r.timingSupport];
     if (d[10] != 0 && d[10] != 1 && d[10] != 2 && !(d[10] == 4 && revision >= 4))
         support = "Unknown";

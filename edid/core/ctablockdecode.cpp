@@ -111,8 +111,11 @@ void payloadHex(const Block& b, int from, DecodedNode& node)
         node.add("Payload", hexBytes(b.payload() + from, b.length - from), b.offset + 1 + from, b.length - from);
 }
 
-// Short video descriptors (one byte each) at `bytes`.
-void shortVideoDescriptors(DecodeContext& context, const Byte* bytes, int count, int offset, DecodedNode& node)
+// Short video descriptors (one byte each) at `bytes`. The rates of 4:2:0
+// only formats are not checked against the range limits: those are sent
+// at half the clock of the format.
+void shortVideoDescriptors(DecodeContext& context, const Byte* bytes, int count, int offset, DecodedNode& node,
+                           bool ycbcr420Only = false)
 {
     for (int i = 0; i < count; ++i) {
         const Byte svd = bytes[i];
@@ -130,7 +133,8 @@ void shortVideoDescriptors(DecodeContext& context, const Byte* bytes, int count,
                                 timingSummary(t->hActive, t->vActive, t->interlaced, vHz, hKHz, mhz, t->aspect),
                                 svdIsNative(svd) ? QStringLiteral(" (native)") : QString()),
                  offset + i);
-        context.timings.append({name, context.block, offset + i, vHz, hKHz, mhz});
+        if (!ycbcr420Only)
+            context.timings.append({name, context.block, offset + i, vHz, hKHz, mhz});
     }
 }
 
@@ -156,7 +160,7 @@ void audioBlock(DecodeContext& context, const Block& b, DecodedNode& node)
         const int extension = s[2] >> 3;
         const char* extName = code == 15 ? nameOf(kAudioExtensions, extension) : nullptr;
         const QString format = code == 15 ? (extName ? QString(extName)
-                                                     : QStringLiteral("Unknown Audio Ext Format (0x%1)").arg(hexByte(extension)))
+                                                     : QStringLiteral("Unknown Audio Ext Format (0x%1)").arg(hexByte(extension).toLower()))
                                           : QString(kAudioFormats[code]);
         node.add("Audio format", format, offset);
         node.add("Max channels", QString::number(code == 15 && extension == 13 ? ((s[0] & 7) | (s[1] & 0x80) >> 4) + 1
@@ -172,7 +176,7 @@ void audioBlock(DecodeContext& context, const Block& b, DecodedNode& node)
         } else if (code >= 2 && code <= 8) {
             node.add("Maximum bit rate", QStringLiteral("%1 kb/s").arg(s[2] * 8), offset + 2);
         } else if (code >= 9 && code <= 13) {
-            node.add("Format dependent value", QString::number(s[2]), offset + 2);
+            node.add("Audio Format Code dependent value", QString::number(s[2]), offset + 2);
         } else if (code == 14) {
             node.add("Profile", QString::number(s[2] & 7), offset + 2);
         } else if (code == 15 && extension >= 4 && extension <= 6) {
@@ -242,10 +246,19 @@ void capabilityMap(DecodeContext& context, const Block& b, DecodedNode& node)
     const bool inCtaBlock = context.bytes[base] == 0x02 && b.offset < base + EDID_BLOCK_SIZE;
     const QByteArray svds = inCtaBlock ? firstVideoBlockDescriptors(context.bytes + base) : QByteArray();
     for (int position : capabilityMapPositions(b.payload() + 1, b.length - 1)) {
-        const QString value = position < svds.size()
-            ? QStringLiteral("VIC %1").arg(svdVicCode(Byte(svds.at(position))))
-            : QStringLiteral("no such descriptor");
-        node.add(QStringLiteral("SVD %1").arg(position + 1), value, b.offset + 2 + position / 8);
+        const int offset = b.offset + 2 + position / 8;
+        if (position >= svds.size()) {
+            node.add(QStringLiteral("SVD %1").arg(position + 1), QStringLiteral("no such descriptor"), offset);
+            continue;
+        }
+        const int vic = svdVicCode(Byte(svds.at(position)));
+        const CEAVicTiming* t = vicTiming(vic);
+        node.add(QStringLiteral("VIC %1").arg(vic),
+                 QStringLiteral("SVD %1%2").arg(position + 1).arg(
+                     t ? QStringLiteral(" - ") + timingSummary(t->hActive, t->vActive, t->interlaced, t->vFrequencyHz(),
+                                                               t->hFrequencyKHz(), t->pixelClockKHz / 1000.0, t->aspect)
+                       : QString()),
+                 offset);
     }
 }
 
@@ -333,7 +346,7 @@ void extendedBlock(DecodeContext& context, const Block& b, DecodedNode& node)
     case 1: return vendorBlock(b, 1, node);
     case 5: return colorimetry(b, node);
     case 13: return formatPreference(b, node);
-    case 14: return shortVideoDescriptors(context, b.payload() + 1, b.length - 1, b.offset + 2, node);
+    case 14: return shortVideoDescriptors(context, b.payload() + 1, b.length - 1, b.offset + 2, node, true);
     case 15: return capabilityMap(context, b, node);
     case 17: return vendorBlock(b, 1, node);
     case 19: return roomConfiguration(b, node);

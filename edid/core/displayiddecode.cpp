@@ -178,7 +178,7 @@ void shortTimings(DecodeContext& context, const Data& d, DecodedNode& node)
 
 void dmtTiming(DecodeContext& context, int id, int offset, DecodedNode& node)
 {
-    const QString name = QStringLiteral("DMT 0x%1").arg(hexByte(id));
+    const QString name = QStringLiteral("DMT 0x%1").arg(hexByte(id).toLower());
     for (const DmtTiming& t : kDmt) {
         if (t.id == id)
             return recordTiming(context, name, offset, t.width, t.height, false, t.clockKHz, t.hTotal, t.vTotal,
