@@ -408,7 +408,7 @@ int detailedTimings(DecodeContext& context, const Byte* ext, int from, int base,
 
 } // namespace
 
-void describeCtaCollection(DecodeContext& context, int from, int to, DecodedNode& parent)
+void describeCtaCollection(DecodeContext& context, int from, int to, int hardEnd, DecodedNode& parent)
 {
     const Byte* bytes = context.bytes;
     int i = from;
@@ -417,6 +417,11 @@ void describeCtaCollection(DecodeContext& context, int from, int to, DecodedNode
         if (i + 1 + length > to) {
             context.fail(i, to - i, QStringLiteral("Data block at byte %1 (%2 bytes) runs past the end of the data block collection")
                                         .arg(i % EDID_BLOCK_SIZE).arg(length + 1));
+            // Still shown when the bytes it claims are in the block.
+            if (i + 1 + length <= hardEnd) {
+                parent.children << dataBlock(context, {bytes + i, i, length});
+                return;
+            }
             DecodedNode node = sectionNode("Truncated data block", i, to - i);
             node.add("Bytes", hexBytes(bytes + i, to - i), i, to - i);
             parent.children << node;
@@ -433,7 +438,7 @@ DecodedNode decodeCtaBlock(DecodeContext& context)
     const Byte* ext = context.bytes + base;
     DecodedNode block;
     const int revision = ext[1];
-    const int d = ext[2];
+    int d = ext[2];
     block.add("Revision", QString::number(revision), base + 1);
     block.add("Data block collection end", QString::number(d), base + 2);
     if (revision >= 2) {
@@ -447,12 +452,17 @@ DecodedNode decodeCtaBlock(DecodeContext& context)
         context.warn(base + 1, 1, QStringLiteral("CTA-861 revision %1 is unknown").arg(revision));
     if (d == 0)
         return block;
-    if (d < kCollectionStart || d > kChecksumByte) {
+    if (d < kCollectionStart) {
         context.fail(base + 2, 1, QStringLiteral("Byte 2 (%1) does not point into the block").arg(d));
         return block;
     }
+    if (d > kChecksumByte) {
+        // Read what the collection can hold, up to the checksum.
+        context.fail(base + 2, 1, QStringLiteral("Byte 2 (%1) points past the block").arg(d));
+        d = kChecksumByte;
+    }
     if (revision >= 3)
-        describeCtaCollection(context, base + kCollectionStart, base + d, block);
+        describeCtaCollection(context, base + kCollectionStart, base + d, base + kChecksumByte, block);
     else if (d > kCollectionStart)
         context.warn(base + kCollectionStart, d - kCollectionStart, "Data blocks in a CTA-861 block before revision 3");
     if (context.block == 1 && d >= kCollectionStart + 3 && ext[4] == 0xE2 && ext[5] == 0x78)

@@ -3,6 +3,7 @@
 #include "detailedtiming.h"
 
 #include <QStringList>
+#include <cstdio>
 #include <numeric>
 
 QString hexByte(int value)
@@ -27,19 +28,31 @@ QString yesNo(bool value)
     return value ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
+namespace {
+
+// printf rounding (exact halves to even), as other EDID tools print rates.
+QString printed(const char* format, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
 QString hertz(double hz)
 {
-    return QString::number(hz, 'f', 6) + QStringLiteral(" Hz");
+    return printed("%.6f Hz", hz);
 }
 
 QString kiloHertz(double khz)
 {
-    return QString::number(khz, 'f', 3) + QStringLiteral(" kHz");
+    return printed("%.3f kHz", khz);
 }
 
 QString megaHertz(double mhz)
 {
-    return QString::number(mhz, 'f', 6) + QStringLiteral(" MHz");
+    return printed("%.6f MHz", mhz);
 }
 
 QString aspectOf(int width, int height)

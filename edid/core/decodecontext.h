@@ -70,8 +70,9 @@ QString timingSummary(int hActive, int vActive, bool interlaced, double vHz, dou
 
 // The CTA-861 data block collection in `bytes[from, to)` (absolute file
 // offsets), one child of `parent` per block. Used by the CTA-861 extension
-// and by the CTA data block of DisplayID.
-void describeCtaCollection(DecodeContext& context, int from, int to, DecodedNode& parent);
+// and by the CTA data block of DisplayID. A last block that runs past `to`
+// is still decoded when it ends before `hardEnd`.
+void describeCtaCollection(DecodeContext& context, int from, int to, int hardEnd, DecodedNode& parent);
 
 // Decoders of the block families. Each reads the 128 bytes at
 // `context.block * 128` and returns the block's node.

@@ -454,7 +454,7 @@ void dataBlockFields(DecodeContext& context, int tag, const Data& d, DecodedNode
     case 0x2B: return adaptiveSync(d, node);
     case 0x7E:
     case 0x7F: return vendorSpecific(d, node);
-    case 0x81: return describeCtaCollection(context, d.at(0), d.at(0) + d.length, node);
+    case 0x81: return describeCtaCollection(context, d.at(0), d.at(0) + d.length, d.at(0) + d.length, node);
     default:
         if (d.length > 0)
             node.add("Payload", hexBytes(d.p, d.length), d.at(0), d.length);

@@ -17,13 +17,13 @@ QString tagName(Byte tag)
 {
     switch (tag) {
     case kCtaTag: return QStringLiteral("CTA-861 extension block");
-    case 0x10: return QStringLiteral("VTB extension block");
-    case 0x40: return QStringLiteral("DI extension block");
-    case 0x50: return QStringLiteral("LS extension block");
-    case 0x60: return QStringLiteral("DPVL extension block");
+    case 0x10: return QStringLiteral("Video Timing Extension Block");
+    case 0x40: return QStringLiteral("Display Information Extension Block");
+    case 0x50: return QStringLiteral("Localized String Extension Block");
+    case 0x60: return QStringLiteral("Digital Packet Video Link Extension Block");
     case kDisplayIdTag: return QStringLiteral("DisplayID extension block");
     case kBlockMapTag: return QStringLiteral("Block map extension block");
-    case 0xFF: return QStringLiteral("Manufacturer-specific extension block");
+    case 0xFF: return QStringLiteral("Manufacturer-Specific Extension Block");
     default: return QStringLiteral("Unknown extension block 0x%1").arg(hexByte(tag));
     }
 }
