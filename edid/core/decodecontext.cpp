@@ -148,7 +148,7 @@ void describeDetailedTiming(DecodeContext& context, const Byte* dtd, int offset,
     node.add("Interlaced", yesNo(t.interlaced), offset + 17);
     node.add("Stereo", stereoModeText(t.stereoCode), offset + 17);
     node.add("Sync", syncText(t), offset + 17);
-    context.timings.append({name, context.block, offset, vHz, hKHz, clockMHz});
+    context.timings.append({name, context.block, offset, vHz, hKHz, clockMHz, number == 1 && context.block == 0});
     if (hBlank <= 0 || vBlank <= 0 || t.hActive == 0 || t.vActive == 0)
         context.warn(offset, DTD_SIZE, name + QStringLiteral(": active or blanking size is zero"));
 }

@@ -19,6 +19,9 @@ struct TimingRates {
     double vHz = 0;
     double hKHz = 0;
     double clockMHz = 0;
+    // The preferred timing (the first detailed timing of the base block)
+    // must lie within the limits; displays list others beyond them.
+    bool preferred = false;
 };
 
 struct DecodeContext {

@@ -115,6 +115,7 @@ struct RangeCheck {
     double max;
     double TimingRates::*rate;
     double tolerance;
+    bool binding;   // an E-EDID 1.3 preferred timing beyond it fails
 };
 
 void checkRanges(DecodeContext& context)
@@ -123,11 +124,13 @@ void checkRanges(DecodeContext& context)
         return;
     const T_EDID_RANGE_LIMITS& r = context.rangeLimits;
     QList<RangeCheck> checks = {
-        {"Vertical rate", "Hz", double(r.minVRate), double(r.maxVRate), &TimingRates::vHz, 1.0},
-        {"Horizontal rate", "kHz", double(r.minHRate), double(r.maxHRate), &TimingRates::hKHz, 1.0},
+        {"Vertical rate", "Hz", double(r.minVRate), double(r.maxVRate), &TimingRates::vHz, 1.0, true},
+        // Real displays often state a horizontal range their own preferred
+        // timing leaves: only a warning.
+        {"Horizontal rate", "kHz", double(r.minHRate), double(r.maxHRate), &TimingRates::hKHz, 1.0, false},
     };
     if (r.maxPixelClock > 0)
-        checks.append({"Pixel clock", "MHz", 0.0, double(r.maxPixelClock), &TimingRates::clockMHz, 10.0});
+        checks.append({"Pixel clock", "MHz", 0.0, double(r.maxPixelClock), &TimingRates::clockMHz, 10.0, true});
     for (const RangeCheck& check : checks) {
         if (check.min > check.max)
             continue;
@@ -137,7 +140,8 @@ void checkRanges(DecodeContext& context)
             const double value = timing.*check.rate;
             if (value >= check.min && value <= check.max)
                 continue;
-            const bool far = value < check.min - check.tolerance || value > check.max + check.tolerance;
+            const bool far = timing.preferred
+                && (value < check.min - check.tolerance || value > check.max + check.tolerance);
             if (!worst || (far && !beyond))
                 worst = &timing;
             beyond = beyond || far;
@@ -145,13 +149,14 @@ void checkRanges(DecodeContext& context)
         if (!worst)
             continue;
         // E-EDID 1.4 lets a display accept timings its range limits leave
-        // out; for 1.3 the limits bind, apart from a rounding of one unit.
+        // out; an E-EDID 1.3 preferred timing must lie within them, apart
+        // from a rounding of one unit.
         context.block = 0;
         const QString message = QStringLiteral("%1 of %2 (block %3) is outside the range limits: %4 %5 (limits %6-%7 %5)")
                                     .arg(check.what, worst->name).arg(worst->block)
                                     .arg(worst->*check.rate, 0, 'f', 3).arg(check.unit)
                                     .arg(check.min).arg(check.max);
-        if (beyond && context.edidRevision < 4)
+        if (beyond && check.binding && context.edidRevision == 3)
             context.fail(context.rangeLimitsOffset, 18, message);
         else
             context.warn(context.rangeLimitsOffset, 18, message);
