@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the build and test dependencies on Debian (as root, or through
 # sudo), edid-decode included (the info benchmark compares with it). With
-# --virtual-display it also installs what runs the editor without a display: a virtual X server and a screenshot tool; with --fuzz
-# clang and its libFuzzer and sanitizer runtimes.
+# --virtual-display it also installs what runs the editor without a
+# display: a virtual X server and a screenshot tool; with --fuzz clang and
+# its libFuzzer and sanitizer runtimes.
 set -e
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
