@@ -39,7 +39,7 @@ void CEAShortVideoBlock::resetFields(Byte* data, Byte* newData)
 void CEAShortVideoBlock::updateUI()
 {
     ui->nativeCB->setChecked(svdNative(m_descriptor));
-    showVic(svdVic(m_descriptor));
+    showVic(svdVicCode(m_descriptor));
     // The spin box cannot show VIC 0 or VICs above 108: a loaded one stays
     // in the descriptor until the user edits the row.
     const QSignalBlocker blocker(ui->codeField);
@@ -59,10 +59,13 @@ void CEAShortVideoBlock::on_nativeCB_clicked(bool checked)
 
 void CEAShortVideoBlock::on_formatMulti_activated(int index)
 {
-    if (index == CEA_OTHER_VIC_ITEM)
+    const int vic = vicOfComboItem(index);
+    if (vic == 0)
         return;
-    m_descriptor = svdWithVic(m_descriptor, index + 1);
-    ui->codeField->setValue(index + 1);
+    // VICs from 193 on fill the whole byte; they have no native flag.
+    m_descriptor = vic > CEA_LAST_7BIT_VIC ? Byte(vic) : svdWithVic(m_descriptor, vic);
+    const QSignalBlocker blocker(ui->codeField);
+    ui->codeField->setValue(svdVic(m_descriptor));
     emit valueChanged();
 }
 

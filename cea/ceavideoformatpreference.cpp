@@ -9,7 +9,9 @@ CEAVideoFormatPreference::CEAVideoFormatPreference(QWidget* parent)
 {
     ui->setupUi(this);
     setBlockType(CEA_VIDEO_FORMAT_PREFERENCE);
-    ui->formatMulti->addItems(vicComboItems());
+    // A preference holds a 7-bit VIC: the VICs from 193 on are not offered.
+    ui->formatMulti->addItems(vicComboItems().mid(0, CEA_LAST_7BIT_VIC) << QStringLiteral("Other"));
+    ui->codeField->setMaximum(CEA_LAST_7BIT_VIC + 1);
 }
 
 CEAVideoFormatPreference::~CEAVideoFormatPreference()
@@ -47,7 +49,7 @@ void CEAVideoFormatPreference::updateUI()
             ui->preferedFormatList->addItem(QString::number(entry.value));
         else
             ui->preferedFormatList->addItem(entry.value == 0 ? QStringLiteral("VIC 0")
-                                                             : ui->formatMulti->itemText(vicComboItem(entry.value)));
+                                                             : ui->formatMulti->itemText(qMin(entry.value - 1, CEA_LAST_7BIT_VIC)));
     }
     ui->preferedFormatList->setCurrentRow(qMin(row, ui->preferedFormatList->count() - 1));
 }
@@ -73,7 +75,7 @@ void CEAVideoFormatPreference::append(const VideoFormatRef& entry)
 
 void CEAVideoFormatPreference::on_addVICButton_clicked()
 {
-    append({true, ui->formatMulti->currentIndex() + 1});
+    append({true, qMin(ui->formatMulti->currentIndex() + 1, CEA_LAST_7BIT_VIC)});
 }
 
 void CEAVideoFormatPreference::on_addDTDButton_clicked()

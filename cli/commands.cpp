@@ -1,6 +1,7 @@
 #include "commands.h"
 
-#include "imagecheck.h"
+#include "checksum.h"
+#include "edidinfo.h"
 #include "imagefile.h"
 #include "imageload.h"
 
@@ -56,6 +57,13 @@ bool loadFile(const QString& path, LoadedImage& image, QString& error)
     return error.isEmpty();
 }
 
+// At least a base block whose header is right: what info describes.
+bool isEdidStart(const QByteArray& bytes)
+{
+    static const char kHeader[8] = {0, char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), 0};
+    return bytes.size() >= EDID_BLOCK_SIZE && bytes.startsWith(QByteArray(kHeader, 8));
+}
+
 void fail(CliStreams& io, const QString& path, const QString& reason)
 {
     io.err << path << ": " << reason << Qt::endl;
@@ -85,26 +93,70 @@ private:
     int m_done = 0;
 };
 
-QJsonObject sectionsJson(const QList<SectionDescription>& sections)
+// The bytes of a file as the decoder reads them: a text dump by its name.
+bool readEdid(const QString& path, QByteArray& bytes, QString& error)
 {
-    QJsonArray list;
-    for (const SectionDescription& section : sections) {
-        QJsonArray fields;
-        for (const FieldDescription& field : section.fields)
-            fields.append(QJsonArray{field.first, field.second});
-        list.append(QJsonObject{{"name", section.name}, {"fields", fields}});
-    }
-    return QJsonObject{{"sections", list}};
+    const QByteArray content = readInput(path, error);
+    if (content.isEmpty())
+        return false;
+    bytes = isTextDumpName(path) ? dumpedEdidBytes(readTextDump(content)) : content;
+    return true;
 }
 
-void printSections(QTextStream& out, const QString& path, const QList<SectionDescription>& sections)
+QJsonObject nodeJson(const DecodedNode& node)
 {
-    out << "== " << path << '\n';
-    for (const SectionDescription& section : sections) {
-        out << '[' << section.name << "]\n";
-        for (const FieldDescription& field : section.fields)
-            out << "  " << field.first << ": " << field.second << '\n';
+    QJsonArray fields;
+    for (const DecodedField& field : node.fields)
+        fields.append(QJsonObject{{"name", field.name}, {"value", field.value}, {"offset", field.offset},
+                                  {"length", field.length}});
+    QJsonObject object{{"name", node.name}, {"offset", node.offset}, {"length", node.length}, {"fields", fields}};
+    if (!node.children.isEmpty()) {
+        QJsonArray children;
+        for (const DecodedNode& child : node.children)
+            children.append(nodeJson(child));
+        object.insert("children", children);
     }
+    return object;
+}
+
+QString levelText(const Finding& finding)
+{
+    return finding.level == Finding::Failure ? QStringLiteral("failure") : QStringLiteral("warning");
+}
+
+QJsonArray findingsJson(const Findings& findings)
+{
+    QJsonArray list;
+    for (const Finding& finding : findings)
+        list.append(QJsonObject{{"level", levelText(finding)}, {"block", finding.block}, {"offset", finding.offset},
+                                {"length", finding.length}, {"message", finding.message}});
+    return list;
+}
+
+// Blocks at the left margin, the sections inside them under their own
+// name, deeper ones with their parent's name; fields indented.
+void printNode(QTextStream& out, const DecodedNode& node, const QString& parent, int depth)
+{
+    if (depth > 0)
+        out << '[' << (depth > 2 ? parent + QStringLiteral(" > ") : QString()) << node.name << "]\n";
+    for (const DecodedField& field : node.fields)
+        out << "  " << field.name << ": " << field.value << '\n';
+    for (const DecodedNode& child : node.children)
+        printNode(out, child, depth > 2 ? parent + QStringLiteral(" > ") + node.name : node.name, depth + 1);
+}
+
+// "block 1 byte 127: message", the byte counted within its block.
+QString findingText(const Finding& finding)
+{
+    QString where = QStringLiteral("block %1").arg(finding.block);
+    if (finding.offset >= 0)
+        where += QStringLiteral(" byte %1").arg(finding.offset - finding.block * EDID_BLOCK_SIZE);
+    return QStringLiteral("%1 (%2): %3").arg(levelText(finding), where, finding.message);
+}
+
+QString countText(int count, const char* what)
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(what).arg(count == 1 ? "" : "s");
 }
 
 QString outputPath(const QString& input, const QString& target, bool intoFolder)
@@ -121,20 +173,27 @@ int runInfo(const QStringList& files, bool json, CliStreams& io)
     Progress progress(io, files.size());
     for (const QString& path : files) {
         progress.step(path);
-        LoadedImage image;
+        QByteArray bytes;
         QString error;
-        if (!loadFile(path, image, error)) {
+        if (readEdid(path, bytes, error) && !isEdidStart(bytes))
+            error = bytes.size() < EDID_BLOCK_SIZE
+                ? QStringLiteral("shorter than a base block (%1 bytes)").arg(bytes.size())
+                : QStringLiteral("not an EDID: bad base block header");
+        if (!error.isEmpty()) {
             fail(io, path, error);
             status = 1;
             continue;
         }
-        const QList<SectionDescription> sections = describeImage(image);
+        Findings findings;
+        const DecodedNode root = decodeEdid(bytes, findings);
         if (json) {
-            QJsonObject document = sectionsJson(sections);
+            QJsonObject document = nodeJson(root);
             document.insert("file", path);
+            document.insert("findings", findingsJson(findings));
             documents.append(document);
         } else {
-            printSections(io.out, path, sections);
+            io.out << "== " << path << '\n';
+            printNode(io.out, root, QString(), 0);
         }
     }
     if (json)
@@ -149,29 +208,63 @@ int runCheck(const QStringList& files, CliStreams& io)
     Progress progress(io, files.size());
     for (const QString& path : files) {
         progress.step(path);
+        QByteArray bytes;
         QString error;
-        const QByteArray content = readInput(path, error);
-        if (content.isEmpty()) {
+        if (!readEdid(path, bytes, error)) {
             fail(io, path, error);
             status = 1;
             continue;
         }
-        Byte image[EDID_IMAGE_SIZE];
-        splitImageBytes(isTextDumpName(path) ? readTextDump(content) : content, image);
-        QStringList failures;
-        for (const ImageCheck& check : checkImage(image)) {
-            if (!check.passed)
-                failures << check.name + " (" + check.detail + ")";
-        }
-        if (content.size() < EDID_BLOCK_SIZE && !isTextDumpName(path))
-            failures.prepend(QStringLiteral("size (%1 bytes, a base block has 128)").arg(content.size()));
-        if (!failures.isEmpty())
+        Findings findings;
+        decodeEdid(bytes, findings);
+        int failures = 0;
+        for (const Finding& finding : findings)
+            failures += finding.level == Finding::Failure ? 1 : 0;
+        const int warnings = findings.size() - failures;
+        QStringList counts;
+        if (failures)
+            counts << countText(failures, "failure");
+        if (warnings)
+            counts << countText(warnings, "warning");
+        io.out << path << ": " << (failures ? "FAIL" : "OK")
+               << (counts.isEmpty() ? QString() : " (" + counts.join(", ") + ')') << '\n';
+        for (const Finding& finding : findings)
+            io.out << "  " << findingText(finding) << '\n';
+        if (failures)
             status = 1;
-        io.out << path << ": " << (failures.isEmpty() ? QStringLiteral("OK") : "FAIL " + failures.join(", "))
-               << '\n';
     }
     io.out.flush();
     return status;
+}
+
+int runDiff(const QString& first, const QString& second, CliStreams& io)
+{
+    QByteArray bytes[2];
+    const QString paths[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        QString error;
+        if (!readEdid(paths[i], bytes[i], error)) {
+            fail(io, paths[i], error);
+            return 2;
+        }
+    }
+    Findings ignored;
+    const QList<DecodedDifference> differences =
+        diffDecoded(decodeEdid(bytes[0], ignored), decodeEdid(bytes[1], ignored));
+    QString section;
+    for (const DecodedDifference& difference : differences) {
+        if (difference.section != section || section.isNull()) {
+            section = difference.section;
+            io.out << '[' << section << "]\n";
+        }
+        auto shown = [](const QString& value) { return value.isNull() ? QStringLiteral("(absent)") : value; };
+        io.out << "  " << (difference.field.isEmpty() ? QStringLiteral("(section)") : difference.field) << ": "
+               << shown(difference.first) << " -> " << shown(difference.second) << '\n';
+    }
+    if (differences.isEmpty())
+        io.out << "No differences\n";
+    io.out.flush();
+    return differences.isEmpty() ? 0 : 1;
 }
 
 int runConvert(const QString& in, const QString& out, CliStreams& io)

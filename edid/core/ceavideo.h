@@ -12,8 +12,9 @@
 // (whose extended tag byte also counts against the 31-byte payload).
 constexpr int CEA_MAX_VIDEO_DESCRIPTORS = 31;
 constexpr int CEA_MAX_YCBCR420_VIDEO_DESCRIPTORS = 30;
-// The last item of the video format combo boxes, "Other": VIC 108 and above.
-constexpr int CEA_OTHER_VIC_ITEM = CEA_NAMED_VIC_COUNT;
+// The last item of the video format combo boxes, "Other": every VIC that is
+// not defined. The VIC spin box reaches one past the CEA-861-F VICs.
+constexpr int CEA_OTHER_VIC_ITEM = CEA_DEFINED_VIC_COUNT;
 constexpr int CEA_MAX_VIC_FIELD = CEA_NAMED_VIC_COUNT + 1;
 
 constexpr Byte CEA_SVD_NATIVE = 0x80;
@@ -29,10 +30,23 @@ inline Byte svdWithVic(Byte descriptor, int vic)
 {
     return Byte((descriptor & CEA_SVD_NATIVE) | (vic & CEA_SVD_VIC));
 }
-// The combo item of a VIC: VIC - 1, "Other" from VIC 108 on, -1 (none) for VIC 0.
+// CTA-861-H reading of a short video descriptor: bytes 1-127 and 193-255
+// are the VIC itself, bytes 129-192 the native VIC byte - 128 (1-64); 0
+// and 128 are reserved.
+inline bool svdIsNative(Byte descriptor) { return descriptor >= 129 && descriptor <= 192; }
+inline int svdVicCode(Byte descriptor) { return svdIsNative(descriptor) ? descriptor - 128 : descriptor; }
+
+// The combo item of a VIC: its place among the defined VICs, "Other" for
+// the rest, -1 (none) for VIC 0.
 inline int vicComboItem(int vic)
 {
-    return vic <= 0 ? -1 : qMin(vic - 1, CEA_OTHER_VIC_ITEM);
+    if (vic <= 0)
+        return -1;
+    if (vic <= CEA_LAST_7BIT_VIC)
+        return vic - 1;
+    if (vic >= CEA_FIRST_8BIT_VIC && vic <= CEA_LAST_VIC)
+        return vic - CEA_FIRST_8BIT_VIC + CEA_LAST_7BIT_VIC;
+    return CEA_OTHER_VIC_ITEM;
 }
 
 #endif

@@ -23,6 +23,7 @@ private slots:
     void resaveReportsCorrections();
     void extensionCheckAndInfo_data();
     void extensionCheckAndInfo();
+    void diffOfTwoFiles();
 
 private:
     struct Run {
@@ -96,8 +97,12 @@ void TestCli::badInputFails()
         arguments << m_dir.filePath("out.bin");
     const Run result = run(arguments);
     QCOMPARE(result.exitCode, 1);
+    // check lists the findings under its summary line.
     const QByteArray report = command == "check" ? result.out + result.err : result.err;
-    QCOMPARE(report.count('\n'), 1);
+    int summaries = 0;
+    for (const QByteArray& line : report.trimmed().split('\n'))
+        summaries += line.startsWith("  ") ? 0 : 1;
+    QCOMPARE(summaries, 1);
     QVERIFY2(report.startsWith(path.toLocal8Bit() + ": "), report);
     QVERIFY2(report.contains(reason.toLatin1()), report);
 }
@@ -138,18 +143,14 @@ QByteArray extension(const QByteArray& start)
     return block;
 }
 
-// The fields of the "CEA Data Blocks" section as "label: value".
-QStringList dataBlockFields(const QByteArray& json)
+// The names of the sections of block 1 in info's JSON.
+QStringList blockSections(const QByteArray& json)
 {
-    QStringList fields;
-    const QJsonArray sections = QJsonDocument::fromJson(json).array().at(0).toObject()["sections"].toArray();
-    for (const QJsonValue& section : sections) {
-        if (section.toObject()["name"].toString() != "CEA Data Blocks")
-            continue;
-        for (const QJsonValue& field : section.toObject()["fields"].toArray())
-            fields << field.toArray().at(0).toString() + ": " + field.toArray().at(1).toString();
-    }
-    return fields;
+    QStringList names;
+    const QJsonArray blocks = QJsonDocument::fromJson(json).array().at(0).toObject()["children"].toArray();
+    for (const QJsonValue& section : blocks.at(1).toObject()["children"].toArray())
+        names << section.toObject()["name"].toString();
+    return names;
 }
 
 } // namespace
@@ -157,41 +158,65 @@ QStringList dataBlockFields(const QByteArray& json)
 void TestCli::extensionCheckAndInfo_data()
 {
     QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<QString>("check");
-    QTest::addColumn<QString>("dataBlocks");   // as info lists them after the load
+    QTest::addColumn<QString>("check");       // the verdict and a finding it lists
+    QTest::addColumn<QString>("sections");    // block 1 as info lists it
     const QByteArray sample = m_sample.mid(EDID_BLOCK_SIZE);
-    const QString sampleBlocks = "Video: 7 bytes, Audio: 4 bytes, Speaker allocation: 4 bytes, "
-                                 "Vendor specific: 6 bytes, Detailed timings: 1";
+    const QString sampleBlocks = "Video Data Block, Audio Data Block, Speaker Allocation Data Block, "
+                                 "Vendor-Specific Data Block (HDMI), OUI 00-0C-03, Detailed Timing Descriptor";
     QTest::newRow("sample") << sample << "OK" << sampleBlocks;
     QTest::newRow("padding error") << extension(sample.left(126) + '\x01')
-                                   << "FAIL extension padding (byte 254 is 1, should be 0)" << sampleBlocks;
+                                   << "OK\n  warning (block 1 byte 126): Non-zero bytes in the padding "
+                                      "after the detailed timings" << sampleBlocks;
     QTest::newRow("checksum error") << sample.left(127) + '\xAC'
-                                    << "FAIL extension checksum (byte 255 is 172, should be 171)" << QString();
-    // Four 30-byte blocks, then three zero bytes up to byte 2's offset 127.
-    QByteArray blocks = QByteArray("\x02\x03\x7F\x00", 4) + ('\x5D' + QByteArray(29, '\x10')).repeated(4);
-    const QString videos = QString("Video: 30 bytes, ").repeated(4);
-    QTest::newRow("over budget") << extension(blocks) << "FAIL extension budget (123 of 122 bytes used)"
-                                 << videos + "Detailed timings: 0";
-    blocks[2] = 0x7E;
-    QTest::newRow("budget reached") << extension(blocks + "\x41\x10") << "OK"
-                                    << videos + "Video: 2 bytes, Detailed timings: 0";
-    QTest::newRow("unknown block kept")
-        << extension(QByteArray("\x02\x03\x0B\x00\xE5\x06\x05\x01\x02\x03\x00", 11)) << "OK"
-        << "HDR static metadata: 6 bytes, Raw bytes: 1 bytes, Detailed timings: 0";
+                                    << "FAIL\n  failure (block 1 byte 127): Block 1 checksum is 0xAC, "
+                                       "should be 0xAB" << sampleBlocks;
+    QTest::newRow("block past byte 2") << extension(QByteArray("\x02\x03\x06\x00\x43\x10\x04\x01", 8))
+                                       << "FAIL\n  failure (block 1 byte 4): Data block at byte 4 (4 bytes) "
+                                          "runs past the end of the data block collection"
+                                       << "Video Data Block, Detailed Timing Descriptor";
+    QTest::newRow("unknown block") << extension(QByteArray("\x02\x03\x0B\x00\xE5\x06\x05\x01\x02\x03\x00", 11))
+                                   << "OK" << "HDR Static Metadata Data Block, Reserved Data Block (tag 0)";
 }
 
 void TestCli::extensionCheckAndInfo()
 {
     QFETCH(QByteArray, block);
     QFETCH(QString, check);
-    QFETCH(QString, dataBlocks);
+    QFETCH(QString, sections);
     const QString path = write("extension.bin", m_sample.left(EDID_BLOCK_SIZE) + block);
     const Run checked = run({"check", path, path});
-    QCOMPARE(checked.exitCode, check == "OK" ? 0 : 1);
-    QCOMPARE(QString(checked.out), QString(path + ": " + check + '\n').repeated(2));
+    QCOMPARE(checked.exitCode, check.startsWith("OK") ? 0 : 1);
+    // One summary line per file, its findings under it.
+    const QStringList reports = QString(checked.out).split(path + ": ", Qt::SkipEmptyParts);
+    QCOMPARE(reports.size(), 2);
+    const QString verdict = check.section('\n', 0, 0);
+    const QString finding = check.section('\n', 1);
+    for (const QString& report : reports) {
+        QVERIFY2(report.startsWith(verdict), qPrintable(report));
+        QVERIFY2(report.contains(finding), qPrintable(report));
+        QCOMPARE(report.contains("failure ("), verdict == "FAIL");
+    }
     const Run info = run({"info", "--json", path});
     QCOMPARE(info.exitCode, 0);
-    QCOMPARE(dataBlockFields(info.out).join(", "), dataBlocks);
+    QCOMPARE(blockSections(info.out).join(", "), sections);
+}
+
+void TestCli::diffOfTwoFiles()
+{
+    QByteArray changed = m_sample;
+    changed[10] = char(changed[10] + 1);
+    updateBlockChecksum(reinterpret_cast<Byte*>(changed.data()));
+    const QString first = write("first.bin", m_sample);
+    const QString second = write("second.bin", changed);
+    const Run same = run({"diff", first, first});
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.out, QByteArray("No differences\n"));
+    const Run differ = run({"diff", first, second});
+    QCOMPARE(differ.exitCode, 1);
+    QVERIFY2(differ.out.startsWith("[Block 0: Base EDID / Vendor & Product Identification]\n  Product code: "), differ.out);
+    QCOMPARE(differ.out.count(" -> "), 2);
+    QCOMPARE(run({"diff", first}).exitCode, 2);
+    QCOMPARE(run({"diff", first, m_dir.filePath("absent.bin")}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
