@@ -16,6 +16,16 @@ QByteArray LoadedImage::savedFileBytes() const
     return imageFileBytes(working, extraBlocks);
 }
 
+QByteArray LoadedImage::readBytes() const
+{
+    return QByteArray(reinterpret_cast<const char*>(saved), EDID_IMAGE_SIZE) + extraBlocks;
+}
+
+QByteArray LoadedImage::correctedBytes() const
+{
+    return QByteArray(reinterpret_cast<const char*>(working), EDID_IMAGE_SIZE) + extraBlocks;
+}
+
 QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
 {
     if (content.isEmpty())
