@@ -6,11 +6,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
-#include <QMap>
-#include <QVector>
 #include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace {
 
@@ -19,23 +18,18 @@ bool isTextEntry(const QWidget* widget)
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
 }
 
-struct Patch {
-    int offset;
-    QByteArray before;
-    QByteArray after;
-};
-
 } // namespace
 
-// One undo step: the writes of one user action, or of several edits typed
-// into one field, in the order they were made.
+// One undo step: the bytes a span of the working image held before the
+// writes of one user action (or of several edits typed into one field) and
+// after them.
 class ImageWriteCommand : public QUndoCommand
 {
 public:
-    ImageWriteCommand(EditHistory* history, Patch patch, int action, const QWidget* field,
-                      int generation)
-        : m_history(history), m_patches{std::move(patch)}, m_action(action), m_field(field),
-          m_generation(generation)
+    ImageWriteCommand(EditHistory* history, int offset, QByteArray before, QByteArray after,
+                      int action, const QWidget* field, int generation)
+        : m_history(history), m_offset(offset), m_before(std::move(before)),
+          m_after(std::move(after)), m_action(action), m_field(field), m_generation(generation)
     {
         setText("Edit");
     }
@@ -49,45 +43,45 @@ public:
         const bool sameTyping = m_field && next->m_field == m_field && next->m_generation == m_generation;
         if (!sameAction && !sameTyping)
             return false;
-        m_patches += next->m_patches;
+        widen(next->m_offset, next->m_before);
         m_action = next->m_action;
-        setObsolete(changesNothing());
+        // Typing a value and then its old value back leaves no step.
+        setObsolete(m_before == m_after);
         return true;
     }
 
-    void undo() override
-    {
-        for (auto patch = m_patches.crbegin(); patch != m_patches.crend(); ++patch)
-            m_history->restore(patch->offset, patch->before);
-    }
+    void undo() override { m_history->restore(m_offset, m_before); }
 
     void redo() override
     {
         // The first redo is the push: the bytes are already written.
-        if (m_pushed) {
-            for (const Patch& patch : qAsConst(m_patches))
-                m_history->restore(patch.offset, patch.after);
-        }
+        if (m_pushed)
+            m_history->restore(m_offset, m_after);
         m_pushed = true;
     }
 
 private:
-    // Typing a value and then its old value back leaves no step.
-    bool changesNothing() const
+    // Takes in a later write: the span grows to cover it; bytes it wrote
+    // first keep their state from before it, every byte's after-state is
+    // what the image holds now.
+    void widen(int offset, const QByteArray& before)
     {
-        QMap<int, char> before, after;
-        for (const Patch& patch : m_patches) {
-            for (int i = 0; i < patch.before.size(); ++i) {
-                if (!before.contains(patch.offset + i))
-                    before.insert(patch.offset + i, patch.before[i]);
-                after.insert(patch.offset + i, patch.after[i]);
-            }
-        }
-        return before == after;
+        const int first = std::min(m_offset, offset);
+        const int end = std::max(m_offset + m_before.size(), offset + before.size());
+        const QByteArray now = m_history->m_model->bytes(first, end - first);
+        QByteArray widened = now;
+        for (int i = 0; i < before.size(); ++i)
+            widened[offset - first + i] = before[i];
+        widened.replace(m_offset - first, m_before.size(), m_before);
+        m_offset = first;
+        m_before = widened;
+        m_after = now;
     }
 
     EditHistory* m_history;
-    QVector<Patch> m_patches;
+    int m_offset;
+    QByteArray m_before;
+    QByteArray m_after;
     int m_action;
     const QWidget* m_field;
     int m_generation;
@@ -113,7 +107,7 @@ void EditHistory::record(int offset, const QByteArray& before, const QByteArray&
     if (m_restoring)
         return;
     closeActionLater();
-    m_stack->push(new ImageWriteCommand(this, {offset, before, after}, m_action, m_typedField,
+    m_stack->push(new ImageWriteCommand(this, offset, before, after, m_action, m_typedField,
                                         m_focusGeneration));
 }
 
