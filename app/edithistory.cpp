@@ -1,5 +1,7 @@
 #include "edithistory.h"
 
+#include "imagemodel.h"
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QEvent>
@@ -7,6 +9,7 @@
 #include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace {
 
@@ -17,115 +20,142 @@ bool isTextEntry(const QWidget* widget)
 
 } // namespace
 
-class ImageEditCommand : public QUndoCommand
+// One undo step: the bytes a span of the working image held before the
+// writes of one user action (or of several edits typed into one field) and
+// after them.
+class ImageWriteCommand : public QUndoCommand
 {
 public:
-    ImageEditCommand(EditHistory* history, EditHistory::State before, EditHistory::State after,
-                     const QWidget* field, int generation)
-        : m_history(history), m_before(std::move(before)), m_after(std::move(after)),
-          m_field(field), m_generation(generation)
+    ImageWriteCommand(EditHistory* history, int offset, QByteArray before, QByteArray after,
+                      int action, const QWidget* field, int generation)
+        : m_history(history), m_offset(offset), m_before(std::move(before)),
+          m_after(std::move(after)), m_action(action), m_field(field), m_generation(generation)
     {
         setText("Edit");
     }
 
-    int id() const override { return m_field ? 1 : -1; }
+    int id() const override { return 1; }
 
     bool mergeWith(const QUndoCommand* other) override
     {
-        const auto* next = static_cast<const ImageEditCommand*>(other);
-        if (next->m_field != m_field || next->m_generation != m_generation)
+        const auto* next = static_cast<const ImageWriteCommand*>(other);
+        const bool sameAction = next->m_action == m_action;
+        const bool sameTyping = m_field && next->m_field == m_field && next->m_generation == m_generation;
+        if (!sameAction && !sameTyping)
             return false;
-        m_after = next->m_after;
-        setObsolete(m_after.image == m_before.image && m_after.extra == m_before.extra);
+        widen(next->m_offset, next->m_before);
+        m_action = next->m_action;
+        // Typing a value and then its old value back leaves no step.
+        setObsolete(m_before == m_after);
         return true;
     }
 
-    void undo() override { m_history->restore(m_before); }
+    void undo() override { m_history->restore(m_offset, m_before); }
 
     void redo() override
     {
-        // The first redo is the push: the edit is already in the image.
+        // The first redo is the push: the bytes are already written.
         if (m_pushed)
-            m_history->restore(m_after);
+            m_history->restore(m_offset, m_after);
         m_pushed = true;
     }
 
 private:
+    // Takes in a later write: the span grows to cover it; bytes it wrote
+    // first keep their state from before it, every byte's after-state is
+    // what the image holds now.
+    void widen(int offset, const QByteArray& before)
+    {
+        const int first = std::min(m_offset, offset);
+        const int end = std::max(m_offset + m_before.size(), offset + before.size());
+        const QByteArray now = m_history->m_model->bytes(first, end - first);
+        QByteArray widened = now;
+        for (int i = 0; i < before.size(); ++i)
+            widened[offset - first + i] = before[i];
+        widened.replace(m_offset - first, m_before.size(), m_before);
+        m_offset = first;
+        m_before = widened;
+        m_after = now;
+    }
+
     EditHistory* m_history;
-    EditHistory::State m_before;
-    EditHistory::State m_after;
+    int m_offset;
+    QByteArray m_before;
+    QByteArray m_after;
+    int m_action;
     const QWidget* m_field;
     int m_generation;
     bool m_pushed = false;
 };
 
-EditHistory::EditHistory(const Byte* working, const QByteArray* extra, Restorer restorer,
-                         QObject* parent)
-    : QObject(parent), m_working(working), m_extra(extra), m_restorer(std::move(restorer)),
-      m_stack(new QUndoStack(this))
+EditHistory::EditHistory(ImageModel* model, std::function<void()> reshow, QObject* parent)
+    : QObject(parent), m_model(model), m_reshow(std::move(reshow)), m_stack(new QUndoStack(this))
 {
-    connect(qApp, &QApplication::focusChanged, this, &EditHistory::onFocusChanged);
+    connect(model, &ImageModel::written, this, &EditHistory::record);
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_focusGeneration; });
     qApp->installEventFilter(this);
-    reset();
-}
-
-EditHistory::State EditHistory::current() const
-{
-    return {QByteArray(reinterpret_cast<const char*>(m_working), EDID_IMAGE_SIZE), *m_extra};
 }
 
 void EditHistory::reset()
 {
     m_stack->clear();
-    m_last = current();
+    m_typedField = nullptr;
 }
 
-void EditHistory::scheduleCapture()
-{
-    if (m_scheduled || m_restoring)
-        return;
-    m_scheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        m_scheduled = false;
-        // A warning box of the edit is still open: its fallback comes next.
-        if (QApplication::activeModalWidget())
-            scheduleCapture();
-        else
-            capture();
-    });
-}
-
-void EditHistory::capture()
+void EditHistory::record(int offset, const QByteArray& before, const QByteArray& after)
 {
     if (m_restoring)
         return;
-    State now = current();
-    if (now.image == m_last.image && now.extra == m_last.extra)
+    closeActionLater();
+    m_stack->push(new ImageWriteCommand(this, offset, before, after, m_action, m_typedField,
+                                        m_focusGeneration));
+}
+
+// The action ends once control is back in the event loop; while a warning
+// box of the edit is open, its fallback write is still to come.
+void EditHistory::closeActionLater()
+{
+    if (m_actionOpen)
         return;
-    auto* command = new ImageEditCommand(this, m_last, now, m_typedField, m_focusGeneration);
-    m_typedField = nullptr;
-    m_last = std::move(now);
-    m_stack->push(command);
+    m_actionOpen = true;
+    QTimer::singleShot(0, this, [this] {
+        m_actionOpen = false;
+        if (QApplication::activeModalWidget()) {
+            closeActionLater();
+            return;
+        }
+        ++m_action;
+        m_typedField = nullptr;
+    });
 }
 
 void EditHistory::undo()
 {
-    capture();
     m_stack->undo();
+    reshow();
 }
 
 void EditHistory::redo()
 {
-    capture();
     m_stack->redo();
+    reshow();
 }
 
-void EditHistory::restore(const State& state)
+void EditHistory::restore(int offset, const QByteArray& bytes)
 {
     m_restoring = true;
-    m_restorer(state);
-    m_last = current();
+    m_model->restore(offset, bytes);
     m_restoring = false;
+}
+
+// Showing the bytes again must not record anything, even if an editor
+// writes while it loads.
+void EditHistory::reshow()
+{
+    m_restoring = true;
+    m_reshow();
+    m_restoring = false;
+    ++m_action;
     ++m_focusGeneration;
 }
 
@@ -137,9 +167,4 @@ bool EditHistory::eventFilter(QObject* watched, QEvent* event)
             m_typedField = widget;
     }
     return QObject::eventFilter(watched, event);
-}
-
-void EditHistory::onFocusChanged(QWidget*, QWidget*)
-{
-    ++m_focusGeneration;
 }

@@ -1,64 +1,51 @@
 #ifndef EDITHISTORY_H
 #define EDITHISTORY_H
 
-#include "edidtypes.h"
-
-#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <functional>
 
+class ImageModel;
 class QUndoStack;
 class QWidget;
 
-// The undo history of the open document. Every accepted edit becomes one
-// command that holds the working image (and the blocks kept past byte 255)
-// before and after it. Edits are noticed after the fact: whenever an editor
-// shows new bytes, the history compares the image with the last state it
-// knows once the edit is complete (back in the event loop, no box open).
-// Consecutive edits typed into the same text field merge into one command.
+// The undo history of the open document, recorded where the bytes change:
+// every write of the image model becomes part of an undo step. The writes
+// of one user action (one event handled, a warning box and its fallback
+// included) make one step; consecutive edits typed into the same text field
+// merge into one step too. Undo and redo put the bytes back through the
+// model and then have the editors show them again.
 class EditHistory : public QObject
 {
     Q_OBJECT
 public:
-    struct State {
-        QByteArray image;
-        QByteArray extra;
-    };
-    // Puts a state back into the images and the editors.
-    using Restorer = std::function<void(const State&)>;
-
-    EditHistory(const Byte* working, const QByteArray* extra, Restorer restorer,
-                QObject* parent = nullptr);
+    // `reshow` makes the editors show the model's bytes after undo or redo.
+    EditHistory(ImageModel* model, std::function<void()> reshow, QObject* parent = nullptr);
 
     QUndoStack* stack() const { return m_stack; }
-    // The current bytes become the start of a new history.
+    // Forgets every step: the current bytes start a new history.
     void reset();
-    // Records the edit made since the last known state, if any.
-    void capture();
     void undo();
     void redo();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-public slots:
-    void scheduleCapture();
-
 private:
-    friend class ImageEditCommand;
-    State current() const;
-    void restore(const State& state);
-    void onFocusChanged(QWidget* old, QWidget* now);
+    friend class ImageWriteCommand;
+    void record(int offset, const QByteArray& before, const QByteArray& after);
+    void closeActionLater();
+    void restore(int offset, const QByteArray& bytes);
+    void reshow();
 
-    const Byte* m_working;
-    const QByteArray* m_extra;
-    Restorer m_restorer;
+    ImageModel* m_model;
+    std::function<void()> m_reshow;
     QUndoStack* m_stack;
-    State m_last;
-    bool m_scheduled = false;
     bool m_restoring = false;
-    // The text field typed into since the last capture; edits typed into
-    // one field between two focus changes merge.
+    // The user action the next write belongs to; it ends when the event
+    // loop is back with no box open.
+    int m_action = 0;
+    bool m_actionOpen = false;
+    // The text field typed into since the focus last moved.
     QPointer<QWidget> m_typedField;
     int m_focusGeneration = 0;
 };

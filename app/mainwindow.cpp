@@ -6,6 +6,7 @@
 #include "edidrecords.h"
 #include "hexaviewer.h"
 #include "imagefile.h"
+#include "loadboxes.h"
 #include "ceaextension.h"
 #include "newfiledialog.h"
 #include "recentfiles.h"
@@ -44,12 +45,6 @@ QString withoutExtension(const QString& path)
 {
     const int dot = path.lastIndexOf('.');
     return dot < 0 ? path : path.left(dot);
-}
-
-QString extensionOf(const QString& path)
-{
-    const int dot = path.lastIndexOf('.');
-    return dot < 0 ? QString() : path.mid(dot);
 }
 
 QMessageBox* preparedBox(const QString& title, QMessageBox::StandardButtons buttons,
@@ -132,9 +127,7 @@ void MainWindow::restoreWindowGeometry()
 
 void MainWindow::setupHistory()
 {
-    m_history = new EditHistory(
-        m_working, &m_extraBlocks,
-        [this](const EditHistory::State& state) { restoreImages(state.image, state.extra); }, this);
+    m_history = new EditHistory(&m_model, [this] { reshowDocument(); }, this);
     QUndoStack* stack = m_history->stack();
     ui->actionUndo->setShortcut(QKeySequence::Undo);
     ui->actionRedo->setShortcut(QKeySequence::Redo);
@@ -156,23 +149,18 @@ void MainWindow::on_actionRedo_triggered()
     m_history->redo();
 }
 
-// Puts an earlier state of the document back: the bytes, then every editor
-// initialised from them as at opening, keeping the tab the user is on.
-void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
+// After undo or redo: every editor shows the model's bytes again, as at
+// opening, keeping the tab and the extension block the user is on.
+void MainWindow::reshowDocument()
 {
     QWidget* tab = ui->dataTabs->currentWidget();
     const int ceaRow = document().ceaExtension().currentBlockRow();
-    std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
-    m_extraBlocks = extra;
     T_EDID_DEF decoded;
-    decodeBaseBlock(m_working, decoded);
+    decodeBaseBlock(m_model.workingImage(), decoded);
     document().setRestoring(true);
     showDocument(decoded);
     document().setRestoring(false);
     document().ceaExtension().setCurrentBlockRow(ceaRow);
-    // Initialising may tidy bytes as a load does; the state is what it was.
-    std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
-    HexaViewer::instance()->refreshBytes(m_saved, m_working, 0, EDID_IMAGE_SIZE - 1);
     const int index = ui->dataTabs->indexOf(tab);
     ui->dataTabs->setCurrentIndex(index < 0 ? 0 : index);
 }
@@ -237,10 +225,8 @@ void MainWindow::showEditors()
     ui->column3Layout->addStretch();
     ui->column4Layout->addWidget(&document().standardTimings());
     ui->column4Layout->addStretch();
-    // The hex viewer is made with the first document: a start without a file
-    // does not need its grid.
-    connect(HexaViewer::instance(), &HexaViewer::bytesRefreshed, m_history,
-            &EditHistory::scheduleCapture);
+    // The hex viewer follows the bytes from the first document on.
+    HexaViewer::instance()->setModel(&m_model);
     // The other tabs get their editors when first shown: until then nothing
     // needs to lay them out.
     connect(ui->dataTabs, &QTabWidget::currentChanged, this, &MainWindow::fillTab);
@@ -294,13 +280,7 @@ void MainWindow::setSaveEnabled(bool enabled)
 
 bool MainWindow::isModified() const
 {
-    return std::memcmp(m_saved, m_working, EDID_IMAGE_SIZE) != 0;
-}
-
-bool MainWindow::isTextDumpName(const QString& path)
-{
-    const QString extension = extensionOf(path);
-    return extension == ".dat" || extension == ".edid";
+    return m_model.isModified();
 }
 
 bool MainWindow::maybeSave()
@@ -333,8 +313,7 @@ bool MainWindow::openFile(const char* path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray content = file.readAll();
-    const QByteArray raw = isTextDumpName(name) ? readTextDump(content) : content;
-    if (!acceptImage(raw)) {
+    if (!acceptImage(content, isTextDumpName(name))) {
         Dialogs::warning(this, "EDID error",
                          "VQ ZAVO Zozezi cannot display EDID data. The selected file might be "
                          "corrupted or invalid");
@@ -353,18 +332,24 @@ void MainWindow::openArgument(const char* path)
         setSaveEnabled(false);
 }
 
-bool MainWindow::acceptImage(const QByteArray& raw)
+// The one road of a file into the editor: the core reads, checks and
+// corrects the bytes; the window shows the corrections and then the bytes.
+bool MainWindow::acceptImage(const QByteArray& content, bool textDump)
 {
-    Byte image[EDID_IMAGE_SIZE];
-    const QByteArray extra = splitImageBytes(raw, image);
-    T_EDID_DEF decoded;
-    if (!decodeBaseBlock(image, decoded))
+    LoadedImage image;
+    if (!loadImage(content, textDump, image).isEmpty())
         return false;
-    std::memcpy(m_saved, image, EDID_IMAGE_SIZE);
-    std::memcpy(m_working, image, EDID_IMAGE_SIZE);
-    m_extraBlocks = extra;
-    loadDocument(decoded);
+    showLoadedImage(image);
     return true;
+}
+
+void MainWindow::showLoadedImage(const LoadedImage& image)
+{
+    showLoadBoxes(image.corrections);
+    m_model.load(image.readBytes(), image.correctedBytes());
+    T_EDID_DEF decoded;
+    decodeBaseBlock(m_model.workingImage(), decoded);
+    loadDocument(decoded);
 }
 
 void MainWindow::loadDocument(const T_EDID_DEF& decoded)
@@ -381,13 +366,13 @@ void MainWindow::loadDocument(const T_EDID_DEF& decoded)
 void MainWindow::showDocument(const T_EDID_DEF& decoded)
 {
     HexaViewer* viewer = HexaViewer::instance();
-    viewer->setData(m_working);
-    document().setImages(m_saved, m_working);
+    viewer->setData(m_model.workingImage());
+    document().setImages(m_model.savedImage(), m_model.workingImage());
     {
         StageClock clock("document load");
         document().initFields(decoded);
     }
-    viewer->refreshBytes(m_saved, m_working, 128, 255);
+    viewer->refreshBytes(m_model.savedImage(), m_model.workingImage(), 0, EDID_IMAGE_SIZE - 1);
     // The callers choose the tab shown afterwards.
     if (document().hasCEAExtension()) {
         ui->actionCEA_861_EB->setChecked(true);
@@ -415,11 +400,10 @@ bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
 bool MainWindow::saveFile(const QString& path)
 {
     commitPendingEdit();
-    if (!writeFile(path, imageFileBytes(m_working, m_extraBlocks)))
+    if (!writeFile(path, m_model.fileBytes()))
         return false;
     HexaViewer::instance()->clearChangeMarks();
-    std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
-    m_history->capture();
+    m_model.markSaved();
     m_history->stack()->setClean();
     return true;
 }
@@ -509,13 +493,11 @@ void MainWindow::on_actionNew_triggered()
     m_untitled = true;
     (revision == 3 ? ui->rev3RB : ui->rev4RB)->setChecked(true);
     setWindowTitle(QString(kTitlePrefix) + "New EDID File");
-    std::memset(m_saved, 0, EDID_IMAGE_SIZE);
-    std::memset(m_working, 0, EDID_IMAGE_SIZE);
-    m_extraBlocks.clear();
+    m_model.clear();
     if (m_noDocument)
         showEditors();
     setSaveEnabled(true);
-    document().setImages(m_saved, m_working);
+    document().setImages(m_model.savedImage(), m_model.workingImage());
     document().versionRecord().setRevision(Word(revision));
     document().adaptToEDIDVersion(false);
     document().buildNewImage();
@@ -524,8 +506,8 @@ void MainWindow::on_actionNew_triggered()
         removeCEATab();
         document().setCEAExtension(0);
     }
-    std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
-    HexaViewer::instance()->setData(m_working);
+    m_model.markSaved();
+    HexaViewer::instance()->setData(m_model.workingImage());
     ui->dataTabs->setCurrentIndex(0);
     m_history->reset();
 }
@@ -550,7 +532,7 @@ void MainWindow::on_actionExport_Hexa_Array_triggered()
     if (name.isEmpty())
         return;
     commitPendingEdit();
-    writeFile(name, writeTextDump(imageFileBytes(m_working, m_extraBlocks)));
+    writeFile(name, writeTextDump(m_model.fileBytes()));
 }
 
 void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
@@ -568,7 +550,7 @@ void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
         return;
     }
     if (!document().hasCEAExtension()) {
-        if (document().extensionCount() != 0 && !isCEAExtension(m_saved + EDID_BLOCK_SIZE)
+        if (document().extensionCount() != 0 && !isCEAExtension(m_model.savedImage() + EDID_BLOCK_SIZE)
             && !confirmCEAChange("An other extension than CEA has been detected.",
                                  "Replace it by CEA Extension?")) {
             ui->actionCEA_861_EB->setChecked(false);

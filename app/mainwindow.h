@@ -2,6 +2,8 @@
 #define MAINWINDOW_H
 
 #include "edid.h"
+#include "imageload.h"
+#include "imagemodel.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,10 +19,10 @@ class QSettings;
 class EditHistory;
 class RecentFiles;
 
-// The program's only top-level window. It owns the saved and the working
-// image and the document, and turns the user's commands into the document
-// lifecycle. The document counts as modified exactly when the two images
-// differ in any byte.
+// The program's only top-level window. It owns the image model (the saved
+// and the working bytes) and the document, and turns the user's commands
+// into the document lifecycle. The document counts as modified exactly when
+// the saved and the working bytes differ.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -29,6 +31,9 @@ public:
     ~MainWindow() override;
 
     bool openFile(const char* path);
+    // Shows an image that the core's load accepted: its corrections as
+    // boxes, then the corrected bytes in the editors.
+    void showLoadedImage(const LoadedImage& image);
     // Opens the file named on the command line; a text dump leaves Save disabled.
     void openArgument(const char* path);
     void loadDocument(const T_EDID_DEF& decoded);
@@ -38,9 +43,9 @@ public:
     bool hasDocument() const { return !m_noDocument; }
 
     Edid& document();
-    const Byte* savedImage() const { return m_saved; }
-    const Byte* workingImage() const { return m_working; }
-    QByteArray extraBlocks() const { return m_extraBlocks; }
+    ImageModel& model() { return m_model; }
+    const Byte* savedImage() const { return m_model.savedImage(); }
+    const Byte* workingImage() const { return m_model.workingImage(); }
     QString currentPath() const { return m_currentPath; }
     QString styleSheetText() const { return m_styleSheet; }
     RecentFiles& recentFiles() { return *m_recent; }
@@ -109,7 +114,7 @@ private:
     bool writeFile(const QString& path, const QByteArray& bytes);
     void openFromDialog(const QString& caption, const QString& dir, const QString& filter,
                         bool alwaysDisableSave);
-    bool acceptImage(const QByteArray& raw);
+    bool acceptImage(const QByteArray& content, bool textDump);
     void sendUpdateRequest();
     QNetworkAccessManager* network();
     void handleUpdateAnswer(QNetworkReply* reply);
@@ -117,16 +122,13 @@ private:
     void openDroppedOrRecent(const QString& path);
     void showDocument(const T_EDID_DEF& decoded);
     void setupHistory();
-    void restoreImages(const QByteArray& image, const QByteArray& extra);
-
-    static bool isTextDumpName(const QString& path);
+    void reshowDocument();
 
     Ui::MainWindow* ui;
     // Before the document: its editors are polished once, under the style sheet.
     QString m_styleSheet;
-    Byte m_saved[EDID_IMAGE_SIZE] = {};
-    Byte m_working[EDID_IMAGE_SIZE] = {};
-    QByteArray m_extraBlocks;
+    // The document's bytes; every write goes through it.
+    ImageModel m_model;
     // Made when first needed, in the tabs: a start without a file shows none
     // of its editors.
     std::unique_ptr<Edid> m_edid;

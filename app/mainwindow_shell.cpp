@@ -91,7 +91,7 @@ void MainWindow::on_actionExtract_Registry_E_EDID_triggered()
     // kept as for a long .bin file.
     QByteArray raw(reinterpret_cast<const char*>(image), EDID_IMAGE_SIZE);
     raw += extractor.chosenBytes().mid(EDID_IMAGE_SIZE);
-    if (!acceptImage(raw))
+    if (!acceptImage(raw, false))
         return;
     m_untitled = true;
     setWindowTitle(QString::fromLatin1(kRegistryTitle).arg(extractor.chosenName()));

@@ -5,9 +5,9 @@
 #include "ceahelpblock.h"
 #include "ceapendingblock.h"
 #include "cearawblock.h"
-#include "checksum.h"
 #include "dialogs.h"
 #include "hexaviewer.h"
+#include "imagemodel.h"
 #include "ui_ceaextensionblock.h"
 
 #include <QListWidgetItem>
@@ -147,15 +147,12 @@ void CEAExtensionBlock::clearBlocks()
 
 void CEAExtensionBlock::writeCEAHeader()
 {
-    if (!m_newData)
+    ImageModel* model = m_newData ? ImageModel::owning(m_newData) : nullptr;
+    if (!model)
         return;
-    Byte* block = m_newData + EDID_BLOCK_SIZE;
-    block[0] = CEA_EXTENSION_TAG;
-    block[2] = CEA_COLLECTION_OFFSET;
-    block[1] = Byte(m_version);
-    block[3] = ui->monitorSupportWidget->monitorByte();
-    updateBlockChecksum(block);
-    HexaViewer::instance()->refreshBytes(m_data, m_newData, 128, 255);
+    const Byte header[4] = {CEA_EXTENSION_TAG, Byte(m_version), CEA_COLLECTION_OFFSET,
+                            ui->monitorSupportWidget->monitorByte()};
+    model->write(EDID_BLOCK_SIZE, header, 4);
     HexaViewer::instance()->setCEAFlagDescription(describeFields());
 }
 

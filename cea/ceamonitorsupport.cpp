@@ -1,8 +1,8 @@
 #include "ceamonitorsupport.h"
 
 #include "ceaextension.h"
-#include "checksum.h"
 #include "hexaviewer.h"
+#include "imagemodel.h"
 #include "ui_ceamonitorsupport.h"
 
 namespace {
@@ -53,13 +53,12 @@ Byte CEAMonitorSupport::monitorByte() const
 
 void CEAMonitorSupport::updateEDID()
 {
-    if (!m_newData)
+    ImageModel* model = m_newData ? ImageModel::owning(m_newData) : nullptr;
+    if (!model)
         return;
-    m_newData[kMonitorByte] = monitorByte();
-    updateBlockChecksum(m_newData + EDID_BLOCK_SIZE);
-    HexaViewer* viewer = HexaViewer::instance();
-    viewer->refreshBytes(m_data, m_newData, 128, 255);
-    viewer->setCEAMonitorSupportDescription(ceaMonitorSupportDescription(monitorByte()));
+    const Byte byte = monitorByte();
+    model->write(kMonitorByte, &byte, 1);
+    HexaViewer::instance()->setCEAMonitorSupportDescription(ceaMonitorSupportDescription(byte));
 }
 
 void CEAMonitorSupport::on_underscanCB_clicked(bool checked)

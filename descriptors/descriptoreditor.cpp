@@ -1,10 +1,11 @@
 #include "descriptoreditor.h"
 
-#include "checksum.h"
 #include "dialogs.h"
 #include "hexaviewer.h"
+#include "imagemodel.h"
 
 #include <QLineEdit>
+#include <cstring>
 
 DescriptorEditor::DescriptorEditor(QWidget* parent) : QGroupBox(parent)
 {
@@ -26,18 +27,15 @@ void DescriptorEditor::storeImages(Byte* savedImage, Byte* workingImage, int slo
     slot = slotIndex;
 }
 
-Byte* DescriptorEditor::slotBytes() const
+void DescriptorEditor::writeSlot(const std::function<void(Byte* descriptor)>& encode)
 {
-    return newData ? newData + descriptorOffset(slot) : nullptr;
-}
-
-void DescriptorEditor::finishWrite()
-{
-    updateBaseChecksum(newData);
-    // Display descriptor edits refresh bytes 72 to 125; a display descriptor
-    // in Block 1 needs its own bytes 54 to 71 refreshed as well.
-    const int first = slot == 0 ? descriptorOffset(0) : descriptorOffset(1);
-    HexaViewer::instance()->refreshBytes(data, newData, first, 125);
+    ImageModel* model = newData ? ImageModel::owning(newData) : nullptr;
+    if (!model)
+        return;
+    Byte bytes[DESCRIPTOR_SIZE];
+    std::memcpy(bytes, newData + descriptorOffset(slot), DESCRIPTOR_SIZE);
+    encode(bytes);
+    model->write(descriptorOffset(slot), bytes, DESCRIPTOR_SIZE);
     describe();
 }
 

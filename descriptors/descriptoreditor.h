@@ -4,6 +4,7 @@
 #include "descriptors.h"
 
 #include <QGroupBox>
+#include <functional>
 
 class QLineEdit;
 
@@ -28,11 +29,10 @@ public:
 
 protected:
     void storeImages(Byte* data, Byte* newData, int slot);
-    // The slot's 18 bytes in the working image (null before the first load).
-    Byte* slotBytes() const;
-    // Recomputes byte 127, refreshes the hex viewer from the slot to byte
-    // 125 and hands it the description.
-    void finishWrite();
+    // Encodes into a copy of the slot's 18 bytes, writes them through the
+    // image model and hands the hex viewer the description. Nothing happens
+    // before the editor has its images.
+    void writeSlot(const std::function<void(Byte* descriptor)>& encode);
     void describe();
     void warn(const QString& title, const QString& text);
     // The field's number when it lies in min..max on a multiple of `step`;

@@ -92,16 +92,12 @@ void DisplayDescColorPointData::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& 
 
 void DisplayDescColorPointData::updateCurrentBlock()
 {
-    Byte* bytes = slotBytes();
-    if (!bytes)
-        return;
     T_EDID_COLOR_POINTS points;
     for (int p = 0; p < 2; ++p) {
         points.point[p] = {m_points[p].index, chromaticityCode(m_points[p].x),
                            chromaticityCode(m_points[p].y), m_points[p].gamma};
     }
-    encodeColorPoints(points, bytes);
-    finishWrite();
+    writeSlot([&](Byte* descriptor) { encodeColorPoints(points, descriptor); });
 }
 
 FieldDescriptionList DisplayDescColorPointData::describeFields() const

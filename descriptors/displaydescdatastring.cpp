@@ -3,7 +3,7 @@
 #include "ui_displaydescdatastring.h"
 
 DisplayDescDataString::DisplayDescDataString(QWidget* parent)
-    : TextDescriptorEditor({0xFE, "ASCII Data String", "Data String Content", false}, parent), ui(new Ui::DisplayDescDataString)
+    : TextDescriptorEditor({0xFE, "ASCII Data String", "Data String Content"}, parent), ui(new Ui::DisplayDescDataString)
 {
     ui->setupUi(this);
     setTextField(ui->dataStringField);

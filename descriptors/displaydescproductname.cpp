@@ -3,7 +3,7 @@
 #include "ui_displaydescproductname.h"
 
 DisplayDescProductName::DisplayDescProductName(QWidget* parent)
-    : TextDescriptorEditor({0xFC, "Product Name", "Monitor Product Name", kRewritesOnLoad}, parent), ui(new Ui::DisplayDescProductName)
+    : TextDescriptorEditor({0xFC, "Product Name", "Monitor Product Name"}, parent), ui(new Ui::DisplayDescProductName)
 {
     ui->setupUi(this);
     setTextField(ui->prodNameField);

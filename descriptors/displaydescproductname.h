@@ -12,9 +12,6 @@ public:
     explicit DisplayDescProductName(QWidget* parent = nullptr);
     ~DisplayDescProductName() override;
 
-    // Loading writes the descriptor back in the form this editor keeps.
-    static constexpr bool kRewritesOnLoad = true;
-
 private slots:
     void on_prodNameField_editingFinished();
 

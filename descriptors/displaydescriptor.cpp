@@ -1,7 +1,7 @@
 #include "displaydescriptor.h"
 
-#include "checksum.h"
 #include "hexaviewer.h"
+#include "imagemodel.h"
 #include "revision.h"
 #include "sectiondescriptions.h"
 #include "ui_displaydescriptor.h"
@@ -20,13 +20,6 @@ const QColor kPlainColor(255, 255, 255);
 bool isRevision4Type(int type)
 {
     return type >= DESC_DCM && type <= DESC_ESTABLISHED_TIMINGS_III;
-}
-
-// An editor that writes its descriptor while loading it is made with the
-// document, so that the bytes of a loaded image never wait for a tab.
-bool writesOnLoad(T_EDID_DISPLAY_DESCRIPTORS type)
-{
-    return type == DESC_PRODUCT_NAME && DisplayDescProductName::kRewritesOnLoad;
 }
 
 } // namespace
@@ -255,10 +248,6 @@ void DisplayDescriptor::keepPending(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descrip
         loadPending(descriptor.type);
         return;
     }
-    if (writesOnLoad(descriptor.type)) {
-        editorWidget(descriptor.type);
-        return;
-    }
     QPointer<DisplayDescriptor> self(this);
     HexaViewer::instance()->setPendingDescriptorDescription(
         m_slot, displayDescriptorDescription(descriptor), [self] {
@@ -316,28 +305,25 @@ void DisplayDescriptor::on_monitorDescMulti_activated(int index)
     updateCurrentBlock();
 }
 
-void DisplayDescriptor::finishWrite(const FieldDescriptionList& description)
+void DisplayDescriptor::writeDescriptor(const Byte* bytes, const FieldDescriptionList& description)
 {
-    updateBaseChecksum(m_newData);
-    const int first = m_slot == 0 ? descriptorOffset(0) : descriptorOffset(1);
-    HexaViewer::instance()->refreshBytes(m_data, m_newData, first, 125);
+    ImageModel* model = m_newData ? ImageModel::owning(m_newData) : nullptr;
+    if (!model)
+        return;
+    model->write(descriptorOffset(m_slot), bytes, DESCRIPTOR_SIZE);
     HexaViewer::instance()->setDescriptorDescription(m_slot, description);
 }
 
 void DisplayDescriptor::writeDummyDescriptor()
 {
-    if (!m_newData)
-        return;
-    writeDummyDescriptorBytes(m_newData + descriptorOffset(m_slot));
-    finishWrite(unusedDescriptorDescription());
+    Byte dummy[DESCRIPTOR_SIZE];
+    writeDummyDescriptorBytes(dummy);
+    writeDescriptor(dummy, unusedDescriptorDescription());
 }
 
 void DisplayDescriptor::writeUnknownDescriptor()
 {
-    if (!m_newData)
-        return;
-    std::memcpy(m_newData + descriptorOffset(m_slot), m_unknownBytes, DESCRIPTOR_SIZE);
-    finishWrite(unknownDescription());
+    writeDescriptor(m_unknownBytes, unknownDescription());
 }
 
 void DisplayDescriptor::adaptToEDIDVersion(Word revision, bool rewrite)

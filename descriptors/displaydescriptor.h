@@ -65,7 +65,7 @@ private:
     void keepPending(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor);
     void keepUnknownDescriptor(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descriptor);
     void writeUnknownDescriptor();
-    void finishWrite(const FieldDescriptionList& description);
+    void writeDescriptor(const Byte* bytes, const FieldDescriptionList& description);
     FieldDescriptionList unknownDescription() const;
 
     Ui::DisplayDescriptor* ui;

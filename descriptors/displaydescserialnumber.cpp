@@ -3,7 +3,7 @@
 #include "ui_displaydescserialnumber.h"
 
 DisplayDescSerialNumber::DisplayDescSerialNumber(QWidget* parent)
-    : TextDescriptorEditor({0xFF, "Serial Number", "Monitor Serial Number", false}, parent), ui(new Ui::DisplayDescSerialNumber)
+    : TextDescriptorEditor({0xFF, "Serial Number", "Monitor Serial Number"}, parent), ui(new Ui::DisplayDescSerialNumber)
 {
     ui->setupUi(this);
     setTextField(ui->serialNumberField);

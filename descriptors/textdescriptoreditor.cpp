@@ -40,10 +40,7 @@ void TextDescriptorEditor::initFields(const T_EDID_DISPLAY_DESCRIPTOR_DEF& descr
     storeImages(savedImage, workingImage, slotIndex);
     setFieldText(m_field, descriptor.text);
     takeText(descriptor.text);
-    if (m_texts.rewriteOnLoad)
-        updateCurrentBlock();
-    else
-        describe();
+    describe();
 }
 
 void TextDescriptorEditor::takeText(const QString& text)
@@ -60,12 +57,10 @@ void TextDescriptorEditor::textEdited()
 
 void TextDescriptorEditor::updateCurrentBlock()
 {
-    Byte* bytes = slotBytes();
-    if (!bytes)
-        return;
-    writeDescriptorFrame(bytes, m_texts.tag);
-    std::memcpy(bytes + 5, m_payload, sizeof m_payload);
-    finishWrite();
+    writeSlot([&](Byte* descriptor) {
+        writeDescriptorFrame(descriptor, m_texts.tag);
+        std::memcpy(descriptor + 5, m_payload, sizeof m_payload);
+    });
 }
 
 FieldDescriptionList TextDescriptorEditor::describeFields() const

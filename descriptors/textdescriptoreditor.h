@@ -26,7 +26,6 @@ public:
         Byte tag;
         const char* typeName;  // value of "Monitor Data Type Tag"
         const char* textLabel; // label of the text in the description
-        bool rewriteOnLoad;
     };
 
     TextDescriptorEditor(const Texts& texts, QWidget* parent = nullptr);

@@ -29,11 +29,7 @@ public:
 
     void updateCurrentBlock() override
     {
-        Byte* bytes = slotBytes();
-        if (!bytes)
-            return;
-        writeValue(bytes);
-        finishWrite();
+        writeSlot([this](Byte* descriptor) { writeValue(descriptor); });
     }
 
 protected:

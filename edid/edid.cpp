@@ -1,12 +1,9 @@
 #include "edid.h"
 
 #include "ceaextension.h"
-#include "checksum.h"
-#include "dialogs.h"
 #include "hexaviewer.h"
+#include "imagemodel.h"
 #include "sectiondescriptions.h"
-
-#include <cstring>
 
 namespace {
 const Byte kHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
@@ -39,6 +36,7 @@ Edid::Edid(const Hosts& hosts, QObject* parent)
 
 void Edid::setImages(Byte* data, Byte* newData)
 {
+    m_model = ImageModel::owning(newData);
     m_data = data;
     m_newData = newData;
     m_version.setImages(data, newData);
@@ -71,46 +69,25 @@ void Edid::initFields(const T_EDID_DEF& decoded)
     describeExtensionCount();
 }
 
-// Checks the extension of the saved image (of the working image while an
-// earlier state is put back) and loads it into the extension editor. A block that is not a CEA-861 extension stays in the image as it
-// is; a CEA-861 block with a bad checksum is erased from the working image.
+// Shows the extension block of the working image, as opening the file
+// left it (the load corrections have already repaired or erased what the
+// editor cannot keep). A block that is not a CEA-861 extension stays in the
+// image as it is and the extension editor stays empty.
 void Edid::loadExtension()
 {
     T_EDID_CEA_EXTENSION_DEF record;
-    const int result = parseCEAExtension(m_restoring ? m_newData : m_data, record);
-    if (result == CEA_PARSE_NOT_CEA) {
+    const int result = parseCEAExtension(m_newData, record);
+    if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR) {
         m_cea.resetFields(m_data, m_newData);
         return;
     }
-    if (result == CEA_PARSE_VALID || result == CEA_PARSE_PADDING_ERROR) {
-        if (result == CEA_PARSE_PADDING_ERROR)
-            loadWarning("CEA Extension data block has a padding error.");
-        m_hasCEA = true;
-        HexaViewer::instance()->setExtensionLayout(true);
-        m_cea.initFields(record, m_data, m_newData);
-        return;
-    }
-    loadWarning(result == CEA_PARSE_CHECKSUM_ERROR
-                    ? "CEA Extension data block has a checksum error. The CEA data will be erased"
-                    : "CEA Extension data block is currupt. The CEA data will be erased");
-    m_cea.resetFields(m_data, m_newData);
-    clearCEAExtension(m_newData);
-    m_extensionCount = 0;
-    writeExtensionCount();
-    HexaViewer* viewer = HexaViewer::instance();
-    viewer->setExtensionLayout(false);
-    viewer->refreshBytes(m_data, m_newData, 126, 255);
-}
-
-void Edid::loadWarning(const QString& text)
-{
-    if (!m_restoring)
-        Dialogs::warning(nullptr, "Warning", text);
+    m_hasCEA = true;
+    HexaViewer::instance()->setExtensionLayout(true);
+    m_cea.initFields(record, m_data, m_newData);
 }
 
 void Edid::setRestoring(bool restoring)
 {
-    m_restoring = restoring;
     m_cea.setWarningsEnabled(!restoring);
 }
 
@@ -130,15 +107,22 @@ void Edid::resetFields()
     for (int slot = 1; slot < 4; ++slot)
         m_descriptors[slot].setType(DESC_UNUSED);
     m_cea.resetFields(m_data, m_newData);
-    clearCEAExtension(m_newData);
+    clearExtensionBytes();
     m_hasCEA = false;
     m_extensionCount = 0;
+}
+
+void Edid::clearExtensionBytes()
+{
+    if (m_model)
+        m_model->write(EDID_BLOCK_SIZE, QByteArray(EDID_BLOCK_SIZE, '\0'));
 }
 
 void Edid::buildNewImage()
 {
     resetFields();
-    std::memcpy(m_newData, kHeader, sizeof kHeader);
+    if (m_model)
+        m_model->write(0, kHeader, sizeof kHeader);
     m_vendorProduct.updateSectionData();
     m_version.write();
     m_color.updateSectionData();
@@ -165,42 +149,39 @@ void Edid::adaptToEDIDVersion(bool rewrite)
 
 void Edid::setCEAExtension(int state)
 {
-    if (!m_newData)
+    if (!m_model)
         return;
-    HexaViewer* viewer = HexaViewer::instance();
     if (state == 1) {
-        clearCEAExtension(m_newData);
+        clearExtensionBytes();
         m_cea.resetFields(m_data, m_newData);
         m_cea.writeCEAHeader();
         m_hasCEA = true;
         m_extensionCount = 1;
     } else if (m_extensionCount != 0) {
-        clearCEAExtension(m_newData);
-        viewer->refreshBytes(m_data, m_newData, 128, 255);
+        clearExtensionBytes();
         m_hasCEA = false;
         m_extensionCount = 0;
     }
-    m_newData[126] = state == 1 ? 1 : 0;
-    updateBaseChecksum(m_newData);
-    viewer->setExtensionLayout(m_hasCEA);
-    viewer->refreshBytes(m_data, m_newData, 126, 127);
+    const Byte count = state == 1 ? 1 : 0;
+    m_model->write(126, &count, 1);
+    HexaViewer::instance()->setExtensionLayout(m_hasCEA);
     describeExtensionCount();
 }
 
 void Edid::updateEDIDData()
 {
-    if (!m_newData)
+    if (!m_model)
         return;
-    const QByteArray bytes = m_cea.extensionBytes();
-    for (int i = 0; i < EDID_BLOCK_SIZE; ++i)
-        m_newData[EDID_BLOCK_SIZE + i] = i < bytes.size() ? Byte(bytes[i]) : 0;
-    HexaViewer::instance()->refreshBytes(m_data, m_newData, 128, 255);
+    QByteArray bytes = m_cea.extensionBytes();
+    bytes.append(QByteArray(EDID_BLOCK_SIZE - qMin(bytes.size(), EDID_BLOCK_SIZE), '\0'));
+    m_model->write(EDID_BLOCK_SIZE, bytes.left(EDID_BLOCK_SIZE));
 }
 
 void Edid::writeExtensionCount()
 {
-    m_newData[126] = Byte(m_extensionCount);
-    updateBaseChecksum(m_newData);
+    const Byte count = Byte(m_extensionCount);
+    if (m_model)
+        m_model->write(126, &count, 1);
 }
 
 void Edid::describeExtensionCount()

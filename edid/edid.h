@@ -16,6 +16,8 @@
 
 #include <QObject>
 
+class ImageModel;
+
 // The EDID document: owns one editor per slice of the base block and the
 // extension editor, knows which editor owns which bytes, and drives them
 // through load, new image, revision change and the extension switch. The
@@ -37,6 +39,8 @@ public:
     explicit Edid(QObject* parent = nullptr);
     explicit Edid(const Hosts& hosts, QObject* parent = nullptr);
 
+    // The images of an image model: the editors read through these
+    // pointers and write through the model that owns them.
     void setImages(Byte* data, Byte* newData);
     void initFields(const T_EDID_DEF& decoded);
     void resetFields();
@@ -47,8 +51,8 @@ public:
     bool hasCEAExtension() const { return m_hasCEA; }
     Word extensionCount() const { return m_extensionCount; }
     void setCEAExtension(int state);
-    // While on, initFields loads the extension from the working image and
-    // shows no boxes: an earlier state of the document is put back.
+    // While on, showing the document opens no box: an earlier state of the
+    // document is put back.
     void setRestoring(bool restoring);
 
     VendorProductID& vendorProductID() { return m_vendorProduct; }
@@ -68,9 +72,10 @@ public slots:
 private:
     void describeExtensionCount();
     void loadExtension();
-    void loadWarning(const QString& text);
+    void clearExtensionBytes();
     void writeExtensionCount();
 
+    ImageModel* m_model = nullptr;
     Byte* m_data = nullptr;
     Byte* m_newData = nullptr;
     VendorProductID m_vendorProduct;
@@ -86,7 +91,6 @@ private:
     Word m_extensionCount = 0;
     CEAExtensionBlock m_cea;
     bool m_hasCEA = false;
-    bool m_restoring = false;
 };
 
 #endif

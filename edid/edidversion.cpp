@@ -1,12 +1,9 @@
 #include "edidversion.h"
 
-#include "checksum.h"
-#include "dialogs.h"
 #include "hexaviewer.h"
+#include "imagemodel.h"
 #include "revision.h"
 #include "sectiondescriptions.h"
-
-#include <QMessageBox>
 
 QString EdidVersion::unsupportedRevisionText()
 {
@@ -19,27 +16,18 @@ void EdidVersion::initFields(Word, Word revision, Byte* data, Byte* newData)
     m_data = data;
     m_newData = newData;
     m_version = 1;
-    m_revision = revision;
-    if (revision != 3 && revision != 4) {
-        QMessageBox box(QMessageBox::Question, "Switch version", unsupportedRevisionText(),
-                        QMessageBox::Yes);
-        box.setStyleSheet(Dialogs::styleSheet());
-        Dialogs::execBox(box);
-        m_revision = 4;
-        write();
-    }
+    m_revision = revision == 3 ? 3 : 4;
     describe();
 }
 
 void EdidVersion::write()
 {
-    if (!m_newData)
+    ImageModel* model = m_newData ? ImageModel::owning(m_newData) : nullptr;
+    if (!model)
         return;
-    m_newData[18] = 1;
-    m_newData[19] = Byte(m_revision);
+    const Byte bytes[2] = {1, Byte(m_revision)};
     setCurrentRevision(m_revision);
-    updateBaseChecksum(m_newData);
-    HexaViewer::instance()->refreshBytes(m_data, m_newData, 18, 19);
+    model->write(18, bytes, 2);
     describe();
 }
 

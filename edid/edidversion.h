@@ -18,8 +18,9 @@ public:
         m_newData = newData;
     }
 
-    // Loads the decoded bytes; an unsupported revision becomes 4 after the
-    // "Switch version" box and is written at once.
+    // Shows the decoded bytes. Opening a file has already made an
+    // unsupported revision 4 (after the "Switch version" box); any other
+    // revision than 3 is shown as 4.
     void initFields(Word version, Word revision, Byte* data, Byte* newData);
     // Writes 01 and the revision into bytes 18-19 of the working image.
     void write();

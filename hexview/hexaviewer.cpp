@@ -3,6 +3,7 @@
 #include "ui_hexaviewer.h"
 
 #include "floatinghexaviewer.h"
+#include "imagemodel.h"
 #include "sectiondescriptions.h"
 
 #include <QHeaderView>
@@ -14,35 +15,6 @@ namespace {
 
 const QColor kCellBackground("#ADADAE");
 const QColor kChangedText(255, 0, 0);
-
-struct SectionInfo {
-    const char* name;
-    const char* size;
-    int highlightFirst;
-    int highlightLast;
-};
-
-// Indexed by HexaViewer::Section.
-const SectionInfo kSections[HexaViewer::SectionCount] = {
-    {"Header", "Size: 8 Bytes", 0, 7},
-    {"Vendor & Product ID", "Size: 10 Bytes", 8, 17},
-    {"Version / Revision", "Size: 2 Bytes", 18, 19},
-    {"Display Parameters", "Size: 5 Bytes", 20, 24},
-    {"Color Characteristics", "Size: 10 Bytes", 25, 34},
-    {"Established Timings", "Size: 3 Bytes", 35, 37},
-    {"Standard Timings", "Size: 16 Bytes", 38, 53},
-    {"Detailed Timings Block", "Size: 18 Bytes", 54, 71},
-    {"Monitor Descriptor Block 2", "Size: 18 Bytes", 72, 89},
-    {"Monitor Descriptor Block 3", "Size: 18 Bytes", 90, 107},
-    {"Monitor Descriptor Block 4", "Size: 18 Bytes", 108, 125},
-    {"Extension Block Count", "Size: 1 Byte", 126, 126},
-    {"Checksum", "Size: 1 Byte", 127, 127},
-    {"Extention Block", "Size: 128 Byte", 128, 255},
-    {"CEA Flag & Version", "Size: 2 Bytes", 128, 130},
-    {"Monitor Support (CEA)", "Size: 1 Byte", 131, 131},
-    {"Descriptor Blocks (CEA)", "Size: 122 Bytes", 132, 253},
-    {"End of zero padding", "Size: 1 Bytes", 254, 254},
-};
 
 struct ToolTipRange {
     int last;
@@ -102,8 +74,8 @@ void HexaViewer::ensureForm()
     if (m_cellChosen)
         ui->displayByteArray->setCurrentCell(0, 0);
     if (m_sectionShown) {
-        ui->blockNameField->setText(kSections[m_shownSection].name);
-        ui->sizeLabel->setText(kSections[m_shownSection].size);
+        ui->blockNameField->setText(imageSection(m_shownSection).name);
+        ui->sizeLabel->setText(imageSection(m_shownSection).size);
     }
 }
 
@@ -205,7 +177,18 @@ void HexaViewer::refreshBytes(const Byte* data, const Byte* newData, int first, 
     m_working = newData;
     if (m_floating)
         m_floating->refreshBytes(data, newData, first, last);
-    emit bytesRefreshed();
+}
+
+void HexaViewer::setModel(const ImageModel* model)
+{
+    if (m_model)
+        disconnect(m_model.data(), nullptr, this, nullptr);
+    m_model = model;
+    if (!model)
+        return;
+    connect(model, &ImageModel::changed, this, [this](int first, int last) {
+        refreshBytes(m_model->savedImage(), m_model->workingImage(), first, last);
+    });
 }
 
 void HexaViewer::highlightBytes(int first, int last)
@@ -325,8 +308,8 @@ void HexaViewer::setCEAMonitorSupportDescription(const FieldDescriptionList& lis
 void HexaViewer::showSection(Section section)
 {
     resolvePending(section);
-    const SectionInfo& info = kSections[section];
-    highlightBytes(info.highlightFirst, info.highlightLast);
+    const ImageSection& info = imageSection(section);
+    highlightBytes(info.first, info.last);
     if (ui) {
         ui->blockNameField->setText(info.name);
         ui->sizeLabel->setText(info.size);
@@ -344,22 +327,7 @@ void HexaViewer::showSection(Section section)
 
 HexaViewer::Section HexaViewer::sectionOfByte(int index, bool extensionLayout)
 {
-    if (index == 255 || index == 127)
-        return ChecksumSection;
-    if (index >= 128) {
-        if (!extensionLayout)
-            return PlainExtensionSection;
-        if (index <= 130)
-            return CEAFlagSection;
-        if (index == 131)
-            return CEAMonitorSupportSection;
-        return index == 254 ? CEAPaddingSection : CEADescriptorBlocksSection;
-    }
-    for (int s = HeaderSection; s <= ExtensionCountSection; ++s) {
-        if (index <= kSections[s].highlightLast)
-            return Section(s);
-    }
-    return ChecksumSection;
+    return ::sectionOfByte(index, extensionLayout);
 }
 
 QString HexaViewer::toolTipOfByte(int index)

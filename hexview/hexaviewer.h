@@ -2,12 +2,15 @@
 #define HEXAVIEWER_H
 
 #include "edidtypes.h"
+#include "imagesections.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
 namespace Ui { class HexaViewer; }
 class FloatingHexaViewer;
+class ImageModel;
 class QStringListModel;
 class QTableWidget;
 
@@ -20,18 +23,14 @@ class HexaViewer : public QWidget
     Q_OBJECT
 public:
     // The sections of the image, in the order of the byte map.
-    enum Section {
-        HeaderSection, VendorProductSection, VersionSection, DisplayParametersSection,
-        ColorSection, EstablishedSection, StandardSection,
-        DescriptorSection0, DescriptorSection1, DescriptorSection2, DescriptorSection3,
-        ExtensionCountSection, ChecksumSection, PlainExtensionSection, CEAFlagSection,
-        CEAMonitorSupportSection, CEADescriptorBlocksSection, CEAPaddingSection,
-        SectionCount
-    };
+    using Section = ImageSectionId;
 
     static HexaViewer* instance();
     ~HexaViewer() override;
 
+    // Follows the document's bytes: every change the model announces is
+    // shown at once, marked against the saved image.
+    void setModel(const ImageModel* model);
     void setData(const Byte* newData);
     void refreshBytes(const Byte* data, const Byte* newData, int first, int last);
     void highlightBytes(int first, int last);
@@ -82,10 +81,6 @@ public:
     static Section sectionOfByte(int index, bool extensionLayout);
     static QString toolTipOfByte(int index);
 
-signals:
-    // The working image changed: an editor wrote bytes and showed them here.
-    void bytesRefreshed();
-
 private slots:
     void on_displayByteArray_cellClicked(int row, int column);
 
@@ -117,13 +112,14 @@ private:
     Cell m_cells[EDID_IMAGE_SIZE];
     bool m_cellChosen = false;
     bool m_sectionShown = false;
-    FieldDescriptionList m_descriptions[SectionCount];
-    std::function<void()> m_pendingDescriptions[SectionCount];
+    FieldDescriptionList m_descriptions[ImageSectionCount];
+    std::function<void()> m_pendingDescriptions[ImageSectionCount];
     bool m_quiet = false;
     Section m_shownSection = HeaderSection;
     int m_highlightFirst = -1;
     int m_highlightLast = -1;
     bool m_extensionLayout = false;
+    QPointer<const ImageModel> m_model;
 };
 
 #endif

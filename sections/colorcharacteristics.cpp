@@ -6,11 +6,6 @@
 #include "sectiondescriptions.h"
 #include "validators.h"
 
-namespace {
-const int kFirstByte = 25;
-const int kLastByte = 34;
-}
-
 ColorCharacteristics::ColorCharacteristics(QWidget* parent)
     : SectionEditor(parent), ui(new Ui::ColorCharacteristics)
 {
@@ -55,10 +50,7 @@ void ColorCharacteristics::updateUI()
 void ColorCharacteristics::updateSectionData()
 {
     m_record = m_state;
-    if (!newData)
-        return;
-    encodeColorCharacteristics(m_record, newData);
-    writeBack(kFirstByte, kLastByte);
+    writeSection(ColorSection, [&](Byte* image) { encodeColorCharacteristics(m_record, image); });
     HexaViewer::instance()->setColorCharacteristicsDescription(describeFields());
 }
 

@@ -193,10 +193,8 @@ void DetailedTimings::updateSectionData()
         emit valueChanged();
         return;
     }
-    if (!newData)
-        return;
-    encodeDetailedTiming(m_record, newData + descriptorOffset(m_slot));
-    writeBack(descriptorOffset(0), 125);
+    writeSection(descriptorSection(m_slot),
+                 [&](Byte* image) { encodeDetailedTiming(m_record, image + descriptorOffset(m_slot)); });
     HexaViewer::instance()->setDescriptorDescription(m_slot, describeFields());
 }
 

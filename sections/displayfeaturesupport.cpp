@@ -7,8 +7,6 @@
 
 
 namespace {
-const int kFirstByte = 20;
-const int kLastByte = 25;
 const int kYCrCb444 = 1;
 const int kYCrCb422 = 2;
 }
@@ -77,12 +75,10 @@ void DisplayFeatureSupport::updateUI()
 void DisplayFeatureSupport::updateDisplayParameters()
 {
     m_record = m_state;
-    if (!newData)
-        return;
     // A digital input keeps bits 4-3 as they are whatever the revision (they
     // cannot be edited at 1.3), so a switch of revision never alters them.
-    encodeFeatureSupport(m_record, m_isAnalog, newData);
-    writeBack(kFirstByte, kLastByte);
+    writeSection(DisplayParametersSection,
+                 [&](Byte* image) { encodeFeatureSupport(m_record, m_isAnalog, image); });
     HexaViewer::instance()->setDisplayParametersDescription(describeFields());
 }
 

@@ -11,8 +11,6 @@
 #include <algorithm>
 
 namespace {
-const int kFirstByte = 20;
-const int kLastByte = 25;
 const int kMaxSize = 255;
 }
 
@@ -101,18 +99,19 @@ void DisplayScreenSize::updateSectionData()
                                                        : quint32(m_state.ratio);
     if (!newData)
         return;
-    encodeScreenSize(m_record, newData);
+    T_EDID_SCREEN_SIZE_RATIO stored;
+    writeSection(DisplayParametersSection, [&](Byte* image) {
+        encodeScreenSize(m_record, image);
+        decodeScreenSize(image, 4, stored);
+    });
     if (m_state.mode != SCREEN_DIMENSIONS) {
         // A ratio that does not fit its byte is stored as the nearest one
         // that does: show what was stored.
-        T_EDID_SCREEN_SIZE_RATIO stored;
-        decodeScreenSize(newData, 4, stored);
         if (stored.mode == m_state.mode)
             m_state.ratio = int(stored.value);
         m_record.value = quint32(m_state.ratio);
         ui->ratioField->setText(ratioText());
     }
-    writeBack(kFirstByte, kLastByte);
     HexaViewer::instance()->setDisplayParametersDescription(describeFields());
 }
 

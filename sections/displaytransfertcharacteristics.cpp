@@ -6,11 +6,6 @@
 #include "rangechecks.h"
 #include "validators.h"
 
-namespace {
-const int kFirstByte = 20;
-const int kLastByte = 25;
-}
-
 DisplayTransfertCharacteristics::DisplayTransfertCharacteristics(QWidget* parent)
     : SectionEditor(parent), ui(new Ui::DisplayTransfertCharacteristics)
 {
@@ -55,10 +50,7 @@ void DisplayTransfertCharacteristics::updateUI()
 void DisplayTransfertCharacteristics::updateSectionData()
 {
     m_record = m_state;
-    if (!newData)
-        return;
-    encodeGamma(m_record, newData);
-    writeBack(kFirstByte, kLastByte);
+    writeSection(DisplayParametersSection, [&](Byte* image) { encodeGamma(m_record, image); });
     HexaViewer::instance()->setDisplayParametersDescription(
         {FieldDescription("Gamma", ui->gammaField->text())});
 }

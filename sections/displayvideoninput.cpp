@@ -7,8 +7,6 @@
 
 
 namespace {
-const int kFirstByte = 20;
-const int kLastByte = 25;
 enum { FLAG_SERRATION = 4 };
 
 // Combo index of a stored value; reserved values show the "undefined" item
@@ -108,10 +106,8 @@ void DisplayVideonInput::updateDisplayParameters()
         for (Byte& flag : m_record.flags)
             flag = 0;
     }
-    if (!newData)
-        return;
-    encodeVideoInput(m_record, m_revision, newData);
-    writeBack(kFirstByte, kLastByte);
+    writeSection(DisplayParametersSection,
+                 [&](Byte* image) { encodeVideoInput(m_record, m_revision, image); });
     HexaViewer::instance()->setDisplayParametersDescription(describeFields());
 }
 

@@ -70,10 +70,7 @@ void EstablishedTimings::updateUI()
 void EstablishedTimings::updateSectionData(int changedByte)
 {
     m_record = m_state;
-    if (!newData)
-        return;
-    encodeEstablishedTimings(m_record, newData);
-    writeBack(changedByte, changedByte);
+    writeBytes(changedByte, changedByte, [&](Byte* image) { encodeEstablishedTimings(m_record, image); });
     HexaViewer::instance()->setEstablishedTimingsDescription(describeFields());
 }
 

@@ -1,18 +1,27 @@
 #include "sectioneditor.h"
 
-#include "checksum.h"
-#include "hexaviewer.h"
+#include "imagemodel.h"
+
+#include <cstring>
 
 SectionEditor::SectionEditor(QWidget* parent) : QGroupBox(parent)
 {
 }
 
-void SectionEditor::writeBack(int first, int last)
+void SectionEditor::writeBytes(int first, int last, const Encoder& encode)
 {
-    if (!newData)
+    ImageModel* model = newData ? ImageModel::owning(newData) : nullptr;
+    if (!model)
         return;
-    updateBaseChecksum(newData);
-    HexaViewer::instance()->refreshBytes(data, newData, first, last);
+    Byte block[EDID_BLOCK_SIZE];
+    std::memcpy(block, newData, EDID_BLOCK_SIZE);
+    encode(block);
+    model->write(first, block + first, last - first + 1);
+}
+
+void SectionEditor::writeSection(ImageSectionId section, const Encoder& encode)
+{
+    writeBytes(imageSection(section).first, imageSection(section).last, encode);
 }
 
 void SectionEditor::setImages(Byte* savedImage, Byte* workingImage)

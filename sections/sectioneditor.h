@@ -2,13 +2,15 @@
 #define SECTIONEDITOR_H
 
 #include "edidtypes.h"
+#include "imagesections.h"
 
 #include <QGroupBox>
+#include <functional>
 
 // Base of the editors of the base block slices. An editor holds pointers to
-// the saved image (`data`, only read, to mark changes) and the working image
-// (`newData`, the bytes being edited) and writes its slice straight into the
-// working image after every accepted edit.
+// the saved image (`data`, only read) and the working image (`newData`, the
+// bytes being edited), both owned by the document's image model, and writes
+// its slice through that model after every accepted edit.
 class SectionEditor : public QGroupBox
 {
     Q_OBJECT
@@ -16,9 +18,12 @@ public:
     explicit SectionEditor(QWidget* parent = nullptr);
 
 protected:
-    // Recomputes the base block checksum and refreshes bytes first..last
-    // (and 127) of the hex viewer. Called after the slice has been encoded.
-    void writeBack(int first, int last);
+    using Encoder = std::function<void(Byte* image)>;
+    // Encodes into a copy of the base block and writes bytes first..last of
+    // it through the image model, which recomputes the checksum and shows
+    // the change. Nothing happens before the editor has its images.
+    void writeBytes(int first, int last, const Encoder& encode);
+    void writeSection(ImageSectionId section, const Encoder& encode);
     void setImages(Byte* savedImage, Byte* workingImage);
 
     Byte* data = nullptr;

@@ -6,11 +6,6 @@
 #include "sectiondescriptions.h"
 #include "validators.h"
 
-namespace {
-const int kFirstByte = 38;
-const int kLastByte = 54;
-}
-
 StandardTimingItem::StandardTimingItem(QWidget* parent)
     : SectionEditor(parent), ui(new Ui::StandardTimingItem)
 {
@@ -67,10 +62,8 @@ void StandardTimingItem::updateUI()
 void StandardTimingItem::updateSectionData()
 {
     m_record = m_state;
-    if (!newData)
-        return;
-    encodeStandardTiming(m_record, newData + 36 + 2 * m_entry);
-    writeBack(kFirstByte, kLastByte);
+    const int first = 36 + 2 * m_entry;
+    writeBytes(first, first + 1, [&](Byte* image) { encodeStandardTiming(m_record, image + first); });
     HexaViewer::instance()->setStandardTimingsDescription(describeFields());
 }
 

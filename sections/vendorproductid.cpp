@@ -10,8 +10,6 @@
 #include <cstring>
 
 namespace {
-const int kFirstByte = 8;
-const int kLastByte = 18;
 const int kMinWeek = 1;
 const int kMaxWeek = 54;
 const int kMinYear = 1990;
@@ -86,10 +84,7 @@ void VendorProductID::updateUI()
 void VendorProductID::updateSectionData()
 {
     m_record = m_state;
-    if (!newData)
-        return;
-    encodeVendorProduct(m_record, newData);
-    writeBack(kFirstByte, kLastByte);
+    writeSection(VendorProductSection, [&](Byte* image) { encodeVendorProduct(m_record, image); });
     HexaViewer::instance()->setVendorProductDescription(describeFields());
 }
 

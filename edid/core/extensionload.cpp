@@ -3,6 +3,7 @@
 #include "checksum.h"
 #include "imagecheck.h"
 #include "imageload.h"
+#include "imagesections.h"
 
 #include <cstring>
 
@@ -96,8 +97,8 @@ QList<SectionDescription> describeExtension(const LoadedImage& image)
     const int result = parseCEAExtension(image.working, record);
     if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR)
         return {};
-    return {{"CEA Flag & Version", ceaFlagDescription(record.revision)},
-            {"Monitor Support (CEA)", ceaMonitorSupportDescription(record.monitorSupportByte())},
+    return {{imageSection(CEAFlagSection).name, ceaFlagDescription(record.revision)},
+            {imageSection(CEAMonitorSupportSection).name, ceaMonitorSupportDescription(record.monitorSupportByte())},
             {"CEA Data Blocks", dataBlocksDescription(record)}};
 }
 

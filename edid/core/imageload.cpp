@@ -1,6 +1,7 @@
 #include "imageload.h"
 
 #include "imagefile.h"
+#include "imagesections.h"
 #include "sectiondescriptions.h"
 
 #include <cstring>
@@ -14,6 +15,16 @@ bool isTextDumpName(const QString& path)
 QByteArray LoadedImage::savedFileBytes() const
 {
     return imageFileBytes(working, extraBlocks);
+}
+
+QByteArray LoadedImage::readBytes() const
+{
+    return QByteArray(reinterpret_cast<const char*>(saved), EDID_IMAGE_SIZE) + extraBlocks;
+}
+
+QByteArray LoadedImage::correctedBytes() const
+{
+    return QByteArray(reinterpret_cast<const char*>(working), EDID_IMAGE_SIZE) + extraBlocks;
 }
 
 QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
@@ -42,27 +53,27 @@ QList<SectionDescription> describeImage(const LoadedImage& image)
         if (timing.enabled)
             standard << standardTimingDescription(timing);
     }
-    QList<SectionDescription> sections = {
-        {"Header", headerDescription()},
-        {"Vendor & Product ID", vendorProductDescription(d.vendorProduct)},
-        {"Version / Revision", versionDescription(revision)},
-        {"Display Parameters", displayParameters},
-        {"Color Characteristics", colorCharacteristicsDescription(d.colorCharacteristics)},
-        {"Established Timings", establishedTimingsDescription(d.establishedTimings)},
-        {"Standard Timings", standard},
+    auto named = [](ImageSectionId id, const FieldDescriptionList& fields) {
+        return SectionDescription{imageSection(id).name, fields};
     };
-    static const char* const kSlotNames[4] = {"Detailed Timings Block", "Monitor Descriptor Block 2",
-                                              "Monitor Descriptor Block 3", "Monitor Descriptor Block 4"};
+    QList<SectionDescription> sections = {
+        named(HeaderSection, headerDescription()),
+        named(VendorProductSection, vendorProductDescription(d.vendorProduct)),
+        named(VersionSection, versionDescription(revision)),
+        named(DisplayParametersSection, displayParameters),
+        named(ColorSection, colorCharacteristicsDescription(d.colorCharacteristics)),
+        named(EstablishedSection, establishedTimingsDescription(d.establishedTimings)),
+        named(StandardSection, standard),
+    };
     for (int slot = 0; slot < 4; ++slot) {
         // Describe what the slot holds after the load corrections.
         T_EDID_DISPLAY_DESCRIPTOR_DEF descriptor = d.displayDescriptors[slot];
         if (std::memcmp(image.working + descriptorOffset(slot), descriptor.raw, DESCRIPTOR_SIZE) != 0)
             decodeDisplayDescriptor(image.working + descriptorOffset(slot), descriptor);
-        sections << SectionDescription{kSlotNames[slot], displayDescriptorDescription(descriptor)};
+        sections << named(descriptorSection(slot), displayDescriptorDescription(descriptor));
     }
     const QList<SectionDescription> extension = describeExtension(image);
-    sections << SectionDescription{"Extension Block Count",
-                                   extensionCountDescription(image.working[126], !extension.isEmpty())}
-             << SectionDescription{"Checksum", checksumDescription()};
+    sections << named(ExtensionCountSection, extensionCountDescription(image.working[126], !extension.isEmpty()))
+             << named(ChecksumSection, checksumDescription());
     return sections + extension;
 }

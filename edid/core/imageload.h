@@ -23,6 +23,9 @@ struct LoadedImage {
 
     // What Save writes for this image.
     QByteArray savedFileBytes() const;
+    // The image and the blocks kept after it, as read and as corrected.
+    QByteArray readBytes() const;
+    QByteArray correctedBytes() const;
 };
 
 // Loads the content of a file; `textDump` says how to read it. Returns an

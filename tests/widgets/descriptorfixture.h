@@ -1,10 +1,11 @@
 #ifndef DESCRIPTORFIXTURE_H
 #define DESCRIPTORFIXTURE_H
 
-// Four descriptor blocks on two 256-byte images, loaded the way the
-// document loads them: decodeBaseBlock, resetFields, initFields, revision.
+// Four descriptor blocks on the images of an image model, loaded the way the
+// document loads them: resetFields, initFields, revision.
 
 #include "displaydescriptor.h"
+#include "imageload.h"
 #include "revision.h"
 #include "sectiontesthelpers.h"
 
@@ -36,14 +37,16 @@ inline QByteArray baseImage(int revision, const QList<QByteArray>& blocks)
 }
 
 struct SlotFixture {
-    Byte data[256] = {};
-    Byte newData[256] = {};
+    ImageModel model;
+    Byte* const data = model.savedImage();
+    Byte* const newData = model.workingImage();
     std::unique_ptr<DisplayDescriptor> blocks[4];
 
     // Shown, as in the Detailed Data tab, unless asked otherwise: a hidden
     // slot makes its editors only when something needs them.
     explicit SlotFixture(bool shown = true)
     {
+        HexaViewer::instance()->setModel(&model);
         for (int s = 0; s < 4; ++s) {
             blocks[s].reset(new DisplayDescriptor);
             blocks[s]->setLabel(QStringLiteral("Block %1").arg(s + 1));
@@ -51,13 +54,16 @@ struct SlotFixture {
         }
     }
 
+    // Opens the image as the main window does: the core corrects, the slots
+    // show the corrected bytes.
     bool load(const QByteArray& image)
     {
-        std::memcpy(data, image.constData(), 256);
-        std::memcpy(newData, image.constData(), 256);
-        T_EDID_DEF decoded;
-        if (!decodeBaseBlock(data, decoded))
+        LoadedImage loaded;
+        if (!loadImage(image, false, loaded).isEmpty())
             return false;
+        model.load(loaded.readBytes(), loaded.correctedBytes());
+        T_EDID_DEF decoded;
+        decodeBaseBlock(newData, decoded);
         HexaViewer::instance()->setData(newData);
         for (int s = 0; s < 4; ++s)
             blocks[s]->resetFields(data, newData, s);
@@ -73,9 +79,9 @@ struct SlotFixture {
     {
         for (int s = 1; s < 4; ++s)
             blocks[s]->adaptToEDIDVersion(Word(revision), true);
-        newData[19] = Byte(revision);
+        const Byte bytes[2] = {1, Byte(revision)};
         setCurrentRevision(Word(revision));
-        updateBaseChecksum(newData);
+        model.write(18, bytes, 2);
     }
 
     // The document's new image, for the descriptor slots.

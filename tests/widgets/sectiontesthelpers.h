@@ -7,6 +7,7 @@
 #include "checksum.h"
 #include "edidrecords.h"
 #include "hexaviewer.h"
+#include "imagemodel.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -72,17 +73,21 @@ inline void checkBox(const BoxRecorder& boxes, const QString& title, const QStri
     }
 }
 
+// The document's bytes as the editors get them: the images of an image
+// model, which every write goes through.
 struct Images {
-    Byte saved[EDID_IMAGE_SIZE] = {};
-    Byte working[EDID_IMAGE_SIZE] = {};
+    ImageModel model;
+    Byte* const saved = model.savedImage();
+    Byte* const working = model.workingImage();
     T_EDID_DEF decoded;
 
-    // Puts the image into both arrays and decodes it (which sets the
+    Images() { HexaViewer::instance()->setModel(&model); }
+
+    // Puts the image into both images and decodes it (which sets the
     // current revision, as opening a file does).
     bool load(const QByteArray& bytes)
     {
-        std::memcpy(saved, bytes.constData(), EDID_IMAGE_SIZE);
-        std::memcpy(working, bytes.constData(), EDID_IMAGE_SIZE);
+        model.load(bytes, bytes);
         HexaViewer::instance()->setData(working);
         return decodeBaseBlock(saved, decoded);
     }

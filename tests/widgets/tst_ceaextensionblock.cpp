@@ -6,6 +6,8 @@
 #include "cearawblock.h"
 #include "edid.h"
 #include "hexaviewer.h"
+#include "imageload.h"
+#include "loadboxes.h"
 #include "sectiontesthelpers.h"
 
 #include <QLabel>
@@ -67,8 +69,14 @@ void TestCEAExtensionBlock::open(const QByteArray& extHex, int checksum)
     ext.append(QByteArray(127 - ext.size(), '\0'));
     ext.append(char(checksum >= 0 ? checksum : blockChecksum(reinterpret_cast<const Byte*>(ext.constData()))));
     bytes.replace(EDID_BLOCK_SIZE, EDID_BLOCK_SIZE, ext);
+    // Opened as the main window opens a file: the core corrects, the boxes
+    // tell, the document shows.
     m_doc.reset(new Edid);
-    QVERIFY(m_images.load(bytes));
+    LoadedImage loaded;
+    QVERIFY(loadImage(bytes, false, loaded).isEmpty());
+    showLoadBoxes(loaded.corrections);
+    m_images.model.load(loaded.readBytes(), loaded.correctedBytes());
+    QVERIFY(decodeBaseBlock(m_images.working, m_images.decoded));
     m_doc->setImages(m_images.saved, m_images.working);
     m_doc->initFields(m_images.decoded);
 }

@@ -1,6 +1,7 @@
 // Every base block of the reference corpus: decoded as the reference decode
-// next to it says, encoded back to the bytes it came from, and loaded into
-// the editors without a byte changed except where loading must rewrite one.
+// next to it says, encoded back to the bytes it came from, opened without a
+// byte changed except where opening must rewrite one, and shown by the
+// editors without any write.
 #include "edid.h"
 #include "imageload.h"
 #include "sectiontesthelpers.h"
@@ -228,7 +229,7 @@ private:
     void checkDecode(const T_EDID_DEF& def, const Reference& ref);
     void checkDescriptors(const Byte* image, const T_EDID_DEF& def, const Reference& ref);
     void checkEncode(const QByteArray& image, const T_EDID_DEF& def);
-    void checkLoad(Edid& doc, Images& images);
+    void checkLoad(Edid& doc, Images& images, const QByteArray& sample);
     void expect(bool ok, const QString& what) { if (!ok) m_failures << m_name + ": " + what; }
 
     QString m_name;
@@ -332,18 +333,23 @@ void TestCorpus::checkEncode(const QByteArray& sample, const T_EDID_DEF& def)
     expect(QByteArray(reinterpret_cast<const char*>(image), EDID_BLOCK_SIZE) == expected, "sections re-encoded");
 }
 
-void TestCorpus::checkLoad(Edid& doc, Images& images)
+// Opens the image as the editor does and shows it in the editors.
+void TestCorpus::checkLoad(Edid& doc, Images& images, const QByteArray& sample)
 {
+    LoadedImage core;
+    if (!loadImage(sample, false, core).isEmpty())
+        return;
+    QByteArray expected = sample.left(EDID_BLOCK_SIZE);
+    for (int s = 0; s < 4; ++s)
+        expected.replace(descriptorOffset(s), 18, slotAfterLoad(expected.mid(descriptorOffset(s), 18), s,
+                                                                core.decoded.revision == 3 ? 3 : 4));
+    for (int i = 8; i < 127; ++i)
+        expect(i == 18 || i == 19 || core.working[i] == Byte(expected[i]), QString("byte %1 changed on load").arg(i));
+    images.model.load(core.readBytes(), core.correctedBytes());
+    decodeBaseBlock(images.working, images.decoded);
     doc.setImages(images.saved, images.working);
     doc.initFields(images.decoded);
     doc.adaptToEDIDVersion(false);
-    const QByteArray saved(reinterpret_cast<const char*>(images.saved), EDID_BLOCK_SIZE);
-    QByteArray expected = saved;
-    for (int s = 0; s < 4; ++s)
-        expected.replace(descriptorOffset(s), 18, slotAfterLoad(saved.mid(descriptorOffset(s), 18), s,
-                                                                doc.versionRecord().revision()));
-    for (int i = 8; i < 127; ++i)
-        expect(i == 18 || i == 19 || images.working[i] == Byte(expected[i]), QString("byte %1 changed on load").arg(i));
     expect(images.checksumValid(), "checksum after load");
     const T_EDID_DEF& def = images.decoded;
     auto text = [](QWidget& editor, const char* name) { return editor.findChild<QLineEdit*>(name)->text(); };
@@ -371,15 +377,16 @@ void TestCorpus::everyImage()
         checkDecode(images.decoded, ref);
         checkDescriptors(images.saved, images.decoded, ref);
         checkEncode(sample, images.decoded);
-        checkLoad(doc, images);
+        checkLoad(doc, images, sample);
     }
     QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.mid(0, 20).join('\n')));
     QVERIFY(loaded > 3000);
 }
 
-// The core load path (used by the command-line tool) against the editor: the
-// same corrections, and the sections described with the same lists that the
-// editors hand the hex viewer.
+// The one load path: the core reads and corrects, the editors only show what
+// it decided. Showing an opened image writes nothing, and the editors hand
+// the hex viewer the lists with which the core (and the command-line tool)
+// describes the sections.
 void TestCorpus::coreLoadMatchesEditor()
 {
     const QStringList files = corpusFiles();
@@ -388,14 +395,16 @@ void TestCorpus::coreLoadMatchesEditor()
     BoxRecorder boxes(QMessageBox::Yes);
     Edid doc;
     Images images;
+    int writes = 0;
+    connect(&images.model, &ImageModel::written, [&writes] { ++writes; });
     HexaViewer* viewer = HexaViewer::instance();
     // Sections the editors describe while loading, by their place in describeImage.
     const QList<QPair<int, HexaViewer::Section>> described = {
-        {2, HexaViewer::VersionSection},
-        {4, HexaViewer::ColorSection}, {5, HexaViewer::EstablishedSection},
-        {7, HexaViewer::DescriptorSection0}, {8, HexaViewer::DescriptorSection1},
-        {9, HexaViewer::DescriptorSection2}, {10, HexaViewer::DescriptorSection3},
-        {11, HexaViewer::ExtensionCountSection}};
+        {2, VersionSection},
+        {4, ColorSection}, {5, EstablishedSection},
+        {7, DescriptorSection0}, {8, DescriptorSection1},
+        {9, DescriptorSection2}, {10, DescriptorSection3},
+        {11, ExtensionCountSection}};
     QStringList failures;
     // Every file as it is, and the first files at other revisions: an
     // unsupported one and 1.3, which cannot hold the 1.4 descriptors.
@@ -418,8 +427,9 @@ void TestCorpus::coreLoadMatchesEditor()
         LoadedImage core;
         if (!loadImage(content, false, core).isEmpty())
             continue;
-        QByteArray bytes = content.left(EDID_IMAGE_SIZE);
-        images.load(bytes.append(QByteArray(EDID_IMAGE_SIZE - bytes.size(), 0)));
+        images.model.load(core.readBytes(), core.correctedBytes());
+        decodeBaseBlock(images.working, images.decoded);
+        writes = 0;
         doc.setImages(images.saved, images.working);
         doc.initFields(images.decoded);
         doc.adaptToEDIDVersion(false);
@@ -433,12 +443,10 @@ void TestCorpus::coreLoadMatchesEditor()
             if (shown != expected)
                 failures << QString("%1: %2 described differently").arg(name, sections[pair.first].name);
         }
-        // Compared after the descriptions were read: reading one makes the
-        // editor of a descriptor slot, which must leave the bytes as loaded.
-        for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
-            if (images.working[i] != core.working[i])
-                failures << QString("%1: byte %2 is %3 in the editor").arg(name).arg(i).arg(images.working[i]);
-        }
+        // Counted after the descriptions were read: reading one makes the
+        // editor of a descriptor slot, which must write nothing either.
+        if (writes != 0)
+            failures << QString("%1: %2 writes while shown").arg(name).arg(writes);
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 20).join('\n')));
 }

@@ -287,7 +287,7 @@ void TestDescriptorEditors::switchTo13DropsRevision4Types()
     const QByteArray slot = hexBytes("00 00 00 11 00 FF FF").leftJustified(18, '\0');
     QVERIFY(f.load(baseImage(4, {kFullHdTiming, kDummy, kDummy, slot})));
     QCOMPARE(f.combo(3)->currentIndex(), -1);
-    QCOMPARE(HexaViewer::instance()->description(HexaViewer::DescriptorSection3).value(0),
+    QCOMPARE(HexaViewer::instance()->description(DescriptorSection3).value(0),
              FieldDescription("Monitor Data Type Tag", "Reserved (0x11)"));
     f.switchRevision(3);
     f.switchRevision(4);
@@ -395,7 +395,7 @@ QStringList outcome(SlotFixture& f)
     QStringList result = {QByteArray(reinterpret_cast<const char*>(f.newData), 256).toHex()};
     for (int s = 0; s < 4; ++s) {
         for (const FieldDescription& field :
-             HexaViewer::instance()->description(HexaViewer::Section(HexaViewer::DescriptorSection0 + s)))
+             HexaViewer::instance()->description(HexaViewer::Section(DescriptorSection0 + s)))
             result << field.first + '=' + field.second;
     }
     for (int s = 0; s < 4; ++s) {

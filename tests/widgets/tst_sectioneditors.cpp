@@ -173,7 +173,7 @@ void TestSectionEditors::videoInputByte()
     choose(in<QComboBox>("input", "signalLevelMulti"), 2);
     click(in<QCheckBox>("input", "serrationCB"));
     QCOMPARE(int(images.working[20]), 0x49);
-    QCOMPARE(describedValue(HexaViewer::DisplayParametersSection, "Signal Level"), QString("1.000 : .400 Vp-p"));
+    QCOMPARE(describedValue(DisplayParametersSection, "Signal Level"), QString("1.000 : .400 Vp-p"));
     click(in<QRadioButton>("input", "digitalRB"));
     QCOMPARE(int(images.working[20]), 0x80);
     click(in<QCheckBox>("input", "dfpSupportCB"));
@@ -242,7 +242,7 @@ void TestSectionEditors::modelYearAndOrientation()
     QVERIFY(!in<QLineEdit>("vendor", "weekField")->isEnabled());
     click(in<QCheckBox>("vendor", "modelYearCB"));
     QCOMPARE(int(images.working[16]), 1);
-    QCOMPARE(describedValue(HexaViewer::VendorProductSection, "Week of Manufacture"), QString("1"));
+    QCOMPARE(describedValue(VendorProductSection, "Week of Manufacture"), QString("1"));
     click(in<QRadioButton>("size", "aspectRatioRB"));
     click(in<QRadioButton>("size", "landscapeRB"));
     boxes->clear(); // the orientation left by an earlier test may not fit
@@ -266,7 +266,7 @@ void TestSectionEditors::establishedTimingBits()
     const Byte byte36 = images.working[36];
     click(timing("estabTimingII8"));
     QCOMPARE(int(images.working[36]), byte36 ^ 0x01);
-    QCOMPARE(describedValue(HexaViewer::EstablishedSection, "640x480 @ 60 Hz [IBM, VGA]"), QString("YES"));
+    QCOMPARE(describedValue(EstablishedSection, "640x480 @ 60 Hz [IBM, VGA]"), QString("YES"));
     // The manufacturer bit; the reserved bits of byte 37 stay.
     QCOMPARE(int(images.working[37]), 0x7F);
     click(timing("manufTimingCB"));

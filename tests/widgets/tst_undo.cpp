@@ -29,6 +29,7 @@ private slots:
     void undoAfterSaveIsModifiedAgain();
     void revisionSwitchAndExtensionRemovalUndo();
     void ceaBlocksAddRemoveAndEditUndo();
+    void eachUndoGivesTheBytesBeforeItsEdit();
 
 private:
     QByteArray working() const;
@@ -176,6 +177,47 @@ void TestUndo::ceaBlocksAddRemoveAndEditUndo()
     for (int i = 0; i < 3; ++i)
         trigger("actionRedo");
     QCOMPARE(working().toHex(), edited.toHex());
+}
+
+// One step per user action, whatever editor made it: each undo gives back
+// exactly the bytes before that action, each redo the bytes after it.
+void TestUndo::eachUndoGivesTheBytesBeforeItsEdit()
+{
+    auto* tabs = m_window->findChild<QTabWidget*>("dataTabs");
+    QList<QByteArray> states = {working()};
+    const QList<std::function<void()>> actions = {
+        [&] { typeInto("yearField", "2019"); },
+        [&] {
+            tabs->setCurrentIndex(1);
+            typeInto("prodNameField", "UNDO TEST");
+        },
+        [&] {
+            tabs->setCurrentIndex(2);
+            m_window->findChild<QCheckBox*>("underscanCB")->click();
+            settle();
+        },
+        [&] { m_window->switchToRev3(); settle(); },
+        [&] {
+            BoxRecorder boxes(QMessageBox::Ok);
+            trigger("actionCEA_861_EB");
+        },
+        [&] { trigger("actionCEA_861_EB"); },
+    };
+    for (const auto& action : actions) {
+        action();
+        QVERIFY(working() != states.last());
+        states << working();
+        QCOMPARE(steps(), states.size() - 1);
+    }
+    for (int i = states.size() - 2; i >= 0; --i) {
+        trigger("actionUndo");
+        QCOMPARE(working().toHex(), states[i].toHex());
+    }
+    QVERIFY(!m_window->isModified());
+    for (int i = 1; i < states.size(); ++i) {
+        trigger("actionRedo");
+        QCOMPARE(working().toHex(), states[i].toHex());
+    }
 }
 
 QTEST_MAIN(TestUndo)
