@@ -1,12 +1,10 @@
 #include "ceamonitorsupport.h"
 
 #include "ceaextension.h"
-#include "checksum.h"
 #include "hexaviewer.h"
 #include "ui_ceamonitorsupport.h"
 
 namespace {
-constexpr int kMonitorByte = EDID_BLOCK_SIZE + 3;
 constexpr Byte kUnderscan = 0x80, kBasicAudio = 0x40, kYCbCr444 = 0x20, kYCbCr422 = 0x10;
 } // namespace
 
@@ -21,19 +19,15 @@ CEAMonitorSupport::~CEAMonitorSupport()
     delete ui;
 }
 
-void CEAMonitorSupport::resetFields(Byte* data, Byte* newData)
+void CEAMonitorSupport::resetFields(Byte*, Byte*)
 {
-    m_data = data;
-    m_newData = newData;
     m_flags = 0;
     m_nativeCount = 0;
     updateBoxes();
 }
 
-void CEAMonitorSupport::initFields(Byte monitorByte, Byte* data, Byte* newData)
+void CEAMonitorSupport::initFields(Byte monitorByte, Byte*, Byte*)
 {
-    m_data = data;
-    m_newData = newData;
     m_flags = monitorByte & 0xF0;
     m_nativeCount = monitorByte & 15;
     updateBoxes();
@@ -53,13 +47,8 @@ Byte CEAMonitorSupport::monitorByte() const
 
 void CEAMonitorSupport::updateEDID()
 {
-    if (!m_newData)
-        return;
-    m_newData[kMonitorByte] = monitorByte();
-    updateBlockChecksum(m_newData + EDID_BLOCK_SIZE);
-    HexaViewer* viewer = HexaViewer::instance();
-    viewer->refreshBytes(m_data, m_newData, 128, 255);
-    viewer->setCEAMonitorSupportDescription(ceaMonitorSupportDescription(monitorByte()));
+    emit monitorByteChanged(monitorByte());
+    HexaViewer::instance()->setCEAMonitorSupportDescription(ceaMonitorSupportDescription(monitorByte()));
 }
 
 void CEAMonitorSupport::on_underscanCB_clicked(bool checked)
