@@ -82,7 +82,7 @@ QByteArray zeroedFrom(QByteArray ext, int kept)
 
 // One edit of the model: "+I:hex" appends an entry of catalogue index I,
 // "-R" removes row R, "=R:hex" replaces its bytes, "kR" keeps it raw, "vN"
-// sets the revision, "mHH" the monitor support byte.
+// sets the revision.
 void applyEdit(CEAExtensionModel& model, const QString& edit)
 {
     const QString args = edit.mid(1);
@@ -93,8 +93,7 @@ void applyEdit(CEAExtensionModel& model, const QString& edit)
     case '-': model.remove(number); break;
     case '=': model.setBytes(number, bytes); break;
     case 'k': model.keepRaw(number); break;
-    case 'v': model.setRevision(Word(number)); break;
-    default: model.setMonitorByte(Byte(args.toInt(nullptr, 16))); break;
+    default: model.setRevision(Word(number)); break;
     }
 }
 
@@ -273,8 +272,6 @@ void TestCEAExtension::modelEdits_data()
         vsdbs += "7d000c03" + QByteArray(26 * 2, '1' + i);
     const QByteArray full = image("02037c00", vsdbs);
 
-    QTest::newRow("loaded as read") << videoAndTiming << "" << ("02030840 43021004" + dtd) << "11" << 22
-                                    << "Video,Detailed timing" << QByteArray("021004");
     QTest::newRow("appended block goes into the collection")
         << videoAndTiming << "+3:010000" << ("02030c40 43021004 83010000" + dtd) << "111" << 26
         << "Video,Detailed timing,Speaker allocation" << QByteArray("021004");
@@ -287,12 +284,8 @@ void TestCEAExtension::modelEdits_data()
                                                          << "11" << 1 << "Detailed timing,Video" << QByteArray();
     QTest::newRow("revision 1 leaves the collection out") << videoAndTiming << "v1" << ("02010440" + dtd) << "-1"
                                                           << 18 << "Video,Detailed timing" << QByteArray();
-    QTest::newRow("monitor byte") << videoAndTiming << "mf2" << ("020308f2 43021004" + dtd) << "11" << 22
-                                  << "Video,Detailed timing" << QByteArray("021004");
     QTest::newRow("kept raw keeps its bytes") << videoAndTiming << "k0" << ("02030840 43021004" + dtd) << "11" << 22
                                               << "Tag 2,Detailed timing" << QByteArray("021004");
-    QTest::newRow("byte 2 of a loaded empty extension") << image("02030000") << "" << QByteArray("02030000") << ""
-                                                        << 0 << "" << QByteArray();
     QTest::newRow("byte 2 once a block was added") << image("02030000") << "+1: -0" << QByteArray("02030400") << ""
                                                    << 0 << "" << QByteArray();
     QTest::newRow("kept blocks by name") << image("02031100", "43010203 e3060102 a0 c0 e21400") << "-1"
