@@ -1,7 +1,6 @@
 #include "ceaaudiodescriptor.h"
 
 #include "ceaaudioshortblock.h"
-#include "hexaviewer.h"
 #include "ui_ceaaudiodescriptor.h"
 
 namespace {
@@ -31,14 +30,13 @@ CEAAudioDescriptor::~CEAAudioDescriptor()
     delete ui;
 }
 
-void CEAAudioDescriptor::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEAAudioDescriptor::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     removeAllTabs();
     const int count = qMin(length / CEA_AUDIO_DESCRIPTOR_SIZE, CEA_MAX_AUDIO_DESCRIPTORS);
     for (int i = 0; i < count; ++i) {
         addTab();
-        m_descriptors.at(i)->initFields(payload + i * CEA_AUDIO_DESCRIPTOR_SIZE, data, newData);
+        m_descriptors.at(i)->initFields(payload + i * CEA_AUDIO_DESCRIPTOR_SIZE, nullptr, nullptr);
     }
     const int used = count * CEA_AUDIO_DESCRIPTOR_SIZE;
     m_extraBytes = QByteArray(reinterpret_cast<const char*>(payload) + used, qMax(length - used, 0));
@@ -47,9 +45,8 @@ void CEAAudioDescriptor::initFields(int tag, int length, const Byte* payload, By
     updateEDID();
 }
 
-void CEAAudioDescriptor::resetFields(Byte* data, Byte* newData)
+void CEAAudioDescriptor::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     removeAllTabs();
     m_initialised = 0;
     m_extraBytes.clear();
@@ -108,11 +105,10 @@ void CEAAudioDescriptor::updateTabs()
 
 void CEAAudioDescriptor::on_addAudioTabButton_clicked()
 {
-    HexaViewer::instance()->refreshBytes(data, newData, 128, 255);
     if (m_count >= CEA_MAX_AUDIO_DESCRIPTORS)
         return;
     if (m_count >= m_initialised) {
-        m_descriptors.at(m_count)->resetFields(data, newData);
+        m_descriptors.at(m_count)->resetFields(nullptr, nullptr);
         m_initialised = m_count + 1;
     }
     addTab();

@@ -14,18 +14,14 @@ CEAAudioShortBlock::~CEAAudioShortBlock()
     delete ui;
 }
 
-void CEAAudioShortBlock::initFields(const Byte* bytes, Byte* data, Byte* newData)
+void CEAAudioShortBlock::initFields(const Byte* bytes, Byte*, Byte*)
 {
-    m_data = data;
-    m_newData = newData;
     m_descriptor = ShortAudioDescriptor(bytes);
     updateUI();
 }
 
-void CEAAudioShortBlock::resetFields(Byte* data, Byte* newData)
+void CEAAudioShortBlock::resetFields(Byte*, Byte*)
 {
-    m_data = data;
-    m_newData = newData;
     m_descriptor.reset();
     updateUI();
 }

@@ -58,8 +58,6 @@ private:
     void lastByteEdited();
 
     Ui::CEAAudioShortBlock* ui;
-    Byte* m_data = nullptr;
-    Byte* m_newData = nullptr;
     ShortAudioDescriptor m_descriptor;
 };
 

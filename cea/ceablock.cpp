@@ -1,25 +1,36 @@
 #include "ceablock.h"
 
-#include "hexaviewer.h"
-
 CEABlock::CEABlock(QWidget* parent) : QFrame(parent)
 {
 }
 
-void CEABlock::initFields(int, int, const Byte*, Byte* savedImage, Byte* workingImage)
+void CEABlock::initFields(int, int, const Byte*, Byte*, Byte*)
 {
-    setImages(savedImage, workingImage);
 }
 
-void CEABlock::resetFields(Byte* savedImage, Byte* workingImage)
+void CEABlock::resetFields(Byte*, Byte*)
 {
-    setImages(savedImage, workingImage);
     updateEDID();
 }
 
 QByteArray CEABlock::blockBytes() const
 {
     return QByteArray();
+}
+
+bool CEABlock::loadEntry(const CEAEntry& entry)
+{
+    QByteArray payload = entry.bytes;
+    int length = payload.size();
+    if (entry.kind == CEAEntryKind::DetailedTimings) {
+        length /= CEA_DTD_SIZE;
+    } else if (extendedTag() != 0 && length > 0) {
+        // The editors of extended-tag blocks take the payload after that byte.
+        payload.remove(0, 1);
+        --length;
+    }
+    initFields(entry.tag, length, reinterpret_cast<const Byte*>(payload.constData()), nullptr, nullptr);
+    return blockBytes() == entry.bytes;
 }
 
 QString CEABlock::blockTypeName() const
@@ -44,7 +55,6 @@ void CEABlock::updateUI()
 void CEABlock::updateEDID()
 {
     emit valueChanged();
-    HexaViewer::instance()->refreshBytes(data, newData, 128, 255);
 }
 
 void CEABlock::onSubBlockValueChanged()
@@ -56,12 +66,6 @@ void CEABlock::setBlockType(int index)
 {
     m_blockType = index;
     m_helpText = blockTypeHelpText(index);
-}
-
-void CEABlock::setImages(Byte* savedImage, Byte* workingImage)
-{
-    data = savedImage;
-    newData = workingImage;
 }
 
 void CEABlock::setHelpShown(bool shown)

@@ -1,6 +1,7 @@
 #include "ceacapabilitymapdescriptor.h"
 
 #include "ceaextendedcodecs.h"
+#include "ceaextensionmodel.h"
 #include "ceavideo.h"
 #include "ui_ceacapabilitymapdescriptor.h"
 
@@ -31,9 +32,8 @@ CEACapabilityMapDescriptor::~CEACapabilityMapDescriptor()
     delete ui;
 }
 
-void CEACapabilityMapDescriptor::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEACapabilityMapDescriptor::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     m_positions = capabilityMapPositions(payload, length);
     std::sort(m_positions.begin(), m_positions.end());
     // CEA-861-F: a map of the extended tag byte alone means that every
@@ -45,9 +45,8 @@ void CEACapabilityMapDescriptor::initFields(int tag, int length, const Byte* pay
     updateEDID();
 }
 
-void CEACapabilityMapDescriptor::resetFields(Byte* data, Byte* newData)
+void CEACapabilityMapDescriptor::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     m_positions.clear();
     m_allFormats = false;
     m_edited = true;
@@ -72,7 +71,7 @@ void CEACapabilityMapDescriptor::fillFormatCombo()
 {
     const int previous = ui->definedFomatCombo->currentIndex();
     ui->definedFomatCombo->clear();
-    const QByteArray descriptors = newData ? firstVideoBlockDescriptors(newData + EDID_BLOCK_SIZE) : QByteArray();
+    const QByteArray descriptors = extension() ? extension()->firstVideoDescriptors() : QByteArray();
     for (int i = 0; i < descriptors.size(); ++i) {
         const Byte descriptor = Byte(descriptors.at(i));
         ui->definedFomatCombo->addItem(QString::number(i + 1) + " - " + mapVicName(svdVic(descriptor))

@@ -15,16 +15,14 @@ CEAColorimetryBlock::~CEAColorimetryBlock()
     delete ui;
 }
 
-void CEAColorimetryBlock::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEAColorimetryBlock::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     m_payload.load(payload, length);
     updateUI();
 }
 
-void CEAColorimetryBlock::resetFields(Byte* data, Byte* newData)
+void CEAColorimetryBlock::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     m_payload = FlagPayload(2);
     updateEDID();
     updateUI();

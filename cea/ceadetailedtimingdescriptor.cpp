@@ -24,24 +24,24 @@ CEADetailedTimingDescriptor::~CEADetailedTimingDescriptor()
     delete ui;
 }
 
-void CEADetailedTimingDescriptor::initFields(int, int count, const Byte* firstDTD, Byte* data,
-                                             Byte* newData)
+void CEADetailedTimingDescriptor::initFields(int, int count, const Byte* firstDTD, Byte*, Byte*)
 {
-    setImages(data, newData);
     removeAllTabs();
     for (int i = 0; i < count; ++i) {
         const Byte* dtd = firstDTD + DTD_SIZE * i;
-        addTab()->initFields(dtd, data, newData, i, true);
+        addTab()->initFields(dtd, nullptr, nullptr, i, true);
         m_tabs.last().loaded = LoadedDetailedTiming(dtd);
     }
     ui->tabDTD->setCurrentIndex(0);
 }
 
-void CEADetailedTimingDescriptor::resetFields(Byte* data, Byte* newData)
+// A block the user adds has no tab yet: it starts without any descriptor.
+void CEADetailedTimingDescriptor::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
-    removeAllTabs();
-    addDefaultTab();
+    for (int i = 0; i < m_tabs.size(); ++i) {
+        m_tabs[i].editor->resetFields(nullptr, nullptr, i, true);
+        m_tabs[i].loaded = LoadedDetailedTiming();
+    }
     updateEDID();
 }
 
@@ -68,7 +68,7 @@ DetailedTimings* CEADetailedTimingDescriptor::addTab()
 
 void CEADetailedTimingDescriptor::addDefaultTab()
 {
-    addTab()->resetFields(data, newData, m_tabs.size() - 1, true);
+    addTab()->resetFields(nullptr, nullptr, m_tabs.size() - 1, true);
     ui->tabDTD->setCurrentIndex(m_tabs.size() - 1);
 }
 

@@ -22,7 +22,8 @@ public:
 
     // `count` descriptors back to back from `firstDTD`; the tag is not used.
     void initFields(int tag, int count, const Byte* firstDTD, Byte* data, Byte* newData) override;
-    // One descriptor with the detailed timing editor's defaults.
+    // Every descriptor back to the detailed timing editor's defaults; a new
+    // block has none.
     void resetFields(Byte* data, Byte* newData) override;
     // The descriptors in tab order, without a header byte.
     QByteArray blockBytes() const override;

@@ -3,24 +3,21 @@
 #include "ceablock.h"
 #include "ceablockfactory.h"
 #include "ceahelpblock.h"
-#include "ceapendingblock.h"
+#include "ceamonitorsupport.h"
 #include "cearawblock.h"
 #include "dialogs.h"
 #include "hexaviewer.h"
-#include "imagemodel.h"
 #include "ui_ceaextensionblock.h"
 
 #include <QListWidgetItem>
+#include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace {
 
 const char kTutorial[] = ":/icons/files/resources/CEA_tuto.png";
 const char kRedLabel[] = "QLabel { background-color : red; color : Black; }";
-
-QByteArray bytesAt(const Byte* first, int count)
-{
-    return QByteArray(reinterpret_cast<const char*>(first), count);
-}
 
 bool collectionRevision(Word version)
 {
@@ -36,169 +33,145 @@ CEAExtensionBlock::CEAExtensionBlock(QWidget* parent)
     ui->blockTypeList->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->mainLayout->addWidget(m_help);
     m_help->hide();
+    connect(&m_model, &CEAExtensionModel::changed, this, &CEAExtensionBlock::onModelChanged);
+    connect(ui->monitorSupportWidget, &CEAMonitorSupport::monitorByteChanged, &m_model,
+            &CEAExtensionModel::setMonitorByte);
     updateUI();
 }
 
 CEAExtensionBlock::~CEAExtensionBlock()
 {
-    clearBlocks();
+    clearViews();
     delete ui;
 }
 
 void CEAExtensionBlock::resetFields(Byte* data, Byte* newData)
 {
-    m_data = data;
-    m_newData = newData;
-    m_emptyOffset = CEA_COLLECTION_OFFSET;
-    setVersion(3);
+    const QScopedValueRollback<bool> loading(m_loading, true);
+    clearViews();
+    m_model.reset();
     ui->monitorSupportWidget->resetFields(data, newData);
     ui->nativeDTDSB->setValue(0);
-    clearBlocks();
-    updateBlockList();
     updateUI();
 }
 
 void CEAExtensionBlock::initFields(const T_EDID_CEA_EXTENSION_DEF& record, Byte* data, Byte* newData)
 {
     resetFields(data, newData);
-    m_version = record.revision;
-    m_emptyOffset = ceaEmptyOffset(record);
-    updateUI();
-    ui->monitorSupportWidget->initFields(record.monitorSupportByte(), data, newData);
+    {
+        const QScopedValueRollback<bool> loading(m_loading, true);
+        m_model.load(record);
+    }
+    ui->monitorSupportWidget->initFields(m_model.monitorByte(), data, newData);
     ui->nativeDTDSB->setValue(ui->monitorSupportWidget->nativeCount());
-    for (const T_CEA_DATA_BLOCK_DEF& block : record.dataBlocks)
-        loadDataBlock(block);
-    // Timings that reach past the budget get an item of their own, so that
-    // only they are left out of the bytes.
-    const int fitting = record.dtdCount > 0 ? std::max(1, ceaFittingTimings(record)) : 0;
-    loadTimings(fitting, record.firstDTD);
-    loadTimings(record.dtdCount - fitting, record.firstDTD + fitting * CEA_DTD_SIZE);
-    if (record.trailingLength > 0)
-        addLoadedBlock(new CEARawBlock({CEAEntryKind::TrailingPiece, 0,
-                                     bytesAt(record.trailing, record.trailingLength)}));
     ui->listWidget->setCurrentRow(-1);
     updateUI();
     HexaViewer::instance()->setCEAFlagDescription(describeFields());
     emit valueChanged();
 }
 
-// A block of a catalogue type is loaded as pending: its editor is made when
-// the block is first selected. Any other block is kept as loaded.
-void CEAExtensionBlock::loadDataBlock(const T_CEA_DATA_BLOCK_DEF& block)
+void CEAExtensionBlock::writeCEAHeader()
 {
-    const QByteArray bytes = bytesAt(block.payload, block.length);
-    const bool hasType = block.tag != 0 && (block.tag != CEA_EXTENDED_TAG_CODE || block.length > 0);
-    const int index = hasType ? findBlockType(block.tag, block.length > 0 ? block.payload[0] : 0) : 0;
-    const CEAEntryKind kind = block.isRawPiece() ? CEAEntryKind::CollectionPiece : CEAEntryKind::DataBlock;
-    if (index != CEA_UNKNOWN)
-        addLoadedBlock(new CEAPendingBlock(index, {kind, block.tag, bytes}, ui->widget));
-    else
-        addLoadedBlock(new CEARawBlock({kind, block.tag, bytes}));
+    HexaViewer::instance()->setCEAFlagDescription(describeFields());
+    emit valueChanged();
 }
 
-void CEAExtensionBlock::loadTimings(int count, const Byte* first)
+QByteArray CEAExtensionBlock::extensionBytes() const
 {
-    if (count > 0)
-        addLoadedBlock(new CEAPendingBlock(CEA_DETAILED_TIMING,
-                                        {CEAEntryKind::DetailedTimings, 0, bytesAt(first, count * CEA_DTD_SIZE)},
-                                        ui->widget));
+    return m_model.serialize().bytes;
+}
+
+FieldDescriptionList CEAExtensionBlock::describeFields() const
+{
+    return ceaFlagDescription(version());
+}
+
+// The view of an entry is made from its bytes. One whose editor would not
+// give the bytes back exactly stays a raw item, so that opening and saving
+// never changes a block the user did not edit.
+CEABlock* CEAExtensionBlock::makeView(int row)
+{
+    const int index = m_model.catalogueIndex(row);
+    CEABlock* view = createBlock(index, ui->widget);
+    if (view) {
+        view->setExtension(&m_model);
+        if (!view->loadEntry(m_model.entry(row))) {
+            delete view;
+            view = nullptr;
+            m_model.keepRaw(row);
+        }
+    }
+    if (!view)
+        view = new CEARawBlock(m_model.entry(row), m_model.name(row), ui->widget);
+    installBlock(view);
+    return view;
 }
 
 CEABlock* CEAExtensionBlock::block(int row)
 {
-    auto* pending = qobject_cast<CEAPendingBlock*>(m_blocks.value(row));
-    if (!pending)
-        return m_blocks.value(row);
-    CEABlock* editor = pending->createEditor(m_data, m_newData, ui->widget);
-    if (!editor)
-        editor = new CEARawBlock(pending->entry());
-    installBlock(editor);
-    m_blocks[row] = editor;
-    delete pending;
-    return editor;
+    if (row < 0 || row >= m_views.size())
+        return nullptr;
+    if (!m_views[row])
+        m_views[row] = makeView(row);
+    return m_views[row];
 }
 
-void CEAExtensionBlock::appendBlock(CEABlock* editor)
+void CEAExtensionBlock::installBlock(CEABlock* view)
 {
-    addLoadedBlock(editor);
-    updateBlockList();
+    connect(view, &CEABlock::displayHelp, m_help, &QWidget::setVisible);
+    connect(view, &CEABlock::valueChanged, this, &CEAExtensionBlock::onBlockValueChanged);
+    view->hide();
+    ui->blockLayout->addWidget(view);
 }
 
-// Without a list update: that would select, and so realise, each block.
-void CEAExtensionBlock::addLoadedBlock(CEABlock* editor)
+void CEAExtensionBlock::clearViews()
 {
-    installBlock(editor);
-    m_blocks << editor;
+    qDeleteAll(m_views);
+    m_views.clear();
 }
 
-void CEAExtensionBlock::installBlock(CEABlock* editor)
+// Repaints the list from the model and hands the change on to the
+// document, except while the editor itself loads or resets the model.
+void CEAExtensionBlock::onModelChanged()
 {
-    connect(editor, &CEABlock::displayHelp, m_help, &QWidget::setVisible);
-    connect(editor, &CEABlock::valueChanged, this, &CEAExtensionBlock::onBlockValueChanged);
-    editor->hide();
-    ui->blockLayout->addWidget(editor);
-}
-
-void CEAExtensionBlock::clearBlocks()
-{
-    qDeleteAll(m_blocks);
-    m_blocks.clear();
-}
-
-void CEAExtensionBlock::writeCEAHeader()
-{
-    ImageModel* model = m_newData ? ImageModel::owning(m_newData) : nullptr;
-    if (!model)
-        return;
-    const Byte header[4] = {CEA_EXTENSION_TAG, Byte(m_version), CEA_COLLECTION_OFFSET,
-                            ui->monitorSupportWidget->monitorByte()};
-    model->write(EDID_BLOCK_SIZE, header, 4);
-    HexaViewer::instance()->setCEAFlagDescription(describeFields());
-}
-
-bool CEAExtensionBlock::inCollection(const CEABlock* editor) const
-{
-    const CEAEntryKind kind = entryOf(editor).kind;
-    return kind == CEAEntryKind::DataBlock || kind == CEAEntryKind::CollectionPiece;
-}
-
-CEAEntry CEAExtensionBlock::entryOf(const CEABlock* editor) const
-{
-    if (const auto* raw = qobject_cast<const CEARawBlock*>(editor))
-        return raw->entry();
-    if (const auto* pending = qobject_cast<const CEAPendingBlock*>(editor))
-        return pending->entry();
-    if (editor->blockType() == CEA_DETAILED_TIMING)
-        return {CEAEntryKind::DetailedTimings, 0, editor->blockBytes()};
-    return {CEAEntryKind::DataBlock, editor->tagCode(), editor->blockBytes()};
-}
-
-QByteArray CEAExtensionBlock::extensionBytes()
-{
-    QVector<CEAEntry> entries;
-    for (const CEABlock* editor : qAsConst(m_blocks))
-        entries << entryOf(editor);
-    const CEASerialization out = serializeCEAExtension(
-        m_version, ui->monitorSupportWidget->monitorByte(), entries, m_emptyOffset);
-    const int current = ui->listWidget->currentRow();
-    const QSignalBlocker blocker(ui->listWidget);
-    for (int row = 0; row < out.placements.size(); ++row) {
-        if (out.placements[row].counted)
-            paintRow(row, out.placements[row].size, out.placements[row].written);
+    // Loaded entries get their views when first shown.
+    while (m_views.size() < m_model.count())
+        m_views << nullptr;
+    const CEASerialization layout = m_model.serialize();
+    if (ui->listWidget->count() != m_model.count()) {
+        updateBlockList();
+    } else {
+        const QSignalBlocker blocker(ui->listWidget);
+        paintRows(layout);
     }
-    ui->listWidget->setCurrentRow(current);
-    showTotal(out.total);
-    return out.bytes;
+    showTotal(layout.total);
+    if (!m_loading)
+        emit valueChanged();
 }
 
-void CEAExtensionBlock::paintRow(int row, int size, bool written)
+void CEAExtensionBlock::onBlockValueChanged()
 {
-    QListWidgetItem* item = ui->listWidget->item(row);
-    if (!item)
-        return;
-    item->setText(QStringLiteral("%1 (size = %2)").arg(m_blocks[row]->blockTypeName()).arg(size));
-    item->setBackground(written ? QColor(33, 33, 33) : QColor(Qt::red));
-    item->setForeground(written ? QColor(Qt::white) : QColor(Qt::black));
+    auto* view = qobject_cast<CEABlock*>(sender());
+    const int row = m_views.indexOf(view);
+    if (view && row >= 0)
+        m_model.setBytes(row, view->blockBytes());
+}
+
+// Rows the revision leaves out are hidden and keep their text.
+void CEAExtensionBlock::paintRows(const CEASerialization& layout)
+{
+    const bool collection = collectionRevision(version());
+    const int rows = std::min(ui->listWidget->count(), layout.placements.size());
+    for (int row = 0; row < rows; ++row) {
+        QListWidgetItem* item = ui->listWidget->item(row);
+        const CEAEntryPlacement& placement = layout.placements.at(row);
+        item->setHidden(!collection && m_model.inCollection(row));
+        if (!placement.counted)
+            continue;
+        item->setText(QStringLiteral("%1 (size = %2)").arg(m_model.name(row)).arg(placement.size));
+        item->setBackground(placement.written ? QColor(33, 33, 33) : QColor(Qt::red));
+        item->setForeground(placement.written ? QColor(Qt::white) : QColor(Qt::black));
+    }
 }
 
 void CEAExtensionBlock::showTotal(int total)
@@ -214,11 +187,6 @@ void CEAExtensionBlock::showTotal(int total)
     ui->Totalsize->setStyleSheet(kRedLabel);
 }
 
-FieldDescriptionList CEAExtensionBlock::describeFields() const
-{
-    return ceaFlagDescription(m_version);
-}
-
 int CEAExtensionBlock::currentBlockRow() const
 {
     return ui->listWidget->currentRow();
@@ -226,7 +194,7 @@ int CEAExtensionBlock::currentBlockRow() const
 
 void CEAExtensionBlock::setCurrentBlockRow(int row)
 {
-    if (row >= 0 && row < m_blocks.size())
+    if (row >= 0 && row < m_model.count())
         ui->listWidget->setCurrentRow(row);
 }
 
@@ -235,27 +203,27 @@ void CEAExtensionBlock::updateBlockList()
     const int current = ui->listWidget->currentRow();
     QSignalBlocker blocker(ui->listWidget);
     ui->listWidget->clear();
-    for (const CEABlock* editor : qAsConst(m_blocks)) {
-        auto* item = new QListWidgetItem(editor->blockTypeName(), ui->listWidget);
-        item->setHidden(!collectionRevision(m_version) && inCollection(editor));
-    }
-    blocker.unblock();
+    for (int row = 0; row < m_model.count(); ++row)
+        new QListWidgetItem(m_model.name(row), ui->listWidget);
+    paintRows(m_model.serialize());
     const int count = ui->listWidget->count();
     ui->listWidget->setCurrentRow(current >= 0 && current < count ? current : count - 1);
+    blocker.unblock();
     on_listWidget_currentRowChanged(ui->listWidget->currentRow());
 }
 
 void CEAExtensionBlock::updateUI()
 {
+    const Word revision = version();
     const int typeRow = ui->blockTypeList->currentRow();
     ui->blockTypeList->clear();
-    if (m_version >= 1 && m_version <= 3) {
-        (m_version == 1 ? ui->version1RB : m_version == 2 ? ui->version2RB : ui->version3RB)->setChecked(true);
-        const bool support = m_version != 1;
+    if (revision >= 1 && revision <= 3) {
+        (revision == 1 ? ui->version1RB : revision == 2 ? ui->version2RB : ui->version3RB)->setChecked(true);
+        const bool support = revision != 1;
         ui->monitorSupportWidget->setEnabled(support);
         ui->nativeDTDLabel->setEnabled(support);
         ui->nativeDTDSB->setEnabled(support);
-        if (m_version == 3) {
+        if (revision == 3) {
             for (int index = CEA_VIDEO; index <= CEA_DETAILED_TIMING; ++index)
                 ui->blockTypeList->addItem(blockTypeName(index));
         } else {
@@ -271,9 +239,12 @@ void CEAExtensionBlock::updateUI()
         ui->blockTypeList->setCurrentRow(std::min(std::max(typeRow, 0), count - 1));
 }
 
+// The model's change notice repaints the rows and reaches the document.
 void CEAExtensionBlock::setVersion(Word version)
 {
-    m_version = version;
+    m_model.setRevision(version);
+    updateUI();
+    HexaViewer::instance()->setCEAFlagDescription(describeFields());
 }
 
 void CEAExtensionBlock::rescaleTuto()
@@ -288,36 +259,23 @@ void CEAExtensionBlock::rescaleTuto()
     ui->noBlockLabel->setPixmap(m_tutorial.scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-void CEAExtensionBlock::onBlockValueChanged()
-{
-    emit valueChanged();
-}
-
+// Revision 1 has no monitor support byte: flags and native count go first.
 void CEAExtensionBlock::on_version1RB_clicked()
 {
-    setVersion(1);
-    updateUI();
-    ui->monitorSupportWidget->resetFields(m_data, m_newData);
-    ui->monitorSupportWidget->updateEDID();
+    ui->monitorSupportWidget->resetFields(nullptr, nullptr);
     ui->nativeDTDSB->setValue(0);
-    writeCEAHeader();
-    emit valueChanged();
+    ui->monitorSupportWidget->updateEDID();
+    setVersion(1);
 }
 
 void CEAExtensionBlock::on_version2RB_clicked()
 {
     setVersion(2);
-    updateUI();
-    writeCEAHeader();
-    emit valueChanged();
 }
 
 void CEAExtensionBlock::on_version3RB_clicked()
 {
     setVersion(3);
-    updateUI();
-    writeCEAHeader();
-    emit valueChanged();
 }
 
 void CEAExtensionBlock::on_nativeDTDSB_editingFinished()
@@ -325,38 +283,36 @@ void CEAExtensionBlock::on_nativeDTDSB_editingFinished()
     ui->monitorSupportWidget->setNativeCount(Word(ui->nativeDTDSB->value()));
 }
 
+// A new block's view gives the entry its first bytes.
 void CEAExtensionBlock::on_addBlockButton_clicked()
 {
     QListWidgetItem* item = ui->blockTypeList->currentItem();
     if (!item)
         return;
     const int index = blockTypeIndexOfName(item->text());
-    if (index <= CEA_UNKNOWN)
+    CEABlock* view = index > CEA_UNKNOWN ? createBlock(index, ui->widget) : nullptr;
+    if (!view)
         return;
-    CEABlock* editor = createBlock(index, ui->widget);
-    if (!editor)
-        return;
-    m_emptyOffset = CEA_COLLECTION_OFFSET;
-    editor->resetFields(m_data, m_newData);
-    appendBlock(editor);
-    ui->listWidget->setCurrentRow(m_blocks.size() - 1);
-    updateBlockList();
+    view->setExtension(&m_model);
+    view->resetFields(nullptr, nullptr);
+    installBlock(view);
+    m_views << view;
+    const int row = m_model.append(index, view->blockBytes());
+    ui->listWidget->setCurrentRow(row);
     updateUI();
-    emit valueChanged();
 }
 
 void CEAExtensionBlock::on_removeBlockButton_clicked()
 {
     const int row = ui->listWidget->currentRow();
-    if (row < 0 || row >= m_blocks.size())
+    if (row < 0 || row >= m_views.size())
         return;
-    delete m_blocks.takeAt(row);
-    updateBlockList();
+    delete m_views.takeAt(row);
+    m_model.remove(row);
     updateUI();
-    emit valueChanged();
 }
 
-// Until the editor is first shown the selected block stays pending: a file
+// Until the editor is first shown the selected row has no view: a file
 // opened at start does not build (and style) the editor of a tab not shown.
 void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
 {
@@ -365,16 +321,18 @@ void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
         m_help->hide();
     if (m_everShown)
         block(currentRow);
-    for (int row = 0; row < m_blocks.size(); ++row) {
-        CEABlock* editor = m_blocks[row];
+    for (int row = 0; row < m_views.size(); ++row) {
+        CEABlock* view = m_views[row];
+        if (!view)
+            continue;
         if (row != currentRow) {
-            editor->hide();
+            view->hide();
             continue;
         }
-        editor->show();
-        m_help->setHelpText(editor->helpText());
-        m_help->setVisible(editor->helpShown());
-        editor->updateUI();
+        view->show();
+        m_help->setHelpText(view->helpText());
+        m_help->setVisible(view->helpShown());
+        view->updateUI();
     }
 }
 

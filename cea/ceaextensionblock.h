@@ -1,7 +1,7 @@
 #ifndef CEAEXTENSIONBLOCK_H
 #define CEAEXTENSIONBLOCK_H
 
-#include "ceaextension.h"
+#include "ceaextensionmodel.h"
 #include "edidtypes.h"
 
 #include <QByteArray>
@@ -13,12 +13,15 @@ namespace Ui { class CEAExtensionBlock; }
 class CEABlock;
 class ceaHelpBlock;
 
-// Editor of the CEA-861 extension block (image bytes 128-255): the
-// revision, the monitor support byte, and the ordered list of data block
-// editors and detailed timing items. Every change re-serializes the whole
-// extension through the core model (serializeCEAExtension); blocks that no
-// longer fit into the 122-byte budget stay in the list, painted red, and
-// are left out of the bytes.
+// Editor of the CEA-861 extension block (image bytes 128-255), a view of
+// its extension model: the revision buttons, the monitor support byte and
+// the block list, painted from the model's serialization whenever the
+// model changes (entries that no longer fit into the budget stay in the
+// list, painted red, and are left out of the bytes). The block editors are
+// views onto the model's entries, made from an entry's bytes when its row
+// is first shown; an edit in one replaces that entry's bytes. After every
+// change of the model made here the editor emits valueChanged(), and the
+// document writes extensionBytes() into the image.
 class CEAExtensionBlock : public QWidget
 {
     Q_OBJECT
@@ -26,16 +29,20 @@ public:
     explicit CEAExtensionBlock(QWidget* parent = nullptr);
     ~CEAExtensionBlock() override;
 
+    // The image pointers are not kept: the document writes the bytes.
     void resetFields(Byte* data, Byte* newData);
     void initFields(const T_EDID_CEA_EXTENSION_DEF& record, Byte* data, Byte* newData);
+    // Hands the header of the extension as it stands to the document (an
+    // empty extension just created) and describes it to the hex viewer.
     void writeCEAHeader();
-    // The 128 bytes of the extension; also paints the rows and the total.
-    QByteArray extensionBytes();
+    // The 128 bytes of the extension as the model lays them out.
+    QByteArray extensionBytes() const;
     FieldDescriptionList describeFields() const;
-    Word version() const { return m_version; }
+    Word version() const { return m_model.revision(); }
+    const CEAExtensionModel& model() const { return m_model; }
 
-    int blockCount() const { return m_blocks.size(); }
-    // The editor of a row, made now if the row's block was still pending.
+    int blockCount() const { return m_model.count(); }
+    // The editor of a row, made now if the row was not shown yet.
     CEABlock* block(int row);
     int currentBlockRow() const;
     void setCurrentBlockRow(int row);
@@ -61,34 +68,28 @@ private slots:
     void on_removeBlockButton_clicked();
     void on_listWidget_currentRowChanged(int currentRow);
     void on_blockTypeList_currentRowChanged(int);
+    void onModelChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void loadDataBlock(const T_CEA_DATA_BLOCK_DEF& block);
-    void loadTimings(int count, const Byte* first);
-    void appendBlock(CEABlock* editor);
-    void addLoadedBlock(CEABlock* editor);
-    void installBlock(CEABlock* editor);
-    void clearBlocks();
+    CEABlock* makeView(int row);
+    void installBlock(CEABlock* view);
+    void clearViews();
     void setVersion(Word version);
-    bool inCollection(const CEABlock* editor) const;
-    CEAEntry entryOf(const CEABlock* editor) const;
-    void paintRow(int row, int size, bool written);
+    void paintRows(const CEASerialization& layout);
     void showTotal(int total);
 
     Ui::CEAExtensionBlock* ui;
     ceaHelpBlock* m_help;
-    Byte* m_data = nullptr;
-    Byte* m_newData = nullptr;
-    Word m_version = 3;
-    // Byte 2 while neither data blocks nor timings are written: 4, or the
-    // value below 4 of a loaded empty extension.
-    Byte m_emptyOffset = CEA_COLLECTION_OFFSET;
-    QList<CEABlock*> m_blocks;
+    CEAExtensionModel m_model;
+    // One view per model entry, in the same order; null until first shown.
+    QList<CEABlock*> m_views;
     QPixmap m_tutorial;
+    // On while the editor loads or resets the model: no valueChanged().
+    bool m_loading = false;
     bool m_warningsEnabled = true;
     bool m_everShown = false;
 };

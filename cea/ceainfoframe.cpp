@@ -40,9 +40,8 @@ CEAInfoFrame::~CEAInfoFrame()
     delete ui;
 }
 
-void CEAInfoFrame::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEAInfoFrame::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     clearDescriptors();
     const InfoFrameContent content = parseInfoFramePayload(payload, length);
     m_processing = content.processing;
@@ -53,9 +52,8 @@ void CEAInfoFrame::initFields(int tag, int length, const Byte* payload, Byte* da
     updateUI();
 }
 
-void CEAInfoFrame::resetFields(Byte* data, Byte* newData)
+void CEAInfoFrame::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     clearDescriptors();
     m_processing = InfoFrameProcessing();
     m_loaded.clear();

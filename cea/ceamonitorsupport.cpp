@@ -2,11 +2,9 @@
 
 #include "ceaextension.h"
 #include "hexaviewer.h"
-#include "imagemodel.h"
 #include "ui_ceamonitorsupport.h"
 
 namespace {
-constexpr int kMonitorByte = EDID_BLOCK_SIZE + 3;
 constexpr Byte kUnderscan = 0x80, kBasicAudio = 0x40, kYCbCr444 = 0x20, kYCbCr422 = 0x10;
 } // namespace
 
@@ -21,19 +19,15 @@ CEAMonitorSupport::~CEAMonitorSupport()
     delete ui;
 }
 
-void CEAMonitorSupport::resetFields(Byte* data, Byte* newData)
+void CEAMonitorSupport::resetFields(Byte*, Byte*)
 {
-    m_data = data;
-    m_newData = newData;
     m_flags = 0;
     m_nativeCount = 0;
     updateBoxes();
 }
 
-void CEAMonitorSupport::initFields(Byte monitorByte, Byte* data, Byte* newData)
+void CEAMonitorSupport::initFields(Byte monitorByte, Byte*, Byte*)
 {
-    m_data = data;
-    m_newData = newData;
     m_flags = monitorByte & 0xF0;
     m_nativeCount = monitorByte & 15;
     updateBoxes();
@@ -53,12 +47,8 @@ Byte CEAMonitorSupport::monitorByte() const
 
 void CEAMonitorSupport::updateEDID()
 {
-    ImageModel* model = m_newData ? ImageModel::owning(m_newData) : nullptr;
-    if (!model)
-        return;
-    const Byte byte = monitorByte();
-    model->write(kMonitorByte, &byte, 1);
-    HexaViewer::instance()->setCEAMonitorSupportDescription(ceaMonitorSupportDescription(byte));
+    emit monitorByteChanged(monitorByte());
+    HexaViewer::instance()->setCEAMonitorSupportDescription(ceaMonitorSupportDescription(monitorByte()));
 }
 
 void CEAMonitorSupport::on_underscanCB_clicked(bool checked)

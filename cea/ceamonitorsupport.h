@@ -9,8 +9,8 @@ namespace Ui { class CEAMonitorSupport; }
 
 // The "Monitor Support" group: the four support flags of extension byte 3
 // and the native detailed timing count kept in its low nibble. A change is
-// written into the working image at once (byte 131 and the extension
-// checksum); the next serialization of the extension writes the same byte.
+// handed on as the new byte (monitorByteChanged); the extension editor puts
+// it into the extension model, from which it reaches the image.
 class CEAMonitorSupport : public QGroupBox
 {
     Q_OBJECT
@@ -23,7 +23,11 @@ public:
     Word nativeCount() const { return m_nativeCount; }
     void setNativeCount(Word count);
     Byte monitorByte() const;
+    // Hands on the byte and describes it to the hex viewer.
     void updateEDID();
+
+signals:
+    void monitorByteChanged(Byte monitorByte);
 
 private slots:
     void on_underscanCB_clicked(bool checked);
@@ -36,8 +40,6 @@ private:
     void updateBoxes();
 
     Ui::CEAMonitorSupport* ui;
-    Byte* m_data = nullptr;
-    Byte* m_newData = nullptr;
     Byte m_flags = 0;  // bits 7-4 of byte 3
     Word m_nativeCount = 0;
 };

@@ -2,8 +2,8 @@
 
 #include "ui_cearawblock.h"
 
-CEARawBlock::CEARawBlock(const CEAEntry& entry, QWidget* parent)
-    : CEABlock(parent), ui(new Ui::CEARawBlock), m_entry(entry)
+CEARawBlock::CEARawBlock(const CEAEntry& entry, const QString& name, QWidget* parent)
+    : CEABlock(parent), ui(new Ui::CEARawBlock), m_bytes(entry.bytes)
 {
     ui->setupUi(this);
     setBlockType(CEA_UNKNOWN);
@@ -16,7 +16,7 @@ CEARawBlock::CEARawBlock(const CEAEntry& entry, QWidget* parent)
     } else {
         info = QStringLiteral("%1 bytes that do not form a data block.").arg(entry.bytes.size());
     }
-    ui->titleLabel->setText(blockTypeName());
+    ui->titleLabel->setText(name);
     ui->infoLabel->setText(info);
     ui->bytesView->setPlainText(QString::fromLatin1(entry.bytes.toHex(' ').toUpper()));
 }
@@ -24,28 +24,4 @@ CEARawBlock::CEARawBlock(const CEAEntry& entry, QWidget* parent)
 CEARawBlock::~CEARawBlock()
 {
     delete ui;
-}
-
-QByteArray CEARawBlock::blockBytes() const
-{
-    return m_entry.bytes;
-}
-
-QString CEARawBlock::blockTypeName() const
-{
-    switch (m_entry.kind) {
-    case CEAEntryKind::DataBlock: {
-        const int extended = m_entry.bytes.isEmpty() ? -1 : Byte(m_entry.bytes[0]);
-        return keptBlockName(m_entry.tag, extended);
-    }
-    case CEAEntryKind::TrailingPiece:
-        return QStringLiteral("Bytes after the timings");
-    default:
-        return QStringLiteral("Undecoded bytes");
-    }
-}
-
-int CEARawBlock::tagCode() const
-{
-    return m_entry.tag;
 }

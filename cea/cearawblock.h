@@ -2,30 +2,27 @@
 #define CEARAWBLOCK_H
 
 #include "ceablock.h"
-#include "ceaextension.h"
 
 namespace Ui { class CEARawBlock; }
 
-// Bytes of a loaded extension that no block editor edits: a data block of
-// a type the catalogue does not know (HDR metadata, room configuration...),
-// bytes of the collection that do not form a whole data block, or bytes
-// after the detailed timings. The item shows them and writes them back as
-// they were loaded; it can only be removed.
+// The view of an entry that no block editor edits: a data block of a type
+// the catalogue does not know (HDR metadata, room configuration...), bytes
+// of the collection that do not form a whole data block, bytes after the
+// detailed timings, or a block its editor would not write back exactly.
+// It shows the bytes under the entry's name; the entry keeps them as
+// loaded and can only be removed.
 class CEARawBlock : public CEABlock
 {
     Q_OBJECT
 public:
-    explicit CEARawBlock(const CEAEntry& entry, QWidget* parent = nullptr);
+    CEARawBlock(const CEAEntry& entry, const QString& name, QWidget* parent = nullptr);
     ~CEARawBlock() override;
 
-    QByteArray blockBytes() const override;
-    QString blockTypeName() const override;
-    int tagCode() const override;
-    const CEAEntry& entry() const { return m_entry; }
+    QByteArray blockBytes() const override { return m_bytes; }
 
 private:
     Ui::CEARawBlock* ui;
-    CEAEntry m_entry;
+    QByteArray m_bytes;
 };
 
 #endif

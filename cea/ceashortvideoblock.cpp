@@ -22,18 +22,16 @@ void CEAShortVideoBlock::setIndex(int i)
     ui->indexLabel->setText(QString::number(i + 1) + '.');
 }
 
-void CEAShortVideoBlock::initFields(const Byte* descriptor, Byte* data, Byte* newData)
+void CEAShortVideoBlock::initFields(const Byte* descriptor, Byte*, Byte*)
 {
-    m_data = data;
-    m_newData = newData;
     m_descriptor = *descriptor;
     updateUI();
 }
 
-void CEAShortVideoBlock::resetFields(Byte* data, Byte* newData)
+void CEAShortVideoBlock::resetFields(Byte*, Byte*)
 {
     const Byte newDescriptor = 0x01;
-    initFields(&newDescriptor, data, newData);
+    initFields(&newDescriptor, nullptr, nullptr);
 }
 
 void CEAShortVideoBlock::updateUI()

@@ -39,8 +39,6 @@ private:
     void showVic(int vic);
 
     Ui::CEAShortVideoBlock* ui;
-    Byte* m_data = nullptr;
-    Byte* m_newData = nullptr;
     Byte m_descriptor = 0x01;
 };
 

@@ -20,17 +20,15 @@ CEASpeakerAllocationBlock::~CEASpeakerAllocationBlock()
     delete ui;
 }
 
-void CEASpeakerAllocationBlock::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEASpeakerAllocationBlock::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     // Kept whole, whatever its length, until a speaker is changed.
     m_speakers = SpeakerAllocation(QByteArray(reinterpret_cast<const char*>(payload), length));
     updateUI();
 }
 
-void CEASpeakerAllocationBlock::resetFields(Byte* data, Byte* newData)
+void CEASpeakerAllocationBlock::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     m_speakers = SpeakerAllocation();
     updateEDID();
     updateUI();

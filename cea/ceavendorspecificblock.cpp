@@ -15,15 +15,13 @@ CEAVendorSpecificBlock::~CEAVendorSpecificBlock()
     delete ui;
 }
 
-void CEAVendorSpecificBlock::initFields(Byte* data, Byte* newData, int index)
+void CEAVendorSpecificBlock::initFields(Byte*, Byte*, int index)
 {
-    setByte(0, data, newData, index);
+    setByte(0, nullptr, nullptr, index);
 }
 
-void CEAVendorSpecificBlock::setByte(Byte value, Byte* data, Byte* newData, int index)
+void CEAVendorSpecificBlock::setByte(Byte value, Byte*, Byte*, int index)
 {
-    m_data = data;
-    m_newData = newData;
     m_index = index;
     ui->blockField->setText(QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0')));
     ui->indexLabel->setText(QString::number(index));

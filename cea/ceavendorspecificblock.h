@@ -29,8 +29,6 @@ private slots:
 
 private:
     Ui::CEAVendorSpecificBlock* ui;
-    Byte* m_data = nullptr;
-    Byte* m_newData = nullptr;
     int m_index = 0;
 };
 

@@ -37,27 +37,25 @@ int CEAVendorSpecificDescriptor::maxCount() const
     return blockType() == CEA_VENDOR_SPECIFIC ? CEA_VENDOR_MAX_PAYLOAD : CEA_EXTENDED_VENDOR_MAX_PAYLOAD;
 }
 
-void CEAVendorSpecificDescriptor::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEAVendorSpecificDescriptor::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     m_count = qBound(0, length, maxCount());
     ui->regIDField->setText(ouiText(reinterpret_cast<const Byte*>(vendorOuiBytes(payload, m_count).constData())));
     for (int offset = CEA_OUI_SIZE; offset < CEA_OUI_SIZE + m_rows.size(); ++offset) {
         CEAVendorSpecificBlock* row = m_rows.at(offset - CEA_OUI_SIZE);
         if (offset < m_count)
-            row->setByte(payload[offset], data, newData, offset + 1);
+            row->setByte(payload[offset], nullptr, nullptr, offset + 1);
         else
-            row->initFields(data, newData, offset + 1);
+            row->initFields(nullptr, nullptr, offset + 1);
     }
 }
 
-void CEAVendorSpecificDescriptor::resetFields(Byte* data, Byte* newData)
+void CEAVendorSpecificDescriptor::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     m_count = 0;
     ui->regIDField->setText(QStringLiteral("000000"));
     for (int i = 0; i < m_rows.size(); ++i)
-        m_rows.at(i)->initFields(data, newData, i);
+        m_rows.at(i)->initFields(nullptr, nullptr, i);
     updateEDID();
     updateUI();
 }

@@ -20,9 +20,8 @@ CEAVideoCapability::~CEAVideoCapability()
     delete ui;
 }
 
-void CEAVideoCapability::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEAVideoCapability::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     m_payload = FlagPayload(1);
     if (length > 1)
         m_payload.load(payload + 1, length - 1);
@@ -31,9 +30,8 @@ void CEAVideoCapability::initFields(int tag, int length, const Byte* payload, By
     updateUI();
 }
 
-void CEAVideoCapability::resetFields(Byte* data, Byte* newData)
+void CEAVideoCapability::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     m_payload = FlagPayload(1);
     updateUI();
     updateEDID();

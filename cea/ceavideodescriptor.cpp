@@ -43,19 +43,17 @@ int CEAVideoDescriptor::maxRows() const
     return blockType() == CEA_YCBCR420_VIDEO ? CEA_MAX_YCBCR420_VIDEO_DESCRIPTORS : CEA_MAX_VIDEO_DESCRIPTORS;
 }
 
-void CEAVideoDescriptor::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEAVideoDescriptor::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     for (int i = 0; i < qMin(length, maxRows()); ++i) {
         addRow();
-        m_rows.at(i)->initFields(&payload[i], data, newData);
+        m_rows.at(i)->initFields(&payload[i], nullptr, nullptr);
     }
     m_initialised = m_count;
 }
 
-void CEAVideoDescriptor::resetFields(Byte* data, Byte* newData)
+void CEAVideoDescriptor::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     while (m_count > 0)
         removeLastRow();
     m_initialised = 0;
@@ -111,7 +109,7 @@ void CEAVideoDescriptor::on_addVideoItemButton_clicked()
         return;
     CEAShortVideoBlock* row = m_rows.at(m_count);
     if (m_count >= m_initialised) {
-        row->resetFields(data, newData);
+        row->resetFields(nullptr, nullptr);
         m_initialised = m_count + 1;
     }
     row->updateUI();

@@ -1,7 +1,6 @@
 #include "ceavideoformatpreference.h"
 
 #include "ceavideo.h"
-#include "hexaviewer.h"
 #include "ui_ceavideoformatpreference.h"
 
 CEAVideoFormatPreference::CEAVideoFormatPreference(QWidget* parent)
@@ -19,17 +18,15 @@ CEAVideoFormatPreference::~CEAVideoFormatPreference()
     delete ui;
 }
 
-void CEAVideoFormatPreference::initFields(int tag, int length, const Byte* payload, Byte* data, Byte* newData)
+void CEAVideoFormatPreference::initFields(int, int length, const Byte* payload, Byte*, Byte*)
 {
-    CEABlock::initFields(tag, length, payload, data, newData);
     m_entries = decodeFormatPreferences(payload, length);
     updateUI();
     updateEDID();
 }
 
-void CEAVideoFormatPreference::resetFields(Byte* data, Byte* newData)
+void CEAVideoFormatPreference::resetFields(Byte*, Byte*)
 {
-    setImages(data, newData);
     m_entries.clear();
     updateUI();
     updateEDID();
@@ -87,7 +84,6 @@ void CEAVideoFormatPreference::listChanged()
 {
     updateUI();
     emit valueChanged();
-    HexaViewer::instance()->refreshBytes(data, newData, EDID_BLOCK_SIZE, EDID_IMAGE_SIZE - 1);
 }
 
 void CEAVideoFormatPreference::on_removeButton_clicked()

@@ -2,9 +2,12 @@
 // (with or without a padding error) must serialize again to a CEA block
 // with a valid checksum and at most 122 bytes of data blocks and timings,
 // and serializing what that block parses to must give the same 128 bytes.
+// Loaded into the extension model it serializes the same, and stays a
+// valid block while its entries are removed one by one.
 // A valid tag and checksum are made when the first input byte is odd, so
 // that most inputs get past the checks into the data block walk.
 #include "ceaextension.h"
+#include "ceaextensionmodel.h"
 #include "checksum.h"
 
 #include <cstdlib>
@@ -26,6 +29,25 @@ int writtenSize(const CEASerialization& out)
     return size;
 }
 
+void requireValidBlock(const CEASerialization& out)
+{
+    const Byte* written = reinterpret_cast<const Byte*>(out.bytes.constData());
+    require(out.bytes.size() == EDID_BLOCK_SIZE);
+    require(written[0] == CEA_EXTENSION_TAG && blockChecksumValid(written));
+    require(writtenSize(out) <= CEA_SIZE_BUDGET);
+}
+
+void checkModel(const T_EDID_CEA_EXTENSION_DEF& record, const QByteArray& serialized)
+{
+    CEAExtensionModel model;
+    model.load(record);
+    require(model.serialize().bytes == serialized);
+    while (model.count() > 0) {
+        model.remove(model.count() / 2);
+        requireValidBlock(model.serialize());
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -44,10 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const QVector<CEAEntry> entries = ceaEntriesOf(record);
     const CEASerialization out = reserializeCEAExtension(record);
-    require(out.bytes.size() == EDID_BLOCK_SIZE && out.placements.size() == entries.size());
+    require(out.placements.size() == entries.size());
+    requireValidBlock(out);
     const Byte* written = reinterpret_cast<const Byte*>(out.bytes.constData());
-    require(written[0] == CEA_EXTENSION_TAG && blockChecksumValid(written));
-    require(writtenSize(out) <= CEA_SIZE_BUDGET);
 
     Byte again[EDID_IMAGE_SIZE] = {};
     again[126] = 1;
@@ -55,5 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     T_EDID_CEA_EXTENSION_DEF reparsed;
     require(parseCEAExtension(again, reparsed) == CEA_PARSE_VALID);
     require(reserializeCEAExtension(reparsed).bytes == out.bytes);
+    checkModel(record, out.bytes);
     return 0;
 }

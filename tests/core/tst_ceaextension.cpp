@@ -3,12 +3,14 @@
 #include "ceadtdlist.h"
 #include "ceaextendedcodecs.h"
 #include "ceaextension.h"
+#include "ceaextensionmodel.h"
 #include "checksum.h"
 #include "detailedtiming.h"
 
 // The CEA-861 extension as data: parse results, what a parse keeps of odd
 // extensions, the size budget of the serializer, the detailed timing count,
-// the first video block, and a load / re-serialize pass over the corpus.
+// the first video block, the extension model's edits, and a load /
+// serialize pass of the model over the corpus.
 
 namespace {
 
@@ -78,6 +80,23 @@ QByteArray zeroedFrom(QByteArray ext, int kept)
     return ext;
 }
 
+// One edit of the model: "+I:hex" appends an entry of catalogue index I,
+// "-R" removes row R, "=R:hex" replaces its bytes, "kR" keeps it raw, "vN"
+// sets the revision.
+void applyEdit(CEAExtensionModel& model, const QString& edit)
+{
+    const QString args = edit.mid(1);
+    const int number = args.section(':', 0, 0).toInt();
+    const QByteArray bytes = QByteArray::fromHex(args.section(':', 1).toLatin1());
+    switch (edit.at(0).toLatin1()) {
+    case '+': model.append(number, bytes); break;
+    case '-': model.remove(number); break;
+    case '=': model.setBytes(number, bytes); break;
+    case 'k': model.keepRaw(number); break;
+    default: model.setRevision(Word(number)); break;
+    }
+}
+
 } // namespace
 
 class TestCEAExtension : public QObject
@@ -93,6 +112,8 @@ private slots:
     void detailedTimingCount();
     void firstVideoBlock_data();
     void firstVideoBlock();
+    void modelEdits_data();
+    void modelEdits();
     void corpusRoundTrip();
 };
 
@@ -235,7 +256,90 @@ void TestCEAExtension::firstVideoBlock()
     QTEST(firstVideoBlockDescriptors(bytesOf(extension)), "descriptors");
 }
 
-// Every real extension re-serializes to its own bytes, apart from the allowed
+void TestCEAExtension::modelEdits_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<QByteArray>("bytes");   // extension bytes up to the padding
+    QTest::addColumn<QString>("written");    // per entry: 1 written, 0 red, - not counted
+    QTest::addColumn<int>("total");
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QByteArray>("video");   // descriptors of the first video block
+    const QByteArray dtd = "011d007251d01e206e285500c48e2100001e";
+    const QByteArray videoAndTiming = image("02030840", "43021004" + dtd);
+    QByteArray vsdbs;
+    for (int i = 0; i < 4; ++i)
+        vsdbs += "7d000c03" + QByteArray(26 * 2, '1' + i);
+    const QByteArray full = image("02037c00", vsdbs);
+
+    QTest::newRow("appended block goes into the collection")
+        << videoAndTiming << "+3:010000" << ("02030c40 43021004 83010000" + dtd) << "111" << 26
+        << "Video,Detailed timing,Speaker allocation" << QByteArray("021004");
+    QTest::newRow("replace, then remove the timings") << videoAndTiming << "=0:90 -1" << QByteArray("02030640 4190")
+                                                      << "1" << 2 << "Video" << QByteArray("90");
+    QTest::newRow("new timing entry holds nothing")
+        << videoAndTiming << "+13:" << ("02030840 43021004" + dtd) << "111" << 22
+        << "Video,Detailed timing,Detailed timing" << QByteArray("021004");
+    QTest::newRow("empty entries of an empty extension") << image("02030400") << "+13: +1:" << QByteArray("02030500 40")
+                                                         << "11" << 1 << "Detailed timing,Video" << QByteArray();
+    QTest::newRow("revision 1 leaves the collection out") << videoAndTiming << "v1" << ("02010440" + dtd) << "-1"
+                                                          << 18 << "Video,Detailed timing" << QByteArray();
+    QTest::newRow("kept raw keeps its bytes") << videoAndTiming << "k0" << ("02030840 43021004" + dtd) << "11" << 22
+                                              << "Tag 2,Detailed timing" << QByteArray("021004");
+    QTest::newRow("byte 2 once a block was added") << image("02030000") << "+1: -0" << QByteArray("02030400") << ""
+                                                   << 0 << "" << QByteArray();
+    QTest::newRow("kept blocks by name") << image("02031100", "43010203 e3060102 a0 c0 e21400") << "-1"
+                                         << QByteArray("02030d00 43010203 a0 c0 e21400") << "1111" << 9
+                                         << "Video,Tag 5,Tag 6,Speaker location" << QByteArray("010203");
+    QTest::newRow("timing past the budget") << full << QString("+13:" + dtd) << ("02037c00" + vsdbs) << "11110" << 138
+                                            << "Vendor specific,Vendor specific,Vendor specific,Vendor specific,"
+                                               "Detailed timing" << QByteArray();
+    QTest::newRow("removing a block lets it in") << full << QString("+13:" + dtd + " -0") << ("02035e00" + vsdbs.mid(60) + dtd)
+                                                 << "1111" << 108
+                                                 << "Vendor specific,Vendor specific,Vendor specific,Detailed timing"
+                                                 << QByteArray();
+}
+
+// Every edit is one change notice; the serialization shows the edits in
+// place, the budget applied in order.
+void TestCEAExtension::modelEdits()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(QString, edits);
+    QFETCH(QByteArray, bytes);
+    T_EDID_CEA_EXTENSION_DEF record;
+    QCOMPARE(parseCEAExtension(bytesOf(start), record), int(CEA_PARSE_VALID));
+    CEAExtensionModel model;
+    int notices = 0;
+    QObject::connect(&model, &CEAExtensionModel::changed, [&notices] { ++notices; });
+    model.load(record);
+    QCOMPARE(model.serialize().bytes.toHex(), start.mid(128).toHex());
+    const QStringList list = edits.split(' ', Qt::SkipEmptyParts);
+    for (const QString& edit : list)
+        applyEdit(model, edit);
+    QCOMPARE(notices, 1 + list.size());
+
+    const CEASerialization out = model.serialize();
+    QByteArray expected = QByteArray::fromHex(bytes);
+    const int kept = expected.size();
+    expected.append(QByteArray(EDID_BLOCK_SIZE - kept, '\0'));
+    QCOMPARE(out.bytes.toHex(' '), zeroedFrom(expected, kept).toHex(' '));
+    QString written;
+    QStringList names;
+    for (int row = 0; row < model.count(); ++row) {
+        const CEAEntryPlacement& placement = out.placements.at(row);
+        written += !placement.counted ? '-' : placement.written ? '1' : '0';
+        names << model.name(row);
+    }
+    QTEST(written, "written");
+    QTEST(out.total, "total");
+    QTEST(names.join(','), "names");
+    QTEST(model.firstVideoDescriptors().toHex(), "video");
+    model.reset();
+    QCOMPARE(model.serialize().bytes.toHex(), zeroedFrom(QByteArray::fromHex("02030400").leftJustified(128, '\0'), 4).toHex());
+}
+
+// Every real extension loaded into the model serializes to its own bytes, apart from the allowed
 // corrections: byte 126 becomes padding, and what does not fit into the
 // budget (it reached byte 126) is left out.
 void TestCEAExtension::corpusRoundTrip()
@@ -258,7 +362,9 @@ void TestCEAExtension::corpusRoundTrip()
         if (result == 3)
             continue;
         ++extensions;
-        const CEASerialization out = reserializeCEAExtension(record);
+        CEAExtensionModel model;
+        model.load(record);
+        const CEASerialization out = model.serialize();
         QByteArray expected = bytes.mid(128, 128);
         int kept = 4;
         for (const CEAEntryPlacement& placement : out.placements)

@@ -1,9 +1,11 @@
-// The CEA-861 data block editors, driven through their controls as the
-// extension editor creates and loads them.
+// The CEA-861 data block editors, views onto the entries of an extension
+// model, driven through their controls as the extension editor creates and
+// loads them.
 #include "ceablock.h"
 #include "ceablockfactory.h"
 #include "ceaaudio.h"
 #include "ceacatalogue.h"
+#include "ceaextensionmodel.h"
 #include "widgets/sectiontesthelpers.h"
 
 #include <QCheckBox>
@@ -75,18 +77,19 @@ private slots:
 private:
     // A new editor of a catalogue index, as the extension editor adds it.
     CEABlock* fresh(int index);
-    // An editor loaded from a payload (without its extended tag byte), as
-    // the extension editor loads it.
+    // An editor loaded from a payload (without its extended tag byte) as the
+    // extension editor loads an entry; it gives the entry's bytes back.
     CEABlock* load(int index, const QByteArray& payload);
 
     std::unique_ptr<CEABlock> m_block;
-    Images m_images;
+    CEAExtensionModel m_extension;
 };
 
 CEABlock* TestCEABlocks::fresh(int index)
 {
     m_block.reset(createBlock(index));
-    m_block->resetFields(m_images.saved, m_images.working);
+    m_block->setExtension(&m_extension);
+    m_block->resetFields(nullptr, nullptr);
     m_block->show();
     return m_block.get();
 }
@@ -94,7 +97,14 @@ CEABlock* TestCEABlocks::fresh(int index)
 CEABlock* TestCEABlocks::load(int index, const QByteArray& payload)
 {
     m_block.reset(createBlock(index));
-    m_block->initFields(blockTypeTag(index), payload.size(), raw(payload), m_images.saved, m_images.working);
+    m_block->setExtension(&m_extension);
+    const int extendedTag = blockTypeExtendedTag(index);
+    CEAEntry entry{CEAEntryKind::DataBlock, blockTypeTag(index), payload};
+    if (index == CEA_DETAILED_TIMING)
+        entry = {CEAEntryKind::DetailedTimings, 0, payload};
+    else if (extendedTag != 0)
+        entry.bytes.prepend(char(extendedTag));
+    [&] { QVERIFY(m_block->loadEntry(entry)); }();
     m_block->updateUI();
     m_block->show();
     return m_block.get();
@@ -113,7 +123,7 @@ void TestCEABlocks::videoRows()
     QCOMPARE(block->blockBytes(), full.left(30));
     press(block, "addVideoItemButton");
     QCOMPARE(block->blockBytes(), full);
-    block->resetFields(m_images.saved, m_images.working);
+    block->resetFields(nullptr, nullptr);
     press(block, "addVideoItemButton");
     QCOMPARE(block->blockBytes(), hex("01"));
     block = fresh(CEA_YCBCR420_VIDEO);
@@ -260,7 +270,12 @@ void TestCEABlocks::capabilityAndColorimetry()
 void TestCEABlocks::capabilityMapSelection()
 {
     // A video block of ten descriptors, the second one native VIC 127.
-    std::memcpy(m_images.working + 128, hex("02030F00 4A 10 FF 01 02 03 04 05 06 07 2B").constData(), 15);
+    QByteArray image(EDID_IMAGE_SIZE, '\0');
+    image.replace(EDID_BLOCK_SIZE, 15, hex("02030F00 4A 10 FF 01 02 03 04 05 06 07 2B"));
+    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()) + EDID_BLOCK_SIZE);
+    T_EDID_CEA_EXTENSION_DEF record;
+    QCOMPARE(parseCEAExtension(raw(image), record), int(CEA_PARSE_VALID));
+    m_extension.load(record);
     CEABlock* block = fresh(CEA_YCBCR420_CAPABILITY_MAP);
     auto* formats = child<QComboBox>(block, "definedFomatCombo");
     auto* list = child<QListWidget>(block, "formatList");
@@ -279,6 +294,11 @@ void TestCEABlocks::capabilityMapSelection()
         press(block, "removeButton");
     }
     QCOMPARE(block->blockBytes(), hex("0F00"));
+    // The formats offered are those of the video block as the model holds it now.
+    m_extension.setBytes(0, hex("9001"));
+    block->updateUI();
+    QCOMPARE(formats->count(), 2);
+    QCOMPARE(formats->itemText(0), QString("1 - 1920x1080p 60Hz 16:9 (native)"));
     block = load(CEA_YCBCR420_CAPABILITY_MAP, hex("8100"));
     QCOMPARE(child<QListWidget>(block, "formatList")->count(), 2);
     QCOMPARE(block->blockBytes(), hex("0F8100"));
@@ -371,9 +391,7 @@ void TestCEABlocks::infoFrameKeepsLoadedBytes()
 void TestCEABlocks::dtdTabsLoadEditDelete()
 {
     const QByteArray two = kFullHd + kHdReady;
-    m_block.reset(createBlock(CEA_DETAILED_TIMING));
-    CEABlock* block = m_block.get();
-    block->initFields(0, 2, raw(two), m_images.saved, m_images.working);
+    CEABlock* block = load(CEA_DETAILED_TIMING, two);
     auto* tabs = child<QTabWidget>(block, "tabDTD");
     QCOMPARE(tabs->tabText(1), QString("DTD 2"));
     QCOMPARE(block->blockBytes(), two);
@@ -385,8 +403,15 @@ void TestCEABlocks::dtdTabsLoadEditDelete()
     QCOMPARE(tabs->tabText(0), QString("DTD 1"));
     QCOMPARE(block->blockBytes(), kHdReady.left(15) + hex("02001e"));
     QCOMPARE(changed.count(), 2);
-    block->resetFields(m_images.saved, m_images.working);
-    QCOMPARE(block->blockBytes(), hex("01") + QByteArray(DTD_SIZE - 1, '\0'));
+    // A reset gives the tabs their defaults; a new block has no tab until "+".
+    block->resetFields(nullptr, nullptr);
+    const QByteArray defaults = hex("01") + QByteArray(DTD_SIZE - 1, '\0');
+    QCOMPARE(block->blockBytes(), defaults);
+    block = fresh(CEA_DETAILED_TIMING);
+    QCOMPARE(child<QTabWidget>(block, "tabDTD")->count(), 0);
+    QCOMPARE(block->blockBytes(), QByteArray());
+    press(block, "addDTDTabButton");
+    QCOMPARE(block->blockBytes(), defaults);
 }
 
 QTEST_MAIN(TestCEABlocks)

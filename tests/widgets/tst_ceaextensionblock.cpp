@@ -3,6 +3,7 @@
 #include "ceablock.h"
 #include "ceacatalogue.h"
 #include "ceaextension.h"
+#include "ceaextensionmodel.h"
 #include "cearawblock.h"
 #include "edid.h"
 #include "hexaviewer.h"
@@ -10,31 +11,21 @@
 #include "loadboxes.h"
 #include "sectiontesthelpers.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 
 using namespace SectionTest;
 
-namespace {
-// Whether a block has an editor of its own: a raw item of such a block means
-// that editor did not give back the loaded bytes.
-bool hasEditor(const CEAEntry& entry)
-{
-    if (entry.kind == CEAEntryKind::DetailedTimings)
-        return true;
-    if (entry.kind != CEAEntryKind::DataBlock || entry.tag == 0)
-        return false;
-    if (entry.tag == CEA_EXTENDED_TAG_CODE && entry.bytes.isEmpty())
-        return false;
-    return findBlockType(entry.tag, entry.bytes.isEmpty() ? 0 : Byte(entry.bytes[0])) != CEA_UNKNOWN;
-}
-} // namespace
 
-// The extension editor inside the document: load, serialization with the
-// budget, the block list, the revision buttons and the monitor support.
+// The extension editor inside the document: load, the block list painted
+// from the extension model, the budget, views made when first shown, edits
+// through the model into the image, the revision buttons and the monitor
+// support.
 class TestCEAExtensionBlock : public QObject
 {
     Q_OBJECT
@@ -43,6 +34,7 @@ private slots:
     void loadResults_data();
     void loadResults();
     void unknownBlocksAreKept();
+    void editsReachTheImage();
     void overBudget();
     void addEveryBlockType();
     void revisionSwitch();
@@ -137,11 +129,14 @@ void TestCEAExtensionBlock::unknownBlocksAreKept()
     open("0203 15 00 e3060501 a21122 00 420203 e20600 650102" + QByteArray(19 * 2, '0') + "fd01");
     QVERIFY(m_images.unchanged());
     QCOMPARE(boxes.count(), 0);
-    QStringList names;
-    for (int row = 0; row < editor().blockCount(); ++row)
-        names << editor().block(row)->blockTypeName();
-    QCOMPARE(names, QStringList({"HDR static metadata", "Tag 5", "Undecoded bytes", "Video",
-                                 "HDR static metadata", "Undecoded bytes", "Bytes after the timings"}));
+    QStringList rows;
+    auto* list = control<QListWidget>("listWidget");
+    for (int row = 0; row < list->count(); ++row)
+        rows << list->item(row)->text();
+    QCOMPARE(rows, QStringList({"HDR static metadata (size = 4)", "Tag 5 (size = 3)", "Undecoded bytes (size = 1)",
+                                "Video (size = 3)", "HDR static metadata (size = 3)", "Undecoded bytes (size = 3)",
+                                "Bytes after the timings (size = 21)"}));
+    QVERIFY(qobject_cast<CEARawBlock*>(editor().block(0)));
     // Removing one of them writes the others unchanged.
     editor().setCurrentBlockRow(1);
     control<QPushButton>("removeBlockButton")->click();
@@ -149,9 +144,33 @@ void TestCEAExtensionBlock::unknownBlocksAreKept()
     QCOMPARE(hexOf(extBytes(), 37, 2), QByteArray("fd01"));
 }
 
-// Four vendor-specific blocks of 30 bytes fill 120 of the 122 bytes: a
-// detailed timing item added after them is red and left out, and so is a
-// second one; the warning comes once.
+// An edit in a view replaces its entry's bytes in the model, which the
+// document writes into the image; the monitor support flags go the same
+// way. No view is made before the editor is first shown.
+void TestCEAExtensionBlock::editsReachTheImage()
+{
+    BoxRecorder boxes;
+    open("0203 08 40 43021004 011d007251d01e206e285500c48e2100001e");
+    QVERIFY(m_images.unchanged());
+    QVERIFY(editor().findChildren<CEABlock*>().isEmpty());
+    editor().show();
+    QCOMPARE(editor().findChildren<CEABlock*>().size(), 1);
+    editor().setCurrentBlockRow(0);
+    click(editor().block(0)->findChildren<QCheckBox*>("nativeCB").at(1));
+    QCOMPARE(editor().model().entry(0).bytes.toHex(), QByteArray("029004"));
+    QCOMPARE(hexOf(extBytes(), 0, 9), QByteArray("020308404302900401"));
+    click(control<QCheckBox>("underscanCB"));
+    QCOMPARE(hexOf(extBytes(), 0, 4), QByteArray("020308c0"));
+    QVERIFY(blockChecksumValid(extBytes()));
+    QCOMPARE(editor().extensionBytes(), QByteArray(reinterpret_cast<const char*>(extBytes()), EDID_BLOCK_SIZE));
+    QCOMPARE(control<QListWidget>("listWidget")->item(0)->text(), QString("Video (size = 4)"));
+    QCOMPARE(boxes.count(), 0);
+}
+
+// Four vendor-specific blocks of 30 bytes fill 120 of the 122 bytes. A new
+// "Detailed timing" item holds no descriptor and adds nothing; with one
+// descriptor it is red and left out, the warning comes once, and an item
+// added after it is red as well.
 void TestCEAExtensionBlock::overBudget()
 {
     BoxRecorder boxes;
@@ -160,15 +179,23 @@ void TestCEAExtensionBlock::overBudget()
         ext += "7d 000c03" + QByteArray(26 * 2, '1' + i);
     open(ext);
     QCOMPARE(totalText(), QString("Total size = 120/122"));
-    QVERIFY(m_images.unchanged());
     addBlock("Detailed timing");
-    checkBox(boxes, "CEA extention warning", "CEA Extension size exceeded.\nThe blocks in red will not be added to the EDID.");
     auto* rows = control<QListWidget>("listWidget");
+    QCOMPARE(rows->item(4)->text(), QString("Detailed timing (size = 0)"));
+    QCOMPARE(editor().block(4)->findChild<QTabWidget*>("tabDTD")->count(), 0);
+    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QVERIFY(m_images.unchanged());
+    QCOMPARE(boxes.count(), 0);
+    editor().block(4)->findChild<QPushButton*>("addDTDTabButton")->click();
+    checkBox(boxes, "CEA extention warning", "CEA Extension size exceeded.\nThe blocks in red will not be added to the EDID.");
+    QCOMPARE(rows->item(4)->text(), QString("Detailed timing (size = 18)"));
     QCOMPARE(rows->item(4)->background().color(), QColor(Qt::red));
     QCOMPARE(rows->item(3)->background().color(), QColor(33, 33, 33));
+    QCOMPARE(totalText(), QString("Total size = 138/122"));
     addBlock("Detailed timing");
-    QCOMPARE(boxes.count(), 1);
     QCOMPARE(rows->item(5)->background().color(), QColor(Qt::red));
+    editor().extensionBytes();
+    QCOMPARE(boxes.count(), 1);
     QVERIFY(m_images.unchanged());
     editor().setCurrentBlockRow(5);
     control<QPushButton>("removeBlockButton")->click();
@@ -180,8 +207,8 @@ void TestCEAExtensionBlock::overBudget()
 }
 
 // Every type added to an empty extension gives a header whose length bits
-// count the bytes after it, in list order, a total that matches the bytes,
-// and a checksum.
+// count the bytes after it, in list order, a total that matches the bytes
+// (the new "Detailed timing" item adds none), and a checksum.
 void TestCEAExtensionBlock::addEveryBlockType()
 {
     BoxRecorder boxes;
@@ -200,7 +227,7 @@ void TestCEAExtensionBlock::addEveryBlockType()
         offset += (extBytes()[offset] & 31) + 1;
     }
     QCOMPARE(offset, d);
-    const int total = d - 4 + 18;
+    const int total = d - 4;
     QVERIFY(total <= CEA_SIZE_BUDGET);
     QCOMPARE(totalText(), QString("Total size = %1/122").arg(total));
     QCOMPARE(boxes.count(), 0);
@@ -256,10 +283,11 @@ void TestCEAExtensionBlock::corpusOpenedUnchanged()
         if (std::memcmp(m_images.saved + 128, extBytes(), EDID_BLOCK_SIZE) == 0)
             ++identical;
         for (int row = 0; row < editor().blockCount(); ++row) {
-            const auto* rawBlock = qobject_cast<const CEARawBlock*>(editor().block(row));
-            if (rawBlock && hasEditor(rawBlock->entry()))
+            const bool typed = ceaCatalogueIndexOf(editor().model().entry(row)) != CEA_UNKNOWN;
+            const bool raw = qobject_cast<const CEARawBlock*>(editor().block(row));
+            if (typed && raw)
                 failures << QFileInfo(path).fileName() + ": block " + QString::number(row) + " not editable";
-            kept += rawBlock != nullptr;
+            kept += raw;
         }
     }
     qInfo("%d extensions opened: %d unchanged, %d blocks kept as loaded", opened, identical, kept);
