@@ -2,6 +2,7 @@
 #include "basesections.h"
 #include "decodecontext.h"
 #include "descriptors.h"
+#include "imagesections.h"
 #include "sectiondescriptions.h"
 #include "textdescriptor.h"
 
@@ -50,6 +51,14 @@ const char* const kColorTypes[4] = {"Monochrome or grayscale", "RGB color", "Non
 const char* const kColorFormats[4] = {"RGB 4:4:4", "RGB 4:4:4, YCrCb 4:4:4", "RGB 4:4:4, YCrCb 4:2:2",
                                       "RGB 4:4:4, YCrCb 4:4:4, YCrCb 4:2:2"};
 
+// A section of the base block byte map, named and placed as the editor's
+// section table has it.
+DecodedNode tableNode(ImageSectionId id, int base)
+{
+    const ImageSection& section = imageSection(id);
+    return sectionNode(section.name, base + section.first, section.last - section.first + 1);
+}
+
 QString chromaticity(Word code)
 {
     return QString::number(std::floor(code / 1024.0 * 10000.0) / 10000.0, 'f', 4);
@@ -59,7 +68,7 @@ DecodedNode vendorProduct(const Byte* b, int base)
 {
     T_EDID_VENDOR_PRODUCT vp;
     decodeVendorProduct(b, vp);
-    DecodedNode node = sectionNode("Vendor & Product Identification", base + 8, 10);
+    DecodedNode node = tableNode(VendorProductSection, base);
     node.add("Manufacturer", QString::fromLatin1(vp.manufacturerID), base + 8, 2);
     const int product = b[10] | b[11] << 8;
     node.add("Product code", QStringLiteral("%1 (0x%2)").arg(product).arg(product, 4, 16, QLatin1Char('0')),
@@ -133,7 +142,7 @@ DecodedNode colorCharacteristics(const Byte* b, int base)
 {
     T_EDID_COLOR_CHARACTERISTICS c;
     decodeColorCharacteristics(b, c);
-    DecodedNode node = sectionNode("Color Characteristics", base + 25, 10);
+    DecodedNode node = tableNode(ColorSection, base);
     static const char* const kNames[4] = {"Red", "Green", "Blue", "White"};
     for (int i = 0; i < 4; ++i)
         node.add(kNames[i], chromaticity(c.codes[2 * i]) + ", " + chromaticity(c.codes[2 * i + 1]),
@@ -143,7 +152,7 @@ DecodedNode colorCharacteristics(const Byte* b, int base)
 
 DecodedNode establishedTimings(DecodeContext& context, const Byte* b, int base)
 {
-    DecodedNode node = sectionNode("Established Timings I & II", base + 35, 3);
+    DecodedNode node = tableNode(EstablishedSection, base);
     for (int i = 0; i < 17; ++i) {
         const int byte = 35 + i / 8;
         if (!(b[byte] & (0x80 >> (i % 8))))
@@ -181,7 +190,7 @@ QString standardTimingText(const Byte* code, int revision)
 
 DecodedNode standardTimings(const Byte* b, int base, int revision)
 {
-    DecodedNode node = sectionNode("Standard Timings", base + 38, 16);
+    DecodedNode node = tableNode(StandardSection, base);
     for (int i = 0; i < 8; ++i) {
         const QString text = standardTimingText(b + 38 + 2 * i, revision);
         if (!text.isEmpty())
@@ -351,8 +360,8 @@ DecodedNode descriptor(DecodeContext& context, const Byte* b, int base, int slot
     const int offset = base + descriptorOffset(slot);
     const Byte* d = b + descriptorOffset(slot);
     const T_EDID_DISPLAY_DESCRIPTORS type = classifyDescriptor(d);
-    DecodedNode node = sectionNode(QStringLiteral("Descriptor %1: %2").arg(slot + 1).arg(descriptorName(type, d[3])),
-                                   offset, DESCRIPTOR_SIZE);
+    DecodedNode node = tableNode(descriptorSection(slot), base);
+    node.name += QStringLiteral(": ") + descriptorName(type, d[3]);
     descriptorFields(context, type, d, offset, revision, node);
     if (slot == 0 && type != DESC_DETAILED_TIMING && revision >= 3)
         context.warn(offset, DESCRIPTOR_SIZE, "The first descriptor is not a detailed timing");
@@ -369,16 +378,16 @@ DecodedNode decodeBaseBlockNode(DecodeContext& context)
     const int revision = b[19];
     if (context.block == 0)
         context.edidRevision = revision;
-    DecodedNode header = sectionNode("Header", base, 8);
+    DecodedNode header = tableNode(HeaderSection, base);
     header.add("Header", hexBytes(b, 8), base, 8);
     block.children << header << vendorProduct(b, base);
-    DecodedNode version = sectionNode("EDID Structure Version & Revision", base + 18, 2);
+    DecodedNode version = tableNode(VersionSection, base);
     version.add("Version", QStringLiteral("%1.%2").arg(b[18]).arg(revision), base + 18, 2);
     block.children << version;
     if (b[18] != 1 || revision < 3 || revision > 4)
         context.warn(base + 18, 2, QStringLiteral("EDID version %1.%2: only 1.3 and 1.4 are read in full")
                                        .arg(b[18]).arg(revision));
-    DecodedNode basic = sectionNode("Basic Display Parameters & Features", base + 20, 5);
+    DecodedNode basic = tableNode(DisplayParametersSection, base);
     videoInput(b, base, revision, basic);
     screenAndGamma(b, base, revision, basic);
     features(b, base, revision, basic);
@@ -386,10 +395,11 @@ DecodedNode decodeBaseBlockNode(DecodeContext& context)
                    << standardTimings(b, base, revision);
     for (int slot = 0; slot < 4; ++slot)
         block.children << descriptor(context, b, base, slot, revision);
-    DecodedNode trailer = sectionNode("Extension Blocks & Checksum", base + 126, 2);
-    trailer.add("Extension blocks", QString::number(b[126]), base + 126);
-    trailer.add("Checksum", "0x" + hexByte(b[127]), base + 127);
-    block.children << trailer;
+    DecodedNode count = tableNode(ExtensionCountSection, base);
+    count.add("Extension blocks", QString::number(b[126]), base + 126);
+    DecodedNode checksum = tableNode(ChecksumSection, base);
+    checksum.add("Checksum", "0x" + hexByte(b[127]), base + 127);
+    block.children << count << checksum;
     if (std::memcmp(b, kHeader, 8) != 0)
         context.fail(base, 8, "Header is not 00 FF FF FF FF FF FF 00");
     return block;

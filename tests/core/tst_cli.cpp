@@ -213,7 +213,7 @@ void TestCli::diffOfTwoFiles()
     QCOMPARE(same.out, QByteArray("No differences\n"));
     const Run differ = run({"diff", first, second});
     QCOMPARE(differ.exitCode, 1);
-    QVERIFY2(differ.out.startsWith("[Block 0: Base EDID / Vendor & Product Identification]\n  Product code: "), differ.out);
+    QVERIFY2(differ.out.startsWith("[Block 0: Base EDID / Vendor & Product ID]\n  Product code: "), differ.out);
     QCOMPARE(differ.out.count(" -> "), 2);
     QCOMPARE(run({"diff", first}).exitCode, 2);
     QCOMPARE(run({"diff", first, m_dir.filePath("absent.bin")}).exitCode, 2);

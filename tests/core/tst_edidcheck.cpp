@@ -174,7 +174,7 @@ void TestEdidCheck::diffNamesChangedFields()
     // Product code 0x3402 becomes 0x3403; the base checksum follows.
     const QList<DecodedDifference> differences = diffDecoded(decoded, decodeEdid(edited(original, {{10, 3}}), findings));
     QCOMPARE(differences.size(), 2);
-    QCOMPARE(differences[0].section, QString("Block 0: Base EDID / Vendor & Product Identification"));
+    QCOMPARE(differences[0].section, QString("Block 0: Base EDID / Vendor & Product ID"));
     QCOMPARE(differences[0].field, QString("Product code"));
     QCOMPARE(differences[0].first, QString("13314 (0x3402)"));
     QCOMPARE(differences[0].second, QString("13315 (0x3403)"));
