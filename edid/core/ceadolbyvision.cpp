@@ -15,7 +15,9 @@ constexpr int kShortSize = 7;
 constexpr int kLongVersion1Size = 10;
 
 const char* const kInterfaces[4] = {
-    "Low-Latency", "Low-Latency + Low-Latency-HDMI", "Standard + Low-Latency",
+    "Low-Latency",
+    "Low-Latency + Low-Latency-HDMI",
+    "Standard + Low-Latency",
     "Standard + Low-Latency + Low-Latency-HDMI",
 };
 const char* const kYuv444[4] = {"not supported", "10 bit", "12 bit", "reserved"};
@@ -107,25 +109,32 @@ int expectedSize(const DolbyVisionBlock& r, int vendorBytes)
 
 void describeFields(const DolbyVisionBlock& r, int at, bool longForm, DecodedNode& node)
 {
-    const QString dm = r.dmVersionMinor < 0 ? QStringLiteral("%1.x").arg(r.dmVersionMajor)
-                                            : QStringLiteral("%1.%2").arg(r.dmVersionMajor).arg(r.dmVersionMinor);
+    const QString dm = r.dmVersionMinor < 0
+        ? QStringLiteral("%1.x").arg(r.dmVersionMajor)
+        : QStringLiteral("%1.%2").arg(r.dmVersionMajor).arg(r.dmVersionMinor);
     node.add(QStringLiteral("DM version"), dm, r.version == 0 ? at + 16 : at);
     if (r.version != 2)
         node.add(QStringLiteral("Supports 2160p60"), yesNo(r.supports2160p60), at);
     node.add(QStringLiteral("YUV 4:2:2 12 bit"), yesNo(r.yuv422TwelveBit), at);
     node.add(QStringLiteral("Global dimming"), yesNo(r.globalDimming), at + (r.version == 0 ? 0 : 1));
     if (r.version == 1) {
-        node.add(QStringLiteral("Colorimetry"), r.colorimetryP3 ? QStringLiteral("P3-D65") : QStringLiteral("BT.709"), at + 2);
-        node.add(QStringLiteral("Low latency"), r.lowLatency ? QStringLiteral("Standard + Low Latency") : QStringLiteral("Standard only"),
+        node.add(QStringLiteral("Colorimetry"),
+                 r.colorimetryP3 ? QStringLiteral("P3-D65") : QStringLiteral("BT.709"), at + 2);
+        node.add(QStringLiteral("Low latency"),
+                 r.lowLatency ? QStringLiteral("Standard + Low Latency") : QStringLiteral("Standard only"),
                  at + 3);
-        node.add(QStringLiteral("Target min luminance"), QStringLiteral("%1 cd/m2").arg(r.targetMinLuminance, 0, 'f', 8), at + 2);
-        node.add(QStringLiteral("Target max luminance"), QStringLiteral("%1 cd/m2").arg(r.targetMaxLuminance), at + 1);
+        node.add(QStringLiteral("Target min luminance"),
+                 QStringLiteral("%1 cd/m2").arg(r.targetMinLuminance, 0, 'f', 8), at + 2);
+        node.add(QStringLiteral("Target max luminance"), QStringLiteral("%1 cd/m2").arg(r.targetMaxLuminance),
+                 at + 1);
     }
     if (r.version == 2) {
         node.add(QStringLiteral("Backlight control"), yesNo(r.backlightControl), at);
-        node.add(QStringLiteral("Backlight min luminance"), QStringLiteral("%1 cd/m2").arg(r.backlightMinLuminance), at + 1);
+        node.add(QStringLiteral("Backlight min luminance"),
+                 QStringLiteral("%1 cd/m2").arg(r.backlightMinLuminance), at + 1);
         node.add(QStringLiteral("Interface"), QString::fromLatin1(kInterfaces[r.interfaceCode]), at + 2);
-        node.add(QStringLiteral("YUV 4:4:4 10/12 bit"), QString::fromLatin1(kYuv444[r.yuv444Code]), at + 3, 2);
+        node.add(QStringLiteral("YUV 4:4:4 10/12 bit"), QString::fromLatin1(kYuv444[r.yuv444Code]), at + 3,
+                 2);
     }
     if (r.version != 1) {
         node.add(QStringLiteral("Target min PQ"), pqText(r.targetMinPq), r.version == 0 ? at + 13 : at + 1);
@@ -138,12 +147,14 @@ void describeFields(const DolbyVisionBlock& r, int at, bool longForm, DecodedNod
         const int first = r.version == 0 ? 1 + 3 * k : longForm ? 4 + 2 * k : 3;
         const int length = r.version == 0 ? 3 : longForm ? 2 : 4;
         node.add(QString::fromLatin1(kPrimaryNames[k]),
-                 QStringLiteral("%1, %2").arg(r.primaries[2 * k], 0, 'f', 8).arg(r.primaries[2 * k + 1], 0, 'f', 8),
+                 QStringLiteral("%1, %2")
+                     .arg(r.primaries[2 * k], 0, 'f', 8)
+                     .arg(r.primaries[2 * k + 1], 0, 'f', 8),
                  at + first, length);
     }
 }
 
-} // namespace
+}  // namespace
 
 DolbyVisionBlock decodeDolbyVisionBlock(const QByteArray& payload)
 {
@@ -169,7 +180,8 @@ double pqLuminance(int code)
     return 10000 * std::pow(qMax(e - c1, 0.0) / (c2 - c3 * e), 1 / m1);
 }
 
-void describeDolbyVisionBlock(const DolbyVisionBlock& r, int payloadOffset, DecodedNode& node, Findings& findings)
+void describeDolbyVisionBlock(const DolbyVisionBlock& r, int payloadOffset, DecodedNode& node,
+                              Findings& findings)
 {
     node.name = QStringLiteral("Dolby Vision");
     const QByteArray& p = r.payload;
@@ -183,15 +195,21 @@ void describeDolbyVisionBlock(const DolbyVisionBlock& r, int payloadOffset, Deco
     node.add(QStringLiteral("Version"), QStringLiteral("%1 (%2 bytes)").arg(r.version).arg(p.size() + 1), at);
     if (r.version > 2) {
         addFinding(findings, Finding::Warning, payloadOffset, kVendorStart, 1,
-                   QStringLiteral("Dolby Vision: unknown version %1; the vendor bytes are not decoded.").arg(r.version));
+                   QStringLiteral("Dolby Vision: unknown version %1; the vendor bytes are not decoded.")
+                       .arg(r.version));
         node.add(QStringLiteral("Vendor bytes"), hexBytes(p.mid(kVendorStart)), at, vendorBytes);
         return;
     }
     const int expected = expectedSize(r, vendorBytes);
-    if (vendorBytes < expected)
+    if (vendorBytes < expected) {
         addFinding(findings, Finding::Failure, payloadOffset, 0, p.size(),
                    QStringLiteral("Dolby Vision: version %1 needs %2 vendor bytes; the block has %3.")
-                       .arg(r.version).arg(expected).arg(vendorBytes));
+                       .arg(r.version)
+                       .arg(expected)
+                       .arg(vendorBytes));
+        node.add(QStringLiteral("Vendor bytes"), hexBytes(p.mid(kVendorStart)), at, vendorBytes);
+        return;
+    }
     describeFields(r, at, expected == kLongVersion1Size, node);
     addTrailingField(node, p, kVendorStart + expected, payloadOffset);
     addTrailingFinding(findings, QStringLiteral("Dolby Vision"), payloadOffset, kVendorStart + expected,

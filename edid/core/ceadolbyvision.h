@@ -15,10 +15,10 @@
 extern const Byte DOLBY_OUI[3];  // least significant byte first
 
 struct DolbyVisionBlock {
-    QByteArray payload;          // as loaded: extended tag, OUI, vendor bytes
-    int version = -1;            // -1 when the block has no vendor byte
-    int dmVersionMajor = 0;      // display management version
-    int dmVersionMinor = -1;     // version 0 only; -1 for "x"
+    QByteArray payload;            // as loaded: extended tag, OUI, vendor bytes
+    int version = -1;              // -1 when the block has no vendor byte
+    int dmVersionMajor = 0;        // display management version
+    int dmVersionMinor = -1;       // version 0 only; -1 for "x"
     bool supports2160p60 = false;  // versions 0 and 1
     bool yuv422TwelveBit = false;
     bool globalDimming = false;
@@ -32,7 +32,7 @@ struct DolbyVisionBlock {
     int targetMaxLuminance = 0;     // cd/m2, version 1
     int targetMinPq = 0;            // versions 0 and 2
     int targetMaxPq = 0;
-    double primaries[8] = {};       // Rx, Ry, Gx, Gy, Bx, By, and for version 0 Wx, Wy
+    double primaries[8] = {};  // Rx, Ry, Gx, Gy, Bx, By, and for version 0 Wx, Wy
 };
 
 DolbyVisionBlock decodeDolbyVisionBlock(const QByteArray& payload);

@@ -8,7 +8,7 @@ constexpr int kPayloadSize = 2;
 // Absolute offset of the first data block of block 1.
 constexpr int kFirstBlockOffset = EDID_BLOCK_SIZE + 4;
 
-} // namespace
+}  // namespace
 
 HfEeodb decodeHfEeodb(const QByteArray& payload)
 {
@@ -33,9 +33,11 @@ void describeHfEeodb(const HfEeodb& record, int payloadOffset, DecodedNode& node
     node.name = QStringLiteral("HF-EEODB");
     const QByteArray& p = record.payload;
     if (p.size() > 1)
-        node.add(QStringLiteral("Extension block count"), QString::number(record.extensionCount), payloadOffset + 1);
+        node.add(QStringLiteral("Extension block count"), QString::number(record.extensionCount),
+                 payloadOffset + 1);
     if (p.size() != kPayloadSize)
-        addFinding(findings, p.size() < kPayloadSize ? Finding::Failure : Finding::Warning, payloadOffset, 0, p.size(),
+        addFinding(findings, p.size() < kPayloadSize ? Finding::Failure : Finding::Warning, payloadOffset, 0,
+                   p.size(),
                    QStringLiteral("HF-EEODB: %1 payload bytes; the block has exactly 2.").arg(p.size()));
     addTrailingField(node, p, kPayloadSize, payloadOffset);
     if (p.size() > 1 && record.extensionCount < 2)
@@ -51,7 +53,8 @@ int hfEeodbExtensionCount(const QByteArray& file)
 {
     const int header = kFirstBlockOffset;
     if (file.size() < 2 * EDID_BLOCK_SIZE || payloadByte(file, EDID_BLOCK_SIZE) != 0x02
-        || payloadByte(file, EDID_BLOCK_SIZE + 1) < 3 || payloadByte(file, EDID_BLOCK_SIZE + 2) <= header + 2 - EDID_BLOCK_SIZE)
+        || payloadByte(file, EDID_BLOCK_SIZE + 1) < 3
+        || payloadByte(file, EDID_BLOCK_SIZE + 2) <= header + 2 - EDID_BLOCK_SIZE)
         return -1;
     const int h = payloadByte(file, header);
     if (h >> 5 != 7 || (h & 31) < kPayloadSize || payloadByte(file, header + 1) != CEA_EEODB_EXTENDED_TAG)

@@ -44,8 +44,14 @@ const PayloadLayout<R> kLayout = payloadLayout(kGroups, kFlags, kValues);
 
 // Meanings of the feature caps bits as far as they are known.
 const char* const kCapsBits[8] = {
-    "bit 0", "HDR fields valid", "global backlight control", "local dimming",
-    "Panel Replay / PSR switch", "SPRS", "FreeSync Panel Replay", "extra v3 bytes valid",
+    "bit 0",
+    "HDR fields valid",
+    "global backlight control",
+    "local dimming",
+    "Panel Replay / PSR switch",
+    "SPRS",
+    "FreeSync Panel Replay",
+    "extra v3 bytes valid",
 };
 
 const char* const kPanelTypes[4] = {"default", "mini-LED", "OLED", "reserved"};
@@ -70,7 +76,8 @@ QString capsText(int caps)
         if (caps & (1 << bit))
             set << QString::fromLatin1(kCapsBits[bit]);
     }
-    return set.isEmpty() ? hexByte(caps) : hexByte(caps) + QStringLiteral(" (") + set.join(QStringLiteral(", ")) + ')';
+    return set.isEmpty() ? hexByte(caps)
+                         : hexByte(caps) + QStringLiteral(" (") + set.join(QStringLiteral(", ")) + ')';
 }
 
 QString hzText(int hz)
@@ -82,8 +89,10 @@ void describeHdrFields(const FreeSyncBlock& r, int offset, DecodedNode& node)
 {
     node.add(QStringLiteral("Color flags"), hexByte(payloadByte(r.payload, 8)), offset + 8);
     describePayloadFlags(kLayout, r, offset, 8, 8, node);
-    node.add(QStringLiteral("Panel type"), QStringLiteral("%1 (code %2)").arg(QString::fromLatin1(kPanelTypes[r.panelType])).arg(r.panelType),
-             offset + 8);
+    node.add(
+        QStringLiteral("Panel type"),
+        QStringLiteral("%1 (code %2)").arg(QString::fromLatin1(kPanelTypes[r.panelType])).arg(r.panelType),
+        offset + 8);
     const struct {
         const char* name;
         int byte;
@@ -104,7 +113,7 @@ void describeHdrFields(const FreeSyncBlock& r, int offset, DecodedNode& node)
     }
 }
 
-} // namespace
+}  // namespace
 
 FreeSyncBlock decodeFreeSyncBlock(const QByteArray& payload)
 {
@@ -136,7 +145,9 @@ QString freeSyncRangeProblem(int minHz, int maxHz)
 {
     if (minHz <= maxHz)
         return QString();
-    return QStringLiteral("The min refresh rate (%1 Hz) must not exceed the max refresh rate (%2 Hz).").arg(minHz).arg(maxHz);
+    return QStringLiteral("The min refresh rate (%1 Hz) must not exceed the max refresh rate (%2 Hz).")
+        .arg(minHz)
+        .arg(maxHz);
 }
 
 void describeFreeSyncBlock(const FreeSyncBlock& r, int payloadOffset, DecodedNode& node, Findings& findings)
@@ -146,11 +157,15 @@ void describeFreeSyncBlock(const FreeSyncBlock& r, int payloadOffset, DecodedNod
     node.name = name;
     if (p.size() < kMandatoryEnd)
         addFinding(findings, Finding::Failure, payloadOffset, 0, p.size(),
-                   QStringLiteral("%1: %2 payload bytes; the block needs at least %3.").arg(name).arg(p.size()).arg(kMandatoryEnd));
+                   QStringLiteral("%1: %2 payload bytes; the block needs at least %3.")
+                       .arg(name)
+                       .arg(p.size())
+                       .arg(kMandatoryEnd));
     if (p.size() > 3) {
         node.add(QStringLiteral("Version"), QString::number(r.version), payloadOffset + 3);
         if (r.version < 1 || r.version > 3)
-            addFinding(findings, Finding::Warning, payloadOffset, 3, 1, QStringLiteral("%1: unknown version %2.").arg(name).arg(r.version));
+            addFinding(findings, Finding::Warning, payloadOffset, 3, 1,
+                       QStringLiteral("%1: unknown version %2.").arg(name).arg(r.version));
     }
     if (p.size() > 4)
         node.add(QStringLiteral("Feature caps"), capsText(r.featureCaps), payloadOffset + 4);
@@ -161,12 +176,16 @@ void describeFreeSyncBlock(const FreeSyncBlock& r, int payloadOffset, DecodedNod
         if (!freeSyncRangeProblem(r.minRefreshRate, r.maxRefreshRate).isEmpty())
             addFinding(findings, Finding::Warning, payloadOffset, 5, 2,
                        QStringLiteral("%1: min refresh rate %2 Hz is above max refresh rate %3 Hz.")
-                           .arg(name).arg(r.minRefreshRate).arg(r.maxRefreshRate));
+                           .arg(name)
+                           .arg(r.minRefreshRate)
+                           .arg(r.maxRefreshRate));
     }
     if (p.size() > 7)
-        node.add(QStringLiteral("MCCS flags"),
-                 hexByte(r.mccsFlags) + (r.mccsFlags & kMccsMask ? QStringLiteral(" (range set through VESA MCCS)") : QString()),
-                 payloadOffset + 7);
+        node.add(
+            QStringLiteral("MCCS flags"),
+            hexByte(r.mccsFlags)
+                + (r.mccsFlags & kMccsMask ? QStringLiteral(" (range set through VESA MCCS)") : QString()),
+            payloadOffset + 7);
     if (r.hasHdrFields)
         describeHdrFields(r, payloadOffset, node);
     if (r.hasRefresh10Bit)

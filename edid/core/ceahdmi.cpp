@@ -48,7 +48,8 @@ const PayloadValue<R> kValues[] = {
 
 const PayloadLayout<R> kLayout = payloadLayout(kGroups, kFlags, kValues);
 
-const char* const kHdmiVics[] = {"3840x2160 30 Hz", "3840x2160 25 Hz", "3840x2160 24 Hz", "4096x2160 24 Hz (SMPTE)"};
+const char* const kHdmiVics[]
+    = {"3840x2160 30 Hz", "3840x2160 25 Hz", "3840x2160 24 Hz", "4096x2160 24 Hz (SMPTE)"};
 
 const char* const kImageSizes[] = {
     "no additional information",
@@ -154,11 +155,11 @@ void decodeVariablePart(HdmiVendorBlock& r)
 bool sameVariablePart(const HdmiVendorBlock& a, const HdmiVendorBlock& b)
 {
     return a.latencyPresent == b.latencyPresent && a.interlacedLatencyPresent == b.interlacedLatencyPresent
-           && a.hdmiVideoPresent == b.hdmiVideoPresent && a.videoLatency == b.videoLatency
-           && a.audioLatency == b.audioLatency && a.interlacedVideoLatency == b.interlacedVideoLatency
-           && a.interlacedAudioLatency == b.interlacedAudioLatency && a.threeDPresent == b.threeDPresent
-           && a.threeDMultiPresent == b.threeDMultiPresent && a.imageSize == b.imageSize
-           && a.hdmiVics == b.hdmiVics && a.threeD == b.threeD && a.trailing == b.trailing;
+        && a.hdmiVideoPresent == b.hdmiVideoPresent && a.videoLatency == b.videoLatency
+        && a.audioLatency == b.audioLatency && a.interlacedVideoLatency == b.interlacedVideoLatency
+        && a.interlacedAudioLatency == b.interlacedAudioLatency && a.threeDPresent == b.threeDPresent
+        && a.threeDMultiPresent == b.threeDMultiPresent && a.imageSize == b.imageSize
+        && a.hdmiVics == b.hdmiVics && a.threeD == b.threeD && a.trailing == b.trailing;
 }
 
 // The parts after P[7] laid out from the fields; `reserved` holds the
@@ -174,8 +175,8 @@ QByteArray variablePart(const HdmiVendorBlock& r, int reserved)
     if (r.hdmiVideoPresent) {
         const int vicCount = qMin(r.hdmiVics.size(), kMaxVics);
         const QByteArray threeD = r.threeD.left(kMaxThreeD);
-        part.append(char((r.threeDPresent ? 0x80 : 0) | (r.threeDMultiPresent & 3) << 5 | (r.imageSize & 3) << 3
-                         | (reserved & 7)));
+        part.append(char((r.threeDPresent ? 0x80 : 0) | (r.threeDMultiPresent & 3) << 5
+                         | (r.imageSize & 3) << 3 | (reserved & 7)));
         part.append(char(vicCount << 5 | threeD.size()));
         for (int i = 0; i < vicCount; ++i)
             part.append(char(r.hdmiVics.at(i)));
@@ -203,26 +204,31 @@ class Describer
 {
 public:
     Describer(const HdmiVendorBlock& record, int payloadOffset, DecodedNode& node, Findings& findings)
-        : r(record), p(record.payload), offset(payloadOffset), node(node), out(findings),
-          layout(variableLayout(record.payload))
+            : r(record), p(record.payload), offset(payloadOffset), node(node), out(findings),
+              layout(variableLayout(record.payload))
     {
     }
 
     void run()
     {
         if (p.size() < kMandatoryEnd)
-            fail(0, p.size(), QStringLiteral("%1 payload bytes; the block needs at least %2 (OUI and physical address).")
-                                  .arg(p.size()).arg(kMandatoryEnd));
+            fail(0, p.size(),
+                 QStringLiteral("%1 payload bytes; the block needs at least %2 (OUI and physical address).")
+                     .arg(p.size())
+                     .arg(kMandatoryEnd));
         if (p.size() > 4)
-            node.add(QStringLiteral("Physical address"), physicalAddressText(r.physicalAddress), offset + 3, 2);
+            node.add(QStringLiteral("Physical address"), physicalAddressText(r.physicalAddress), offset + 3,
+                     2);
         describePayloadFlags(kLayout, r, offset, 5, 5, node);
         if (payloadByte(p, 5) & 0x06)
             warn(5, 1, QStringLiteral("reserved bits 2-1 of the deep color byte are set."));
         if (r.hasMaxTmdsClock) {
             node.add(QStringLiteral("Max TMDS clock"), tmdsClockText(r.maxTmdsClock), offset + 6);
             if (r.maxTmdsClock > 340)
-                warn(6, 1, QStringLiteral("max TMDS clock %1 MHz is above 340 MHz (the HDMI Forum block gives higher rates).")
-                               .arg(r.maxTmdsClock));
+                warn(6, 1,
+                     QStringLiteral(
+                         "max TMDS clock %1 MHz is above 340 MHz (the HDMI Forum block gives higher rates).")
+                         .arg(r.maxTmdsClock));
         }
         if (r.hasFeatures)
             features();
@@ -232,23 +238,28 @@ private:
     void features()
     {
         node.add(QStringLiteral("Latency fields present"), yesNo(r.latencyPresent), offset + kFeatureByte);
-        node.add(QStringLiteral("Interlaced latency fields present"), yesNo(r.interlacedLatencyPresent), offset + kFeatureByte);
+        node.add(QStringLiteral("Interlaced latency fields present"), yesNo(r.interlacedLatencyPresent),
+                 offset + kFeatureByte);
         node.add(QStringLiteral("HDMI video present"), yesNo(r.hdmiVideoPresent), offset + kFeatureByte);
         describePayloadFlags(kLayout, r, offset, kFeatureByte, kFeatureByte, node);
         if (payloadByte(p, kFeatureByte) & 0x10)
             warn(kFeatureByte, 1, QStringLiteral("reserved bit 4 of the latency / video flags byte is set."));
         if (r.interlacedLatencyPresent && !r.latencyPresent)
-            warn(kFeatureByte, 1, QStringLiteral("I_Latency_Fields_Present is set without Latency_Fields_Present."));
+            warn(kFeatureByte, 1,
+                 QStringLiteral("I_Latency_Fields_Present is set without Latency_Fields_Present."));
         latency(QStringLiteral("Video latency"), layout.latency, r.videoLatency);
-        latency(QStringLiteral("Audio latency"), layout.latency < 0 ? -1 : layout.latency + 1, r.audioLatency);
+        latency(QStringLiteral("Audio latency"), layout.latency < 0 ? -1 : layout.latency + 1,
+                r.audioLatency);
         latency(QStringLiteral("Interlaced video latency"), layout.interlaced, r.interlacedVideoLatency);
-        latency(QStringLiteral("Interlaced audio latency"), layout.interlaced < 0 ? -1 : layout.interlaced + 1,
-                r.interlacedAudioLatency);
+        latency(QStringLiteral("Interlaced audio latency"),
+                layout.interlaced < 0 ? -1 : layout.interlaced + 1, r.interlacedAudioLatency);
         if (layout.video >= 0 && layout.video < p.size())
             video();
         if (layout.end > p.size())
             fail(kFeatureByte, p.size() - kFeatureByte,
-                 QStringLiteral("the latency and HDMI video fields need %1 bytes but the block has %2.").arg(layout.end).arg(p.size()));
+                 QStringLiteral("the latency and HDMI video fields need %1 bytes but the block has %2.")
+                     .arg(layout.end)
+                     .arg(p.size()));
         addTrailingField(node, p, layout.end, offset);
         addTrailingFinding(out, QString::fromLatin1(kBlockName), offset, layout.end, p.size() - layout.end);
     }
@@ -267,10 +278,14 @@ private:
         const int v = layout.video;
         node.add(QStringLiteral("3D present"), yesNo(r.threeDPresent), offset + v);
         node.add(QStringLiteral("3D multi present"),
-                 QStringLiteral("%1 (%2)").arg(r.threeDMultiPresent).arg(QString::fromLatin1(kThreeDMulti[r.threeDMultiPresent])),
+                 QStringLiteral("%1 (%2)")
+                     .arg(r.threeDMultiPresent)
+                     .arg(QString::fromLatin1(kThreeDMulti[r.threeDMultiPresent])),
                  offset + v);
-        node.add(QStringLiteral("Image size"),
-                 QStringLiteral("%1 (%2)").arg(r.imageSize).arg(QString::fromLatin1(kImageSizes[r.imageSize])), offset + v);
+        node.add(
+            QStringLiteral("Image size"),
+            QStringLiteral("%1 (%2)").arg(r.imageSize).arg(QString::fromLatin1(kImageSizes[r.imageSize])),
+            offset + v);
         if (payloadByte(p, v) & 0x07)
             warn(v, 1, QStringLiteral("reserved bits 2-0 of the HDMI video byte are set."));
         if (r.threeDMultiPresent == 3)
@@ -279,22 +294,24 @@ private:
             return;
         // A list cut short by the end of the block shows what is there.
         const int vicsAt = r.hdmiVics.isEmpty() ? v + 1 : layout.vics;
-        node.add(QStringLiteral("HDMI VICs"), vicListText(r.hdmiVics), offset + vicsAt, qMax(r.hdmiVics.size(), 1));
+        node.add(QStringLiteral("HDMI VICs"), vicListText(r.hdmiVics), offset + vicsAt,
+                 qMax(r.hdmiVics.size(), 1));
         for (int i = 0; i < r.hdmiVics.size(); ++i) {
             if (hdmiVicName(r.hdmiVics.at(i)).isEmpty())
                 warn(layout.vics + i, 1, QStringLiteral("unknown HDMI VIC %1.").arg(r.hdmiVics.at(i)));
         }
         if (!r.threeD.isEmpty())
             node.add(QStringLiteral("3D data (kept raw)"),
-                     QStringLiteral("%1 bytes: %2").arg(r.threeD.size()).arg(hexBytes(r.threeD)), offset + layout.threeD,
-                     r.threeD.size());
+                     QStringLiteral("%1 bytes: %2").arg(r.threeD.size()).arg(hexBytes(r.threeD)),
+                     offset + layout.threeD, r.threeD.size());
     }
 
     void warn(int byte, int length, const QString& text) { add(Finding::Warning, byte, length, text); }
     void fail(int byte, int length, const QString& text) { add(Finding::Failure, byte, length, text); }
     void add(Finding::Level level, int byte, int length, const QString& text)
     {
-        addFinding(out, level, offset, byte, length, QString::fromLatin1(kBlockName) + QStringLiteral(": ") + text);
+        addFinding(out, level, offset, byte, length,
+                   QString::fromLatin1(kBlockName) + QStringLiteral(": ") + text);
     }
 
     const HdmiVendorBlock& r;
@@ -305,7 +322,7 @@ private:
     VariableLayout layout;
 };
 
-} // namespace
+}  // namespace
 
 HdmiVendorBlock decodeHdmiVendorBlock(const QByteArray& payload)
 {
@@ -319,13 +336,15 @@ HdmiVendorBlock decodeHdmiVendorBlock(const QByteArray& payload)
 QByteArray encodeHdmiVendorBlock(const HdmiVendorBlock& record)
 {
     const HdmiVendorBlock old = decodeHdmiVendorBlock(record.payload);
-    QByteArray bytes = encodePayloadFields(kLayout, record, old, QByteArray(reinterpret_cast<const char*>(HDMI_OUI), 3));
+    QByteArray bytes
+        = encodePayloadFields(kLayout, record, old, QByteArray(reinterpret_cast<const char*>(HDMI_OUI), 3));
     if (!record.hasFeatures || sameVariablePart(record, old))
         return bytes;
     const VariableLayout layout = variableLayout(record.payload);
     const int reserved = layout.video >= 0 ? payloadByte(record.payload, layout.video) : 0;
-    const int flags = (record.latencyPresent ? kLatencyFlag : 0) | (record.interlacedLatencyPresent ? kInterlacedFlag : 0)
-                      | (record.hdmiVideoPresent ? kVideoFlag : 0);
+    const int flags = (record.latencyPresent ? kLatencyFlag : 0)
+        | (record.interlacedLatencyPresent ? kInterlacedFlag : 0)
+        | (record.hdmiVideoPresent ? kVideoFlag : 0);
     bytes.truncate(kVariableStart);
     bytes[kFeatureByte] = char((Byte(bytes.at(kFeatureByte)) & 0x1F) | flags);
     return bytes + variablePart(record, reserved);

@@ -25,8 +25,8 @@
 extern const Byte HDMI_OUI[3];  // least significant byte first
 
 struct HdmiVendorBlock {
-    QByteArray payload;        // as loaded, OUI first
-    int physicalAddress = 0;   // A.B.C.D, A in bits 15-12
+    QByteArray payload;       // as loaded, OUI first
+    int physicalAddress = 0;  // A.B.C.D, A in bits 15-12
     bool hasCapabilities = false;
     bool supportsAI = false;
     bool dc48bit = false;
@@ -77,7 +77,15 @@ QString latencyText(int code);
 // "3840x2160 30 Hz" for HDMI VIC 1 to 4, else empty.
 QString hdmiVicName(int vic);
 
-enum class HdmiValue { MaxTmdsClock, Latency, HdmiVic, HdmiVicCount, ThreeDLength, ImageSize, ThreeDMultiPresent };
+enum class HdmiValue {
+    MaxTmdsClock,
+    Latency,
+    HdmiVic,
+    HdmiVicCount,
+    ThreeDLength,
+    ImageSize,
+    ThreeDMultiPresent
+};
 FieldRange hdmiRange(HdmiValue value);
 
 #endif

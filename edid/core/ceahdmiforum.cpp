@@ -63,8 +63,8 @@ const PayloadValue<R> kValues[] = {
 const PayloadLayout<R> kLayout = payloadLayout(kGroups, kFlags, kValues);
 
 const char* const kFrlRates[] = {
-    "not supported (TMDS only)", "3 Gbps on 3 lanes", "6 Gbps on 3 lanes", "6 Gbps on 4 lanes",
-    "8 Gbps on 4 lanes", "10 Gbps on 4 lanes", "12 Gbps on 4 lanes",
+    "not supported (TMDS only)", "3 Gbps on 3 lanes",  "6 Gbps on 3 lanes",  "6 Gbps on 4 lanes",
+    "8 Gbps on 4 lanes",         "10 Gbps on 4 lanes", "12 Gbps on 4 lanes",
 };
 
 const char* const kDscSlices[] = {
@@ -80,14 +80,10 @@ const char* const kDscSlices[] = {
 };
 
 const FieldRange kRanges[] = {
-    {"Version", 1, 255, 1, "", false},
-    {"Max TMDS character rate", 345, 600, 5, "MHz", true},
-    {"Max FRL rate", 0, 6, 1, "", false},
-    {"VRR min", 0, 48, 1, "Hz", false},
-    {"VRR max", 100, 1023, 1, "Hz", true},
-    {"DSC max FRL rate", 0, 6, 1, "", false},
-    {"DSC max slices", 0, 7, 1, "", false},
-    {"DSC total chunk KBytes", 0, 63, 1, "", false},
+    {"Version", 1, 255, 1, "", false},      {"Max TMDS character rate", 345, 600, 5, "MHz", true},
+    {"Max FRL rate", 0, 6, 1, "", false},   {"VRR min", 0, 48, 1, "Hz", false},
+    {"VRR max", 100, 1023, 1, "Hz", true},  {"DSC max FRL rate", 0, 6, 1, "", false},
+    {"DSC max slices", 0, 7, 1, "", false}, {"DSC total chunk KBytes", 0, 63, 1, "", false},
 };
 
 QByteArray prefixOf(const HdmiForumBlock& record)
@@ -113,17 +109,21 @@ class Checker
 {
 public:
     Checker(const HdmiForumBlock& record, int payloadOffset, Findings& findings)
-        : r(record), p(record.payload), offset(payloadOffset), out(findings),
-          name(record.sinkCapability ? QStringLiteral("HDMI Forum SCDB") : QStringLiteral("HDMI Forum"))
+            : r(record), p(record.payload), offset(payloadOffset), out(findings),
+              name(record.sinkCapability ? QStringLiteral("HDMI Forum SCDB") : QStringLiteral("HDMI Forum"))
     {
     }
 
     void run()
     {
         if (p.size() < kMandatoryEnd)
-            fail(0, p.size(), QStringLiteral("%1 payload bytes; the block needs at least %2.").arg(p.size()).arg(kMandatoryEnd));
+            fail(0, p.size(),
+                 QStringLiteral("%1 payload bytes; the block needs at least %2.")
+                     .arg(p.size())
+                     .arg(kMandatoryEnd));
         if (r.sinkCapability && (payloadByte(p, 1) || payloadByte(p, 2)))
-            warn(1, 2, QStringLiteral("the two reserved bytes after the extended tag are not 0."));
+            warn(1, qMin(p.size() - 1, 2),
+                 QStringLiteral("the two reserved bytes after the extended tag are not 0."));
         if (p.size() > 3 && r.version != 1)
             warn(3, 1, QStringLiteral("unknown version %1.").arg(r.version));
         checkRates();
@@ -144,9 +144,12 @@ private:
         if (r.maxFrlRate > 6)
             warn(6, 1, QStringLiteral("max FRL rate code %1 is reserved.").arg(r.maxFrlRate));
         else if (r.maxFrlRate == 1 && tmds < 300)
-            warn(6, 1, QStringLiteral("max FRL rate code 1 needs a max TMDS character rate of at least 300 MHz."));
+            warn(6, 1,
+                 QStringLiteral("max FRL rate code 1 needs a max TMDS character rate of at least 300 MHz."));
         else if (r.maxFrlRate >= 2 && tmds < 600)
-            warn(6, 1, QStringLiteral("max FRL rate code %1 needs a max TMDS character rate of 600 MHz.").arg(r.maxFrlRate));
+            warn(6, 1,
+                 QStringLiteral("max FRL rate code %1 needs a max TMDS character rate of 600 MHz.")
+                     .arg(r.maxFrlRate));
         if (r.cinemaVrr)
             warn(7, 1, QStringLiteral("CinemaVRR is deprecated and must be 0."));
     }
@@ -160,19 +163,20 @@ private:
         if (r.vrrMin > 48)
             warn(8, 1, QStringLiteral("VRR min %1 Hz is above 48 Hz.").arg(r.vrrMin));
         if (r.vrrMax && r.vrrMax < 100)
-            warn(8, 2, QStringLiteral("VRR max %1 Hz is below 100 Hz.").arg(r.vrrMax));
+            warn(8, qMin(p.size() - 8, 2), QStringLiteral("VRR max %1 Hz is below 100 Hz.").arg(r.vrrMax));
         if (r.vrrMax && !r.vrrMin)
-            warn(8, 2, QStringLiteral("VRR max is given without VRR min."));
+            warn(8, qMin(p.size() - 8, 2), QStringLiteral("VRR max is given without VRR min."));
     }
 
     void checkDsc()
     {
         if (p.size() > 10 && p.size() < kDscEnd)
-            warn(10, p.size() - 10, QStringLiteral("the DSC bytes are incomplete (%1 of 3).").arg(p.size() - 10));
+            warn(10, p.size() - 10,
+                 QStringLiteral("the DSC bytes are incomplete (%1 of 3).").arg(p.size() - 10));
         if (!r.hasDsc)
             return;
         if (!r.dsc1p2 && (payloadByte(p, 10) || payloadByte(p, 11) || payloadByte(p, 12)))
-            warn(10, 3, QStringLiteral("DSC fields are set but DSC_1p2 is 0."));
+            warn(10, qMin(p.size() - 10, 3), QStringLiteral("DSC fields are set but DSC_1p2 is 0."));
         if (r.dscMaxFrlRate > 6)
             warn(11, 1, QStringLiteral("DSC max FRL rate code %1 is reserved.").arg(r.dscMaxFrlRate));
         if (r.dscMaxSlices > 7)
@@ -195,7 +199,7 @@ private:
     QString name;
 };
 
-} // namespace
+}  // namespace
 
 HdmiForumBlock decodeHdmiForumBlock(const QByteArray& payload)
 {
@@ -255,7 +259,9 @@ void describeHdmiForumBlock(const HdmiForumBlock& record, int payloadOffset, Dec
     }
     if (p.size() > 12)
         node.add(QStringLiteral("DSC total chunk bytes"),
-                 QStringLiteral("%1 bytes (code %2)").arg(1024 * (record.dscTotalChunkKBytes + 1)).arg(record.dscTotalChunkKBytes),
+                 QStringLiteral("%1 bytes (code %2)")
+                     .arg(1024 * (record.dscTotalChunkKBytes + 1))
+                     .arg(record.dscTotalChunkKBytes),
                  payloadOffset + 12);
     if (p.size() > kDscEnd)
         node.add(QStringLiteral("Reserved bytes"), hexBytes(p.mid(kDscEnd)), payloadOffset + kDscEnd,

@@ -18,8 +18,8 @@ constexpr int CEA_HDMI_FORUM_SCDB_EXTENDED_TAG = 121;
 extern const Byte HDMI_FORUM_OUI[3];  // least significant byte first
 
 struct HdmiForumBlock {
-    QByteArray payload;            // as loaded: OUI, or extended tag and 2 reserved bytes, first
-    bool sinkCapability = false;   // HF-SCDB rather than HF-VSDB (from payload byte 0)
+    QByteArray payload;           // as loaded: OUI, or extended tag and 2 reserved bytes, first
+    bool sinkCapability = false;  // HF-SCDB rather than HF-VSDB (from payload byte 0)
     int version = 0;
     int maxTmdsCharacterRate = 0;  // MHz, a multiple of 5; 0: nothing above 340 Mcsc
     bool scdcPresent = false;
@@ -30,7 +30,7 @@ struct HdmiForumBlock {
     bool independentView = false;
     bool dualView = false;
     bool osdDisparity = false;
-    int maxFrlRate = 0;            // code, see frlRateText()
+    int maxFrlRate = 0;  // code, see frlRateText()
     bool uhdVic = false;
     bool dc48bit420 = false;
     bool dc36bit420 = false;
@@ -39,14 +39,14 @@ struct HdmiForumBlock {
     bool fapaEndExtended = false;
     bool qms = false;
     bool mDelta = false;
-    bool cinemaVrr = false;        // deprecated, must be 0
+    bool cinemaVrr = false;  // deprecated, must be 0
     bool cnmVrr = false;
     bool fva = false;
     bool allm = false;
     bool fapaStartLocation = false;
     bool hasVrr = false;
-    int vrrMin = 0;                // Hz, 0: no VRR
-    int vrrMax = 0;                // Hz, 10 bits, 0: not given
+    int vrrMin = 0;  // Hz, 0: no VRR
+    int vrrMax = 0;  // Hz, 10 bits, 0: not given
     bool hasDsc = false;
     bool dsc1p2 = false;
     bool dscNative420 = false;
@@ -56,9 +56,9 @@ struct HdmiForumBlock {
     bool dsc16bpc = false;
     bool dsc12bpc = false;
     bool dsc10bpc = false;
-    int dscMaxFrlRate = 0;         // code, as maxFrlRate
-    int dscMaxSlices = 0;          // code, see dscSlicesText()
-    int dscTotalChunkKBytes = 0;   // code: 1024 x (code + 1) bytes
+    int dscMaxFrlRate = 0;        // code, as maxFrlRate
+    int dscMaxSlices = 0;         // code, see dscSlicesText()
+    int dscTotalChunkKBytes = 0;  // code: 1024 x (code + 1) bytes
 };
 
 HdmiForumBlock decodeHdmiForumBlock(const QByteArray& payload);
@@ -72,8 +72,16 @@ QString frlRateText(int code);
 // "8 slices, 340 MHz per slice (code 4)" for a DSC_MaxSlices code.
 QString dscSlicesText(int code);
 
-enum class HdmiForumValue { Version, MaxTmdsCharacterRate, MaxFrlRate, VrrMin, VrrMax, DscMaxFrlRate,
-                            DscMaxSlices, DscTotalChunkKBytes };
+enum class HdmiForumValue {
+    Version,
+    MaxTmdsCharacterRate,
+    MaxFrlRate,
+    VrrMin,
+    VrrMax,
+    DscMaxFrlRate,
+    DscMaxSlices,
+    DscTotalChunkKBytes
+};
 FieldRange hdmiForumRange(HdmiForumValue value);
 
 #endif

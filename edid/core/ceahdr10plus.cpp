@@ -7,10 +7,11 @@ const Byte HDR10PLUS_OUI[3] = {0x8B, 0x84, 0x90};
 namespace {
 
 constexpr int kVendorByte = 4;
-const int kPeakLuminances[16] = {0, 200, 300, 400, 500, 600, 800, 1000, 1200, 1500, 2000, 2500, 3000, 4000, 6000, 8000};
+const int kPeakLuminances[16]
+    = {0, 200, 300, 400, 500, 600, 800, 1000, 1200, 1500, 2000, 2500, 3000, 4000, 6000, 8000};
 const int kFullFramePercents[4] = {10, 20, 40, 80};
 
-} // namespace
+}  // namespace
 
 Hdr10PlusBlock decodeHdr10PlusBlock(const QByteArray& payload)
 {
@@ -46,11 +47,15 @@ void describeHdr10PlusBlock(const Hdr10PlusBlock& r, int payloadOffset, DecodedN
     node.add(QStringLiteral("Application version"), QString::number(r.applicationVersion), at);
     const int peak = hdr10PlusPeakLuminance(r.peakIndex);
     node.add(QStringLiteral("Peak luminance"),
-             peak ? QStringLiteral("%1 cd/m2 (index %2)").arg(peak).arg(r.peakIndex) : QStringLiteral("not given (index 0)"),
+             peak ? QStringLiteral("%1 cd/m2 (index %2)").arg(peak).arg(r.peakIndex)
+                  : QStringLiteral("not given (index 0)"),
              at);
     const int percent = hdr10PlusFullFramePercent(r.fullFramePeakIndex);
     node.add(QStringLiteral("Full-frame peak luminance"),
-             peak ? QStringLiteral("%1 cd/m2 (%2% of peak, index %3)").arg(peak * percent / 100).arg(percent).arg(r.fullFramePeakIndex)
+             peak ? QStringLiteral("%1 cd/m2 (%2% of peak, index %3)")
+                        .arg(peak * percent / 100)
+                        .arg(percent)
+                        .arg(r.fullFramePeakIndex)
                   : QStringLiteral("%1% of peak (index %2)").arg(percent).arg(r.fullFramePeakIndex),
              at);
     if (r.applicationVersion != 1)

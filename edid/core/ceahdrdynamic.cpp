@@ -16,11 +16,8 @@ struct TypeInfo {
     bool hasVersion;
 };
 const TypeInfo kTypes[] = {
-    {1, "", true},
-    {2, " (ETSI TS 103 433, SL-HDR)", true},
-    {3, "", false},
-    {4, "", true},
-    {256, " (graphics overlay flag)", true},
+    {1, "", true}, {2, " (ETSI TS 103 433, SL-HDR)", true}, {3, "", false},
+    {4, "", true}, {256, " (graphics overlay flag)", true},
 };
 
 const TypeInfo* typeInfo(int type)
@@ -48,7 +45,8 @@ void describeEntry(const HdrDynamicEntry& entry, int number, int payloadOffset, 
     const QString prefix = QStringLiteral("Entry %1 ").arg(number);
     const int at = payloadOffset + entry.offset;
     node.add(prefix + QStringLiteral("type"),
-             QStringLiteral("%1%2").arg(entry.type).arg(info ? QString::fromLatin1(info->note) : QString()), at + 1, 2);
+             QStringLiteral("%1%2").arg(entry.type).arg(info ? QString::fromLatin1(info->note) : QString()),
+             at + 1, 2);
     int raw = 0;
     if (info && info->hasVersion && !entry.support.isEmpty()) {
         const int flags = Byte(entry.support.at(0));
@@ -62,7 +60,7 @@ void describeEntry(const HdrDynamicEntry& entry, int number, int payloadOffset, 
                  entry.support.size() - raw);
 }
 
-} // namespace
+}  // namespace
 
 HdrDynamicMetadata decodeHdrDynamicMetadata(const QByteArray& payload)
 {
@@ -102,7 +100,8 @@ void describeHdrDynamicMetadata(const HdrDynamicMetadata& record, int payloadOff
         const int rest = record.payload.size() - record.brokenOffset;
         node.add(QStringLiteral("Broken entry"), hexBytes(record.payload.mid(record.brokenOffset)),
                  payloadOffset + record.brokenOffset, rest);
-        addFinding(findings, Finding::Failure, payloadOffset, record.brokenOffset, rest,
-                   QStringLiteral("HDR Dynamic Metadata: an entry is shorter than 3 bytes or runs past the block."));
+        addFinding(
+            findings, Finding::Failure, payloadOffset, record.brokenOffset, rest,
+            QStringLiteral("HDR Dynamic Metadata: an entry is shorter than 3 bytes or runs past the block."));
     }
 }

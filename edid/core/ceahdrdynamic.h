@@ -15,13 +15,13 @@
 constexpr int CEA_HDR_DYNAMIC_EXTENDED_TAG = 7;
 
 struct HdrDynamicEntry {
-    int offset = 0;       // payload byte of the entry's length byte
+    int offset = 0;  // payload byte of the entry's length byte
     int type = 0;
-    QByteArray support;   // the support flag bytes (may be empty)
+    QByteArray support;  // the support flag bytes (may be empty)
 };
 
 struct HdrDynamicMetadata {
-    QByteArray payload;   // as loaded, extended tag byte first
+    QByteArray payload;  // as loaded, extended tag byte first
     QList<HdrDynamicEntry> entries;
     int brokenOffset = -1;  // payload byte of an entry too short or running past the block; -1 when none
 };

@@ -36,7 +36,7 @@ const FieldRange kRanges[] = {
 
 const char kBlockName[] = "HDR Static Metadata";
 
-} // namespace
+}  // namespace
 
 HdrStaticMetadata decodeHdrStaticMetadata(const QByteArray& payload)
 {
@@ -74,7 +74,8 @@ int minLuminanceCodeOf(int maxCode, double candelas)
 {
     if (candelas <= 0.0)
         return 0;
-    return qBound(0, int(std::lround(255.0 * std::sqrt(100.0 * candelas / maxLuminanceOfCode(maxCode)))), 255);
+    return qBound(0, int(std::lround(255.0 * std::sqrt(100.0 * candelas / maxLuminanceOfCode(maxCode)))),
+                  255);
 }
 
 QString luminanceText(double candelas, int code)
@@ -101,14 +102,16 @@ void describeHdrStaticMetadata(const HdrStaticMetadata& record, int payloadOffse
     describePayloadFlags(kLayout, record, payloadOffset, 1, 2, node);
     if (payloadByte(p, 1) & 0xF0)
         addFinding(findings, Finding::Warning, payloadOffset, 1, 1,
-                   QStringLiteral("%1: reserved EOTF bits 7-4 are set (%2).").arg(kBlockName, hexByte(payloadByte(p, 1))));
+                   QStringLiteral("%1: reserved EOTF bits 7-4 are set (%2).")
+                       .arg(kBlockName, hexByte(payloadByte(p, 1))));
     if (payloadByte(p, 2) & 0xFE)
         addFinding(findings, Finding::Warning, payloadOffset, 2, 1,
                    QStringLiteral("%1: unknown static metadata descriptor types are set (%2).")
                        .arg(kBlockName, hexByte(payloadByte(p, 2))));
     if (record.hasMaxLuminance)
         node.add(QStringLiteral("Max luminance"),
-                 luminanceText(maxLuminanceOfCode(record.maxLuminanceCode), record.maxLuminanceCode), payloadOffset + 3);
+                 luminanceText(maxLuminanceOfCode(record.maxLuminanceCode), record.maxLuminanceCode),
+                 payloadOffset + 3);
     if (record.hasMaxFrameAverage)
         node.add(QStringLiteral("Max frame-average luminance"),
                  luminanceText(maxLuminanceOfCode(record.maxFrameAverageCode), record.maxFrameAverageCode),

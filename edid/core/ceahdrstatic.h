@@ -16,7 +16,7 @@
 constexpr int CEA_HDR_STATIC_EXTENDED_TAG = 6;
 
 struct HdrStaticMetadata {
-    QByteArray payload;  // as loaded, extended tag byte first
+    QByteArray payload;    // as loaded, extended tag byte first
     bool eotfSdr = false;  // traditional gamma, SDR luminance range
     bool eotfHdr = false;  // traditional gamma, HDR luminance range
     bool eotfPq = false;   // SMPTE ST 2084

@@ -50,7 +50,7 @@ ModernBlockKind extendedKind(const QByteArray& payload)
     }
 }
 
-} // namespace
+}  // namespace
 
 ModernBlockKind modernBlockKind(int tag, const QByteArray& payload)
 {
@@ -72,12 +72,16 @@ bool describeModernDataBlock(const QByteArray& block, int offset, DecodedNode& n
     const int at = offset + 1;
     switch (modernBlockKind(header >> 5, payload)) {
     case ModernBlockKind::None: return false;
-    case ModernBlockKind::Hdmi: describeHdmiVendorBlock(decodeHdmiVendorBlock(payload), at, node, findings); break;
+    case ModernBlockKind::Hdmi:
+        describeHdmiVendorBlock(decodeHdmiVendorBlock(payload), at, node, findings);
+        break;
     case ModernBlockKind::HdmiForum:
     case ModernBlockKind::HdmiForumScdb:
         describeHdmiForumBlock(decodeHdmiForumBlock(payload), at, node, findings);
         break;
-    case ModernBlockKind::FreeSync: describeFreeSyncBlock(decodeFreeSyncBlock(payload), at, node, findings); break;
+    case ModernBlockKind::FreeSync:
+        describeFreeSyncBlock(decodeFreeSyncBlock(payload), at, node, findings);
+        break;
     case ModernBlockKind::HdrStaticMetadata:
         describeHdrStaticMetadata(decodeHdrStaticMetadata(payload), at, node, findings);
         break;
@@ -87,7 +91,9 @@ bool describeModernDataBlock(const QByteArray& block, int offset, DecodedNode& n
     case ModernBlockKind::DolbyVision:
         describeDolbyVisionBlock(decodeDolbyVisionBlock(payload), at, node, findings);
         break;
-    case ModernBlockKind::Hdr10Plus: describeHdr10PlusBlock(decodeHdr10PlusBlock(payload), at, node, findings); break;
+    case ModernBlockKind::Hdr10Plus:
+        describeHdr10PlusBlock(decodeHdr10PlusBlock(payload), at, node, findings);
+        break;
     case ModernBlockKind::HfEeodb: describeHfEeodb(decodeHfEeodb(payload), at, node, findings); break;
     }
     node.offset = offset;

@@ -10,8 +10,8 @@ void growPayload(QByteArray& bytes, int size, const QByteArray& prefix)
 
 QString fieldRangeProblem(const FieldRange& range, int value)
 {
-    const bool inside = value >= range.minimum && value <= range.maximum
-                        && (value - range.minimum) % range.step == 0;
+    const bool inside
+        = value >= range.minimum && value <= range.maximum && (value - range.minimum) % range.step == 0;
     if (inside || (range.zeroAllowed && value == 0))
         return QString();
     const QString unit = *range.unit ? QLatin1Char(' ') + QString::fromLatin1(range.unit) : QString();
@@ -64,8 +64,9 @@ void addTrailingFinding(Findings& findings, const QString& blockName, int payloa
 {
     if (count <= 0)
         return;
-    addFinding(findings, Finding::Warning, payloadOffset, byte, count,
-               QStringLiteral("%1: %2 byte(s) after the last field, kept as they are.").arg(blockName).arg(count));
+    addFinding(
+        findings, Finding::Warning, payloadOffset, byte, count,
+        QStringLiteral("%1: %2 byte(s) after the last field, kept as they are.").arg(blockName).arg(count));
 }
 
 void addTrailingField(DecodedNode& node, const QByteArray& payload, int from, int payloadOffset)

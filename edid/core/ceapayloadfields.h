@@ -24,16 +24,14 @@
 // by a wanted one cannot be cut: its fields are written as 0, the value
 // CTA-861 and HDMI use for "not given".
 
-template <typename R>
-struct PayloadGroup {
+template <typename R> struct PayloadGroup {
     bool R::*present;  // nullptr for the mandatory bytes
     int first;         // first byte of the group
     int end;           // payload length with the whole group
 };
 
 // A one-bit field. `name` is what a reader sees for it in a decoded block.
-template <typename R>
-struct PayloadFlag {
+template <typename R> struct PayloadFlag {
     const char* name;
     bool R::*member;
     int byte;
@@ -43,8 +41,7 @@ struct PayloadFlag {
 // A field of `width` bits from bit `shift` of byte `byte`, holding bits
 // `valueShift` and up of the stored code; the record value is code x scale.
 // A value that spans two bytes has one entry per byte.
-template <typename R>
-struct PayloadValue {
+template <typename R> struct PayloadValue {
     int R::*member;
     int byte;
     int shift;
@@ -53,8 +50,7 @@ struct PayloadValue {
     int scale;
 };
 
-template <typename R>
-struct PayloadLayout {
+template <typename R> struct PayloadLayout {
     const PayloadGroup<R>* groups;  // in byte order, the mandatory bytes first
     int groupCount;
     const PayloadFlag<R>* flags;
@@ -81,8 +77,7 @@ void growPayload(QByteArray& bytes, int size, const QByteArray& prefix);
 
 namespace payloadfields {
 
-template <typename R>
-int groupOf(const PayloadLayout<R>& layout, int byte)
+template <typename R> int groupOf(const PayloadLayout<R>& layout, int byte)
 {
     int group = 0;
     for (int g = 0; g < layout.groupCount; ++g) {
@@ -92,8 +87,7 @@ int groupOf(const PayloadLayout<R>& layout, int byte)
     return group;
 }
 
-template <typename R>
-bool wants(const PayloadLayout<R>& layout, const R& record, int group)
+template <typename R> bool wants(const PayloadLayout<R>& layout, const R& record, int group)
 {
     const bool R::*present = layout.groups[group].present;
     return present == nullptr || record.*present;
@@ -135,13 +129,12 @@ void writeBits(const PayloadLayout<R>& layout, QByteArray& bytes, int byte, int 
     bytes[byte] = char((Byte(bytes.at(byte)) & ~mask) | ((bits << shift) & mask));
 }
 
-} // namespace payloadfields
+}  // namespace payloadfields
 
 // Reads the fields of `layout` from `record.payload` into `record`; bytes
 // the payload lacks read as 0, and a group is present when the payload
 // reaches its first byte.
-template <typename R>
-void decodePayloadFields(const PayloadLayout<R>& layout, R& record)
+template <typename R> void decodePayloadFields(const PayloadLayout<R>& layout, R& record)
 {
     const QByteArray& payload = record.payload;
     for (int g = 0; g < layout.groupCount; ++g) {
@@ -198,7 +191,8 @@ void describePayloadFlags(const PayloadLayout<R>& layout, const R& record, int p
     for (int f = 0; f < layout.flagCount; ++f) {
         const PayloadFlag<R>& flag = layout.flags[f];
         if (flag.byte >= firstByte && flag.byte <= lastByte && flag.byte < record.payload.size())
-            node.add(QString::fromLatin1(flag.name), record.*flag.member ? QStringLiteral("yes") : QStringLiteral("no"),
+            node.add(QString::fromLatin1(flag.name),
+                     record.*flag.member ? QStringLiteral("yes") : QStringLiteral("no"),
                      payloadOffset + flag.byte);
     }
 }
@@ -226,8 +220,8 @@ QString payloadSizeProblem(int size);
 
 // Helpers for the decoded views of these blocks.
 QString yesNo(bool value);
-QString hexByte(int value);                  // "0x3c"
-QString hexBytes(const QByteArray& bytes);   // "01 00 00 12"
+QString hexByte(int value);                 // "0x3c"
+QString hexBytes(const QByteArray& bytes);  // "01 00 00 12"
 // Adds a finding about the data block whose payload starts at the absolute
 // offset `payloadOffset`, for `length` bytes from payload byte `byte`.
 void addFinding(Findings& findings, Finding::Level level, int payloadOffset, int byte, int length,

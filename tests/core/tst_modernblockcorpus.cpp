@@ -6,6 +6,7 @@
 #include "ceahdmiforum.h"
 #include "ceahdrstatic.h"
 #include "ceamodernblocks.h"
+#include "modernblockedits.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -20,8 +21,8 @@ namespace {
 
 struct CorpusBlock {
     QString file;
-    int block = 0;   // 128-byte block of the file
-    int offset = 0;  // absolute offset of the header byte
+    int block = 0;     // 128-byte block of the file
+    int offset = 0;    // absolute offset of the header byte
     QByteArray bytes;  // header and payload
 
     QByteArray payload() const { return bytes.mid(1); }
@@ -69,11 +70,13 @@ typedef std::function<QByteArray(const QByteArray&)> RoundTrip;
 RoundTrip roundTripOf(ModernBlockKind kind)
 {
     switch (kind) {
-    case ModernBlockKind::Hdmi: return [](const QByteArray& p) { return encodeHdmiVendorBlock(decodeHdmiVendorBlock(p)); };
+    case ModernBlockKind::Hdmi:
+        return [](const QByteArray& p) { return encodeHdmiVendorBlock(decodeHdmiVendorBlock(p)); };
     case ModernBlockKind::HdmiForum:
     case ModernBlockKind::HdmiForumScdb:
         return [](const QByteArray& p) { return encodeHdmiForumBlock(decodeHdmiForumBlock(p)); };
-    case ModernBlockKind::FreeSync: return [](const QByteArray& p) { return encodeFreeSyncBlock(decodeFreeSyncBlock(p)); };
+    case ModernBlockKind::FreeSync:
+        return [](const QByteArray& p) { return encodeFreeSyncBlock(decodeFreeSyncBlock(p)); };
     case ModernBlockKind::HdrStaticMetadata:
         return [](const QByteArray& p) { return encodeHdrStaticMetadata(decodeHdrStaticMetadata(p)); };
     case ModernBlockKind::HfEeodb: return [](const QByteArray& p) { return encodeHfEeodb(decodeHfEeodb(p)); };
@@ -111,16 +114,20 @@ const FactRule kRules[] = {
     {ModernBlockKind::Hdmi, "dc30", "^DC_30bit$", "Deep color 30 bit (DC_30bit)", "^yes$", false},
     {ModernBlockKind::Hdmi, "y444", "^DC_Y444$", "Deep color YCbCr 4:4:4 (DC_Y444)", "^yes$", false},
     {ModernBlockKind::Hdmi, "dual", "^DVI_Dual$", "DVI dual link (DVI_Dual)", "^yes$", false},
-    {ModernBlockKind::Hdmi, "tmds", R"(^Maximum TMDS clock: (\d+) MHz$)", "Max TMDS clock", R"(^(\d+) MHz)", false},
+    {ModernBlockKind::Hdmi, "tmds", R"(^Maximum TMDS clock: (\d+) MHz$)", "Max TMDS clock", R"(^(\d+) MHz)",
+     false},
     {ModernBlockKind::Hdmi, "vl", "^Video" LATENCY_ED, "Video latency", LATENCY_OURS, false},
     {ModernBlockKind::Hdmi, "al", "^Audio" LATENCY_ED, "Audio latency", LATENCY_OURS, false},
-    {ModernBlockKind::Hdmi, "ivl", "^Interlaced video" LATENCY_ED, "Interlaced video latency", LATENCY_OURS, false},
-    {ModernBlockKind::Hdmi, "ial", "^Interlaced audio" LATENCY_ED, "Interlaced audio latency", LATENCY_OURS, false},
+    {ModernBlockKind::Hdmi, "ivl", "^Interlaced video" LATENCY_ED, "Interlaced video latency", LATENCY_OURS,
+     false},
+    {ModernBlockKind::Hdmi, "ial", "^Interlaced audio" LATENCY_ED, "Interlaced audio latency", LATENCY_OURS,
+     false},
     {ModernBlockKind::HdmiForum, "version", R"(^Version: (\d+)$)", "Version", R"(^(\d+)$)", false},
-    {ModernBlockKind::HdmiForum, "tmds", R"(^Maximum TMDS Character Rate: (\d+) MHz$)", "Max TMDS character rate",
-     R"(^(\d+) MHz)", false},
+    {ModernBlockKind::HdmiForum, "tmds", R"(^Maximum TMDS Character Rate: (\d+) MHz$)",
+     "Max TMDS character rate", R"(^(\d+) MHz)", false},
     {ModernBlockKind::HdmiForum, "scdc", "^SCDC Present$", "SCDC present", "^yes$", false},
-    {ModernBlockKind::HdmiForum, "rr", "^SCDC Read Request Capable$", "SCDC read request (RR)", "^yes$", false},
+    {ModernBlockKind::HdmiForum, "rr", "^SCDC Read Request Capable$", "SCDC read request (RR)", "^yes$",
+     false},
     {ModernBlockKind::HdmiForum, "lte", "^Supports scrambling for <= 340 Mcsc$",
      "Scrambling at 340 Mcsc and below (LTE_340Mcsc_scramble)", "^yes$", false},
     {ModernBlockKind::HdmiForum, "frl", "^" FRL_ED, "Max FRL rate", FRL_OURS, false},
@@ -132,32 +139,40 @@ const FactRule kRules[] = {
      "Deep color 4:2:0 36 bit (DC_36bit_420)", "^yes$", false},
     {ModernBlockKind::HdmiForum, "dc30", "^Supports 10-bits/component Deep Color 4:2:0",
      "Deep color 4:2:0 30 bit (DC_30bit_420)", "^yes$", false},
-    {ModernBlockKind::HdmiForum, "allm", "^Supports Auto Low-Latency Mode$", "Auto low-latency mode (ALLM)", "^yes$",
-     false},
+    {ModernBlockKind::HdmiForum, "allm", "^Supports Auto Low-Latency Mode$", "Auto low-latency mode (ALLM)",
+     "^yes$", false},
     {ModernBlockKind::HdmiForum, "vrrmin", R"(^VRRmin: (\d+) Hz$)", "VRR min", R"(^(\d+) Hz)", false},
     {ModernBlockKind::HdmiForum, "vrrmax", R"(^VRRmax: (\d+) Hz$)", "VRR max", R"(^(\d+) Hz)", false},
     {ModernBlockKind::FreeSync, "version", R"(^Version: (\d+))", "Version", R"(^(\d+)$)", false},
     // Older edid-decode printed the feature caps byte as a minor version.
     {ModernBlockKind::FreeSync, "caps", R"(^Version: \d+\.(\d+)$)", "Feature caps", "^0x([0-9a-f]+)", false},
-    {ModernBlockKind::FreeSync, "min", R"(^Minimum Refresh Rate: (\d+) Hz$)", "Min refresh rate", R"(^(\d+) Hz$)", false},
-    {ModernBlockKind::FreeSync, "max", R"(^Maximum Refresh Rate: (\d+) Hz$)", "Max refresh rate", R"(^(\d+) Hz$)", false},
-    {ModernBlockKind::FreeSync, "maxlum", "^Maximum luminance" LUMINANCE_ED, "Max luminance", LUMINANCE_OURS, false},
-    {ModernBlockKind::FreeSync, "minlum", "^Minimum luminance" LUMINANCE_ED, "Min luminance", LUMINANCE_OURS, false},
+    {ModernBlockKind::FreeSync, "min", R"(^Minimum Refresh Rate: (\d+) Hz$)", "Min refresh rate",
+     R"(^(\d+) Hz$)", false},
+    {ModernBlockKind::FreeSync, "max", R"(^Maximum Refresh Rate: (\d+) Hz$)", "Max refresh rate",
+     R"(^(\d+) Hz$)", false},
+    {ModernBlockKind::FreeSync, "maxlum", "^Maximum luminance" LUMINANCE_ED, "Max luminance", LUMINANCE_OURS,
+     false},
+    {ModernBlockKind::FreeSync, "minlum", "^Minimum luminance" LUMINANCE_ED, "Min luminance", LUMINANCE_OURS,
+     false},
     {ModernBlockKind::FreeSync, "maxlum2", R"(^Maximum luminance \(without local dimming\))" LUMINANCE_ED,
      "Max luminance 2", LUMINANCE_OURS, true},
     {ModernBlockKind::FreeSync, "minlum2", R"(^Minimum luminance \(without local dimming\))" LUMINANCE_ED,
      "Min luminance 2", LUMINANCE_OURS, true},
-    {ModernBlockKind::HdrStaticMetadata, "sdr", "^Traditional gamma - SDR luminance range$", "EOTF traditional gamma SDR",
-     "^yes$", false},
-    {ModernBlockKind::HdrStaticMetadata, "hdr", "^Traditional gamma - HDR luminance range$", "EOTF traditional gamma HDR",
-     "^yes$", false},
+    {ModernBlockKind::HdrStaticMetadata, "sdr", "^Traditional gamma - SDR luminance range$",
+     "EOTF traditional gamma SDR", "^yes$", false},
+    {ModernBlockKind::HdrStaticMetadata, "hdr", "^Traditional gamma - HDR luminance range$",
+     "EOTF traditional gamma HDR", "^yes$", false},
     {ModernBlockKind::HdrStaticMetadata, "pq", "^SMPTE ST2084$", "EOTF SMPTE ST 2084 (PQ)", "^yes$", false},
     {ModernBlockKind::HdrStaticMetadata, "hlg", "^Hybrid Log-Gamma$", "EOTF HLG", "^yes$", false},
-    {ModernBlockKind::HdrStaticMetadata, "type1", "^Static metadata type 1$", "Static metadata type 1", "^yes$", false},
-    {ModernBlockKind::HdrStaticMetadata, "maxlum", "^Desired content max luminance" LUMINANCE_ED, "Max luminance", LUMINANCE_OURS, false},
-    {ModernBlockKind::HdrStaticMetadata, "avglum", "^Desired content max frame-average luminance" LUMINANCE_ED,
-     "Max frame-average luminance", LUMINANCE_OURS, false},
-    {ModernBlockKind::HdrStaticMetadata, "minlum", "^Desired content min luminance" LUMINANCE_ED, "Min luminance", LUMINANCE_OURS, false},
+    {ModernBlockKind::HdrStaticMetadata, "type1", "^Static metadata type 1$", "Static metadata type 1",
+     "^yes$", false},
+    {ModernBlockKind::HdrStaticMetadata, "maxlum", "^Desired content max luminance" LUMINANCE_ED,
+     "Max luminance", LUMINANCE_OURS, false},
+    {ModernBlockKind::HdrStaticMetadata, "avglum",
+     "^Desired content max frame-average luminance" LUMINANCE_ED, "Max frame-average luminance",
+     LUMINANCE_OURS, false},
+    {ModernBlockKind::HdrStaticMetadata, "minlum", "^Desired content min luminance" LUMINANCE_ED,
+     "Min luminance", LUMINANCE_OURS, false},
 };
 
 // The edid-decode section header of each compared kind.
@@ -258,7 +273,7 @@ QString readText(const QString& binName)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-} // namespace
+}  // namespace
 
 class TestModernBlockCorpus : public QObject
 {
@@ -269,6 +284,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void shortenedBlocks();
+    void fieldEdits_data();
+    void fieldEdits();
     void agreesWithReference_data();
     void agreesWithReference();
     void eeodbCount();
@@ -309,7 +326,9 @@ void TestModernBlockCorpus::roundTrip()
         QVERIFY(describeModernDataBlock(block.bytes, block.offset, node, findings));
         QCOMPARE(node.length, block.bytes.size());
         for (const DecodedField& field : node.fields) {
-            if (field.offset >= 0 && (field.offset <= block.offset || field.offset + field.length > block.offset + block.bytes.size()))
+            if (field.offset >= 0
+                && (field.offset <= block.offset
+                    || field.offset + field.length > block.offset + block.bytes.size()))
                 failures << QString("%1: field %2 outside the block").arg(block.file, field.name);
         }
     }
@@ -339,6 +358,58 @@ void TestModernBlockCorpus::shortenedBlocks()
         }
     }
     qInfo("%d shortened blocks", checked);
+}
+
+void TestModernBlockCorpus::fieldEdits_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<QByteArray>("mask");  // per payload byte, the bits the edit may change
+    const int hdmi = int(ModernBlockKind::Hdmi);
+    const int forum = int(ModernBlockKind::HdmiForum);
+    const int amd = int(ModernBlockKind::FreeSync);
+    const int hdr = int(ModernBlockKind::HdrStaticMetadata);
+    QTest::newRow("HDMI physical address") << hdmi << "pa=0x1234" << QByteArray::fromHex("000000ffff");
+    QTest::newRow("HDMI DC_48bit") << hdmi << "dc48=1" << QByteArray::fromHex("000000000040");
+    QTest::newRow("HDMI max TMDS clock") << hdmi << "tmds=600" << QByteArray::fromHex("000000000000ff");
+    QTest::newRow("HDMI content type game") << hdmi << "game=1" << QByteArray::fromHex("00000000000000 08");
+    QTest::newRow("HF max TMDS rate") << forum << "tmds=600" << QByteArray::fromHex("00000000ff0000");
+    QTest::newRow("HF max FRL rate") << forum << "frl=3" << QByteArray::fromHex("000000000000f0");
+    QTest::newRow("HF ALLM") << forum << "allm=1" << QByteArray::fromHex("00000000000000 02");
+    QTest::newRow("HF VRR min") << forum << "vrrMin=40" << QByteArray::fromHex("00000000000000 00 3f");
+    QTest::newRow("HF VRR max") << forum << "vrrMax=240" << QByteArray::fromHex("00000000000000 00 c0ff");
+    QTest::newRow("FreeSync min refresh") << amd << "min=40" << QByteArray::fromHex("0000000000ff");
+    QTest::newRow("FreeSync max refresh") << amd << "max=165" << QByteArray::fromHex("000000000000ff");
+    QTest::newRow("FreeSync max luminance")
+        << amd << "maxLum=120" << QByteArray::fromHex("000000000000000000ff");
+    QTest::newRow("HDR HLG") << hdr << "hlg=1" << QByteArray::fromHex("000800");
+    QTest::newRow("HDR max luminance") << hdr << "max=100" << QByteArray::fromHex("000000ff");
+    QTest::newRow("HDR min luminance") << hdr << "min=10" << QByteArray::fromHex("0000000000ff");
+}
+
+// One field set to a new value in every real block that holds it changes
+// only that field's bits, and reads back.
+void TestModernBlockCorpus::fieldEdits()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, edits);
+    QFETCH(QByteArray, mask);
+    int changed = 0;
+    for (const CorpusBlock& block : corpusBlocks().values(ModernBlockKind(kind))) {
+        const QByteArray payload = block.payload();
+        if (payload.size() < mask.size())
+            continue;
+        const QByteArray edited = modernedits::editBlock(ModernBlockKind(kind), payload, edits);
+        QCOMPARE(edited.size(), payload.size());
+        for (int i = 0; i < payload.size(); ++i) {
+            const int allowed = i < mask.size() ? Byte(mask[i]) : 0;
+            QVERIFY2(((Byte(payload[i]) ^ Byte(edited[i])) & ~allowed) == 0,
+                     qPrintable(block.file + ": " + edited.toHex(' ')));
+        }
+        QCOMPARE(modernedits::editBlock(ModernBlockKind(kind), edited, edits), edited);
+        changed += edited != payload;
+    }
+    QVERIFY(changed > 0);
 }
 
 void TestModernBlockCorpus::agreesWithReference_data()
@@ -377,8 +448,10 @@ void TestModernBlockCorpus::agreesWithReference()
                 disagreements << QString("%1 block %2: edid-decode %3, ours %4")
                                      .arg(it.key().first)
                                      .arg(it.key().second)
-                                     .arg(QStringList(expected.keys()).join(',') + "=" + QStringList(expected.values()).join(','),
-                                          QStringList(ours.keys()).join(',') + "=" + QStringList(ours.values()).join(','));
+                                     .arg(QStringList(expected.keys()).join(',') + "="
+                                              + QStringList(expected.values()).join(','),
+                                          QStringList(ours.keys()).join(',') + "="
+                                              + QStringList(ours.values()).join(','));
         }
     }
     const double agreement = compared ? 100.0 * (compared - disagreements.size()) / compared : 0;
@@ -408,8 +481,8 @@ void TestModernBlockCorpus::eeodbCount()
             continue;
         }
         const CorpusBlock block = eeodbs.value(name);
-        const QRegularExpressionMatch match =
-            QRegularExpression(R"(EDID Extension Block Count: (\d+))").match(readText(name));
+        const QRegularExpressionMatch match
+            = QRegularExpression(R"(EDID Extension Block Count: (\d+))").match(readText(name));
         QVERIFY2(match.hasMatch(), qPrintable(name));
         DecodedNode node;
         Findings findings;
