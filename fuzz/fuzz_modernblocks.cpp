@@ -84,7 +84,7 @@ QByteArray prefixed(const char* prefix, int size, const QByteArray& payload)
     return (QByteArray(prefix, size) + payload).left(31);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

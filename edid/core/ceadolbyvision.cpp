@@ -154,7 +154,7 @@ void describeFields(const DolbyVisionBlock& r, int at, bool longForm, DecodedNod
     }
 }
 
-}  // namespace
+} // namespace
 
 DolbyVisionBlock decodeDolbyVisionBlock(const QByteArray& payload)
 {

@@ -8,7 +8,7 @@ constexpr int kPayloadSize = 2;
 // Absolute offset of the first data block of block 1.
 constexpr int kFirstBlockOffset = EDID_BLOCK_SIZE + 4;
 
-}  // namespace
+} // namespace
 
 HfEeodb decodeHfEeodb(const QByteArray& payload)
 {

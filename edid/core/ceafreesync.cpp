@@ -113,7 +113,7 @@ void describeHdrFields(const FreeSyncBlock& r, int offset, DecodedNode& node)
     }
 }
 
-}  // namespace
+} // namespace
 
 FreeSyncBlock decodeFreeSyncBlock(const QByteArray& payload)
 {

@@ -322,7 +322,7 @@ private:
     VariableLayout layout;
 };
 
-}  // namespace
+} // namespace
 
 HdmiVendorBlock decodeHdmiVendorBlock(const QByteArray& payload)
 {

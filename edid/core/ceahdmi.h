@@ -36,7 +36,7 @@ struct HdmiVendorBlock {
     bool dviDual = false;
     bool hasMaxTmdsClock = false;
     int maxTmdsClock = 0;      // MHz, a multiple of 5; 0: not given
-    bool hasFeatures = false;  // P[7] and everything after it
+    bool hasFeatures = false;  // P[7]: the fields below are written only with it
     bool contentGraphics = false;
     bool contentPhoto = false;
     bool contentCinema = false;

@@ -199,7 +199,7 @@ private:
     QString name;
 };
 
-}  // namespace
+} // namespace
 
 HdmiForumBlock decodeHdmiForumBlock(const QByteArray& payload)
 {

@@ -11,7 +11,7 @@ const int kPeakLuminances[16]
     = {0, 200, 300, 400, 500, 600, 800, 1000, 1200, 1500, 2000, 2500, 3000, 4000, 6000, 8000};
 const int kFullFramePercents[4] = {10, 20, 40, 80};
 
-}  // namespace
+} // namespace
 
 Hdr10PlusBlock decodeHdr10PlusBlock(const QByteArray& payload)
 {

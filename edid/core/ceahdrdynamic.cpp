@@ -60,7 +60,7 @@ void describeEntry(const HdrDynamicEntry& entry, int number, int payloadOffset, 
                  entry.support.size() - raw);
 }
 
-}  // namespace
+} // namespace
 
 HdrDynamicMetadata decodeHdrDynamicMetadata(const QByteArray& payload)
 {

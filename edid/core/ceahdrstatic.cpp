@@ -36,7 +36,7 @@ const FieldRange kRanges[] = {
 
 const char kBlockName[] = "HDR Static Metadata";
 
-}  // namespace
+} // namespace
 
 HdrStaticMetadata decodeHdrStaticMetadata(const QByteArray& payload)
 {

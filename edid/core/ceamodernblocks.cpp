@@ -50,7 +50,7 @@ ModernBlockKind extendedKind(const QByteArray& payload)
     }
 }
 
-}  // namespace
+} // namespace
 
 ModernBlockKind modernBlockKind(int tag, const QByteArray& payload)
 {

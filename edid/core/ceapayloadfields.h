@@ -129,7 +129,7 @@ void writeBits(const PayloadLayout<R>& layout, QByteArray& bytes, int byte, int 
     bytes[byte] = char((Byte(bytes.at(byte)) & ~mask) | ((bits << shift) & mask));
 }
 
-}  // namespace payloadfields
+} // namespace payloadfields
 
 // Reads the fields of `layout` from `record.payload` into `record`; bytes
 // the payload lacks read as 0, and a group is present when the payload

