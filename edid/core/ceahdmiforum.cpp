@@ -62,9 +62,15 @@ const PayloadValue<R> kValues[] = {
 
 const PayloadLayout<R> kLayout = payloadLayout(kGroups, kFlags, kValues);
 
+// Each FRL rate code adds one link rate to those of the codes below it.
 const char* const kFrlRates[] = {
-    "not supported (TMDS only)", "3 Gbps on 3 lanes",  "6 Gbps on 3 lanes",  "6 Gbps on 4 lanes",
-    "8 Gbps on 4 lanes",         "10 Gbps on 4 lanes", "12 Gbps on 4 lanes",
+    "not supported (TMDS only)",
+    "3 Gbps per lane on 3 lanes",
+    "3 and 6 Gbps per lane on 3 lanes",
+    "3 and 6 Gbps per lane on 3 lanes, 6 Gbps on 4 lanes",
+    "3 and 6 Gbps per lane on 3 lanes, 6 and 8 Gbps on 4 lanes",
+    "3 and 6 Gbps per lane on 3 lanes, 6, 8 and 10 Gbps on 4 lanes",
+    "3 and 6 Gbps per lane on 3 lanes, 6, 8, 10 and 12 Gbps on 4 lanes",
 };
 
 const char* const kDscSlices[] = {

@@ -67,7 +67,8 @@ QByteArray encodeHdmiForumBlock(const HdmiForumBlock& record);
 void describeHdmiForumBlock(const HdmiForumBlock& record, int payloadOffset, DecodedNode& node,
                             Findings& findings);
 
-// "12 Gbps on 4 lanes (code 6)" for a Max_FRL_Rate / DSC_Max_FRL_Rate code.
+// "3 and 6 Gbps per lane on 3 lanes, 6 Gbps on 4 lanes (code 3)" for a
+// Max_FRL_Rate / DSC_Max_FRL_Rate code.
 QString frlRateText(int code);
 // "8 slices, 340 MHz per slice (code 4)" for a DSC_MaxSlices code.
 QString dscSlicesText(int code);

@@ -81,7 +81,7 @@ struct FactRule {
 #define LATENCY_ED R"( latency: (?:Video |Audio )?(\d+ ms|Unknown|not supported)$)"
 #define LATENCY_OURS R"(^(\d+ ms|unknown|not supported))"
 #define FRL_ED R"(Max Fixed Rate Link: .*?(?<g>\d+) Gbps (?:per lane )?on (?<l>\d) lanes$)"
-#define FRL_OURS R"(^(?<g>\d+) Gbps on (?<l>\d) lanes)"
+#define FRL_OURS R"(^.*?(?<g>\d+) Gbps (?:per lane )?on (?<l>\d) lanes \(code)"
 #define NUMBER(unit) R"(^(\d+) )" unit
 
 const ModernBlockKind kHdmi = ModernBlockKind::Hdmi;

@@ -234,7 +234,8 @@ void TestModernBlocks::describedFields_data()
     QTest::newRow("3D part raw") << hex("78") + hex(kHdmi3D) << "HDMI" << "3D data (kept raw)"
         << "14 bytes: 01 00 00 12 18 20 28 20 38 20 58 20 68 20" << 10;
     const QByteArray forum = hex("6d") + hex(kForumFull);
-    QTest::newRow("max FRL rate") << forum << "HDMI Forum" << "Max FRL rate" << "12 Gbps on 4 lanes (code 6)"
+    QTest::newRow("max FRL rate") << forum << "HDMI Forum" << "Max FRL rate"
+        << "3 and 6 Gbps per lane on 3 lanes, 6, 8, 10 and 12 Gbps on 4 lanes (code 6)"
         << 6;
     QTest::newRow("DSC slices") << forum << "HDMI Forum" << "DSC max slices"
         << "8 slices, 340 MHz per slice (code 4)" << 11;
