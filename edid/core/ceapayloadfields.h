@@ -120,13 +120,13 @@ template <typename R>
 void writeBits(const PayloadLayout<R>& layout, QByteArray& bytes, int byte, int shift, int width, int bits,
                const QByteArray& prefix)
 {
-    const int mask = ((1 << width) - 1) << shift;
+    const int field = bits & ((1 << width) - 1);  // a value too wide for its field keeps its low bits
     if (byte >= bytes.size()) {
-        if (bits == 0)
+        if (field == 0)
             return;
         growPayload(bytes, layout.groups[groupOf(layout, byte)].end, prefix);
     }
-    bytes[byte] = char((Byte(bytes.at(byte)) & ~mask) | ((bits << shift) & mask));
+    bytes[byte] = char((Byte(bytes.at(byte)) & ~(((1 << width) - 1) << shift)) | field << shift);
 }
 
 } // namespace payloadfields
