@@ -12,7 +12,9 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DZOZEZI_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension fuzz_decodeedid
+TARGETS="fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension fuzz_decodeedid fuzz_modernblocks"
+# shellcheck disable=SC2086
+cmake --build build-fuzz -j2 --target $TARGETS
 SEEDS="build-fuzz/seeds"
 rm -rf "$SEEDS"
 mkdir -p "$SEEDS/bin" "$SEEDS/load" "$SEEDS/extension" build-fuzz/found
@@ -33,7 +35,7 @@ if [ -d "$CORPUS_DIR" ]; then
     done
 fi
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension fuzz_decodeedid; do
+for target in $TARGETS; do
     seeds="$SEEDS/bin"
     max_len=40000
     [ "$target" = fuzz_load ] && seeds="$SEEDS/load"
@@ -41,6 +43,10 @@ for target in fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension fuz
     if [ "$target" = fuzz_ceaextension ]; then
         seeds="$SEEDS/extension"
         max_len=128  # the target reads one extension block
+    fi
+    if [ "$target" = fuzz_modernblocks ]; then
+        seeds=""
+        max_len=32  # a header's tag bits and a payload of up to 31 bytes
     fi
     echo "== $target (${SECONDS_PER_TARGET} s)"
     mkdir -p "$WORK/$target"

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstring>
 
+using namespace FieldText;
+
 namespace {
 
 const Byte kHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};

@@ -13,6 +13,8 @@
 
 #include <QStringList>
 
+using namespace FieldText;
+
 namespace {
 
 constexpr int kCollectionStart = 4;

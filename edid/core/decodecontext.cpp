@@ -6,27 +6,8 @@
 #include <cstdio>
 #include <numeric>
 
-QString hexByte(int value)
-{
-    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
-}
+using namespace FieldText;
 
-QString hexBytes(const Byte* bytes, int count)
-{
-    QString text;
-    text.reserve(count * 3);
-    for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            text += QLatin1Char(' ');
-        text += hexByte(bytes[i]);
-    }
-    return text;
-}
-
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "decodedtree.h"
 #include "edidtypes.h"
+#include "fieldtext.h"
 #include "rangelimits.h"
 
 #include <QByteArray>
@@ -48,9 +49,6 @@ struct DecodeContext {
 };
 
 // Text helpers shared by the block decoders.
-QString hexByte(int value);                       // "0A"
-QString hexBytes(const Byte* bytes, int count);   // "0A 1B 2C"
-QString yesNo(bool value);                        // "yes" / "no"
 QString hertz(double hz);                         // "59.940060 Hz"
 QString kiloHertz(double khz);                    // "31.469 kHz"
 QString megaHertz(double mhz);                    // "25.175000 MHz"

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cmath>
 
+using namespace FieldText;
+
 namespace {
 
 constexpr int kSectionStart = 5;        // first data block byte

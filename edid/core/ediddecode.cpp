@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+using namespace FieldText;
+
 namespace {
 
 constexpr Byte kCtaTag = 0x02;

@@ -1,0 +1,327 @@
+#include <QtTest>
+
+#include "ceahdmi.h"
+#include "ceahdmiforum.h"
+#include "ceahdrstatic.h"
+#include "ceamodernblocks.h"
+#include "modernblockedits.h"
+
+// The modern CTA-861 data block codecs on the cases the corpus lacks or has
+// too rarely: optional fields added and removed at each length threshold,
+// blocks cut short, reserved bits, the problems a reader is told about, the
+// texts and byte offsets of decoded fields, the luminance conversions and
+// the range checks an editor offers.
+
+namespace {
+
+constexpr int kHeaderOffset = 132;  // the first data block of block 1
+
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+DecodedNode describe(const QByteArray& block, int offset, Findings& findings)
+{
+    DecodedNode node;
+    describeModernDataBlock(block, offset, node, findings);
+    return node;
+}
+
+// The real blocks the cases start from (payloads, after the header byte).
+const char kHdmiLatencyVics[] = "030c003000383ca029290060010203";           // Philips PHL01EA
+const char kHdmi3D[] = "030c001000b82d20c00e0100001218202820382058206820";  // AOC AOC2752
+const char kHdmiTrailing[] = "030c001000b82d0000000000";                    // Acer ACR02CF
+const char kForumFull[] = "d85dc40178806312309083641d";                     // ASUS AUS38EA
+const char kScdb[] = "790000010000000228";                                  // Vizio VIZ0004
+const char kFreeSyncV3[] = "1a0000030330f0eca08b018b01f0000000000000";      // GIGABYTE GBT3215
+const char kHdrFull[] = "06070163632f";                                     // AOC AOC3220
+
+} // namespace
+
+class TestModernBlocks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void edits_data();
+    void edits();
+    void findings_data();
+    void findings();
+    void describedFields_data();
+    void describedFields();
+    void luminanceCodes();
+    void ranges();
+};
+
+void TestModernBlocks::edits_data()
+{
+    // clang-format off
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<QByteArray>("expected");
+    const int hdmi = int(ModernBlockKind::Hdmi);
+    QTest::newRow("HDMI max TMDS clock added") << hdmi << hex("030c001000") << "hasTmds=1;tmds=340"
+        << hex("030c0010000044");
+    QTest::newRow("HDMI max TMDS clock removed") << hdmi << hex("030c001000b82d") << "hasTmds=0"
+        << hex("030c001000b8");
+    QTest::newRow("HDMI deep colour byte zeroed, TMDS byte stays") << hdmi << hex("030c001000b82d")
+        << "hasCaps=0" << hex("030c001000002d");
+    QTest::newRow("HDMI flags byte added") << hdmi << hex("030c001000b82d") << "hasFeatures=1;game=1"
+        << hex("030c001000b82d08");
+    QTest::newRow("HDMI physical address") << hdmi << hex("030c001000") << "pa=0x1234" << hex("030c001234");
+    QTest::newRow("HDMI empty payload gets the OUI") << hdmi << QByteArray() << "pa=0x1000"
+        << hex("030c001000");
+    QTest::newRow("HDMI interlaced latency inserted before the video part") << hdmi << hex(kHdmiLatencyVics)
+        << "interlaced=1;ivl=0x15;ial=0x15" << hex("030c003000383ce0292915150060010203");
+    QTest::newRow("HDMI latency removed") << hdmi << hex(kHdmiLatencyVics) << "latency=0"
+        << hex("030c003000383c200060010203");
+    QTest::newRow("HDMI VIC appended") << hdmi << hex(kHdmiLatencyVics) << "vic=4"
+        << hex("030c003000383ca02929008001020304");
+    QTest::newRow("HDMI image size") << hdmi << hex(kHdmiLatencyVics) << "imageSize=3"
+        << hex("030c003000383ca029291860010203");
+    QTest::newRow("HDMI VIC inserted before the raw 3D part") << hdmi << hex(kHdmi3D) << "vic=1"
+        << hex("030c001000b82d20c02e010100001218202820382058206820");
+    QTest::newRow("HDMI bytes after the fields kept") << hdmi << hex(kHdmiTrailing) << "dc48=1"
+        << hex("030c001000f82d0000000000");
+    QTest::newRow("HDMI latency added before kept bytes") << hdmi << hex(kHdmiTrailing)
+        << "latency=1;vl=41;al=41" << hex("030c001000b82d80292900000000");
+    QTest::newRow("HDMI flags without their bytes kept") << hdmi << hex("030c001000b82dc0") << "tmds=300"
+        << hex("030c001000b83cc0");
+    QTest::newRow("HDMI missing latency bytes written on edit") << hdmi << hex("030c001000b82dc0") << "vl=41"
+        << hex("030c001000b82dc029000000");
+
+    const int forum = int(ModernBlockKind::HdmiForum);
+    QTest::newRow("HF VRR added") << forum << hex("d85dc401788063") << "hasVrr=1;vrrMin=48;vrrMax=144"
+        << hex("d85dc401788063003090");
+    QTest::newRow("HF VRR max above 255 Hz") << forum << hex(kForumFull) << "vrrMax=300"
+        << hex("d85dc40178806312702c83641d");
+    QTest::newRow("HF VRR zeroed, DSC stays") << forum << hex(kForumFull) << "hasVrr=0"
+        << hex("d85dc40178806312000083641d");
+    QTest::newRow("HF DSC removed") << forum << hex(kForumFull) << "hasDsc=0" << hex("d85dc401788063123090");
+    QTest::newRow("HF DSC added") << forum << hex("d85dc401788063") << "hasDsc=1;dsc1p2=1;chunk=29"
+        << hex("d85dc40178806300000080001d");
+    QTest::newRow("SCDB from nothing") << int(ModernBlockKind::HdmiForumScdb) << QByteArray()
+        << "scdb=1;version=1" << hex("79000001000000");
+    QTest::newRow("SCDB VRR max byte added") << int(ModernBlockKind::HdmiForumScdb) << hex(kScdb)
+        << "vrrMax=144" << hex("79000001000000022890");
+
+    const int amd = int(ModernBlockKind::FreeSync);
+    QTest::newRow("FreeSync HDR fields added") << amd << hex("1a00000101304be6") << "hasHdr=1;maxLum=99"
+        << hex("1a00000101304be60063000000");
+    QTest::newRow("FreeSync 48-144 Hz") << amd << hex("1a00000101304be6") << "min=48;max=144"
+        << hex("1a000001013090e6");
+    QTest::newRow("FreeSync max refresh in both fields") << amd << hex(kFreeSyncV3) << "setMax=300"
+        << hex("1a0000030330ffeca08b018b012c010000000000");
+    QTest::newRow("FreeSync 10-bit max refresh added") << amd << hex("1a000002033092000f63310031")
+        << "has10=1;max10=146" << hex("1a000002033092000f633100319200");
+
+    const int hdr = int(ModernBlockKind::HdrStaticMetadata);
+    QTest::newRow("HDR max luminance added") << hdr << hex("060d01") << "hasMax=1;max=99" << hex("060d0163");
+    QTest::newRow("HDR min luminance added") << hdr << hex("060d01") << "hasMin=1;min=47"
+        << hex("060d0100002f");
+    QTest::newRow("HDR min luminance removed") << hdr << hex(kHdrFull) << "hasMin=0" << hex("0607016363");
+    QTest::newRow("HDR max luminance zeroed, later bytes stay") << hdr << hex(kHdrFull) << "hasMax=0"
+        << hex("06070100632f");
+    QTest::newRow("HDR HLG on") << hdr << hex(kHdrFull) << "hlg=1" << hex("060f0163632f");
+    QTest::newRow("HDR reserved bits kept") << hdr << hex("06f7fe63") << "pq=0" << hex("06f3fe63");
+
+    const int eeodb = int(ModernBlockKind::HfEeodb);
+    QTest::newRow("EEODB count") << eeodb << hex("7802") << "count=3" << hex("7803");
+    QTest::newRow("EEODB count byte added") << eeodb << hex("78") << "count=2" << hex("7802");
+    // clang-format on
+}
+
+// Setting or clearing a field writes exactly the expected payload; a
+// second encode of what was written changes nothing.
+void TestModernBlocks::edits()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, edits);
+    QFETCH(QByteArray, expected);
+    const QByteArray edited = modernedits::editBlock(ModernBlockKind(kind), payload, edits);
+    QCOMPARE(edited.toHex(' '), expected.toHex(' '));
+    QCOMPARE(modernedits::editBlock(ModernBlockKind(kind), edited, QString()), edited);
+}
+
+void TestModernBlocks::findings_data()
+{
+    // clang-format off
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("expected");  // '|'-separated parts of the messages, in order
+    const int at = kHeaderOffset;
+    QTest::newRow("HDMI example") << hex("6f030c003000383ca029290060010203") << at << "";
+    QTest::newRow("HDMI too short") << hex("63030c00") << at << "needs at least 5";
+    QTest::newRow("HDMI invalid latency") << hex("6a030c001000b82d80fc29") << at
+        << "Video latency code 252 is invalid";
+    QTest::newRow("HDMI interlaced latency alone") << hex("68030c001000b82d40") << at
+        << "I_Latency_Fields_Present is set without";
+    QTest::newRow("HDMI trailing bytes") << hex("6c030c001000b82d0000000000") << at
+        << "4 byte(s) after the last field";
+    QTest::newRow("HDMI VIC list past the end") << hex("6a030c001000b82d200060") << at
+        << "need 13 bytes but the block has 10";
+    QTest::newRow("HDMI reserved bits") << hex("6a030c001000be2d306700") << at
+        << "reserved bits 2-1 of the deep color|reserved bit 4|reserved bits 2-0 of the HDMI video"
+           "|3D_Multi_present value 3";
+    QTest::newRow("HDMI TMDS above 340 MHz, unknown VIC") << hex("6b030c001000b87820002005") << at
+        << "above 340 MHz|unknown HDMI VIC 5";
+    QTest::newRow("HF example") << hex("6dd85dc40178806312309083641d") << at << "CinemaVRR is deprecated";
+    QTest::newRow("HF unknown version") << hex("67d85dc402000000") << at << "unknown version 2";
+    QTest::newRow("HF VRR range") << hex("6ad85dc401000000003f50") << at << "above 48 Hz|below 100 Hz";
+    QTest::newRow("HF TMDS and FRL") << hex("67d85dc4013c0020") << at << "outside 345 to 600|of 600 MHz";
+    QTest::newRow("HF DSC bytes") << hex("6bd85dc40178806300000001") << at
+        << "incomplete (1 of 3)|DSC_1p2 is 0";
+    QTest::newRow("HF reserved byte") << hex("6ed85dc40178806300000000000005") << at
+        << "reserved byte 13 is not 0";
+    QTest::newRow("SCDB reserved bytes") << hex("e779010001000000") << at
+        << "reserved bytes after the extended tag";
+    QTest::newRow("FreeSync version and range") << hex("681a000004019030e6") << at
+        << "unknown version 4|144 Hz is above max refresh rate 48 Hz";
+    QTest::newRow("HDR static short") << hex("e20601") << at << "need 2";
+    QTest::newRow("HDR static reserved bits") << hex("e306f103") << at
+        << "reserved EOTF bits|descriptor types";
+    QTest::newRow("HDR static trailing byte") << hex("e706010163632f00") << at
+        << "1 byte(s) after the last field";
+    QTest::newRow("HDR dynamic example") << hex("e6070404000404") << at << "";
+    QTest::newRow("HDR dynamic unknown type") << hex("e50703050001") << at << "unknown metadata type 5";
+    QTest::newRow("HDR dynamic entry past the end") << hex("e40705000100") << at << "runs past the block";
+    QTest::newRow("Dolby Vision unknown version") << hex("e50146d000e0") << at << "unknown version 7";
+    QTest::newRow("Dolby Vision short") << hex("e50146d00048") << at
+        << "needs 7 vendor bytes; the block has 1";
+    QTest::newRow("HDR10+ version") << hex("e5018b849002") << at << "unknown application version 2";
+    QTest::newRow("EEODB count 1") << hex("e27801") << at << "needs no override";
+    QTest::newRow("EEODB not first") << hex("e27802") << at + 8 << "first data block of block 1";
+    // clang-format on
+}
+
+// What a reader is told about a block, and at which bytes: every finding
+// lies inside the block.
+void TestModernBlocks::findings()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(int, offset);
+    QFETCH(QString, expected);
+    Findings findings;
+    describe(block, offset, findings);
+    const QStringList parts = expected.split('|', Qt::SkipEmptyParts);
+    QStringList messages;
+    for (const Finding& finding : findings) {
+        messages << finding.message;
+        QCOMPARE(finding.block, 1);
+        QVERIFY(finding.offset >= offset && finding.offset + finding.length <= offset + block.size());
+    }
+    QCOMPARE(messages.size(), parts.size());
+    for (int i = 0; i < parts.size(); ++i)
+        QVERIFY2(messages.at(i).contains(parts.at(i)), qPrintable(messages.at(i)));
+}
+
+void TestModernBlocks::describedFields_data()
+{
+    // clang-format off
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("byte");  // payload byte of the field
+    const QByteArray hdmi = hex("6f") + hex(kHdmiLatencyVics);
+    QTest::newRow("HDMI VICs") << hdmi << "HDMI" << "HDMI VICs"
+        << "1 (3840x2160 30 Hz), 2 (3840x2160 25 Hz), 3 (3840x2160 24 Hz)" << 12;
+    QTest::newRow("latency not supported") << hex("6a030c001000b82d80ff00") << "HDMI" << "Video latency"
+        << "not supported (code 255)" << 8;
+    QTest::newRow("3D part raw") << hex("78") + hex(kHdmi3D) << "HDMI" << "3D data (kept raw)"
+        << "14 bytes: 01 00 00 12 18 20 28 20 38 20 58 20 68 20" << 10;
+    const QByteArray forum = hex("6d") + hex(kForumFull);
+    QTest::newRow("max FRL rate") << forum << "HDMI Forum" << "Max FRL rate"
+        << "3 and 6 Gbps per lane on 3 lanes, 6, 8, 10 and 12 Gbps on 4 lanes (code 6)"
+        << 6;
+    QTest::newRow("DSC slices") << forum << "HDMI Forum" << "DSC max slices"
+        << "8 slices, 340 MHz per slice (code 4)" << 11;
+    QTest::newRow("DSC chunk") << forum << "HDMI Forum" << "DSC total chunk bytes" << "30720 bytes (code 29)"
+        << 12;
+    QTest::newRow("SCDB TMDS") << hex("e9") + hex(kScdb) << "HDMI Forum SCDB" << "Max TMDS character rate"
+        << "none above 340 MHz (code 0)" << 4;
+    const QByteArray amd = hex("74") + hex(kFreeSyncV3);
+    QTest::newRow("FreeSync 10-bit max") << amd << "AMD FreeSync" << "Max refresh rate (10 bit)" << "240 Hz"
+        << 13;
+    QTest::newRow("FreeSync panel") << amd << "AMD FreeSync" << "Panel type" << "OLED (code 2)" << 8;
+    QTest::newRow("FreeSync MCCS") << amd << "AMD FreeSync" << "MCCS flags"
+        << "0xec (range set through VESA MCCS)" << 7;
+    const QByteArray dolby2 = hex("eb0146d000480376825e6d95");
+    QTest::newRow("Dolby v2 interface") << dolby2 << "Dolby Vision" << "Interface" << "Standard + Low-Latency"
+        << 6;
+    QTest::newRow("Dolby v2 red") << dolby2 << "Dolby Vision" << "Red primary" << "0.67578125, 0.32031250"
+        << 7;
+    const QByteArray dolby1 = hex("eb0146d000261003257e73a4");
+    QTest::newRow("Dolby v1 max") << dolby1 << "Dolby Vision" << "Target max luminance" << "500 cd/m2" << 5;
+    QTest::newRow("Dolby v1 blue") << dolby1 << "Dolby Vision" << "Blue primary" << "0.12890625, 0.03515625"
+        << 7;
+    QTest::newRow("HDR10+ full frame") << hex("e5018b849079") << "HDR10+" << "Full-frame peak luminance"
+        << "400 cd/m2 (40% of peak, index 2)" << 4;
+    QTest::newRow("HDR dynamic type") << hex("e6070404000404") << "HDR Dynamic Metadata" << "Entry 1 type"
+        << "4" << 2;
+    QTest::newRow("HDR dynamic raw") << hex("e6070404000404") << "HDR Dynamic Metadata"
+        << "Entry 1 support bytes" << "04" << 5;
+    QTest::newRow("EEODB count") << hex("e27802") << "HF-EEODB" << "Extension block count" << "2" << 1;
+    // clang-format on
+}
+
+void TestModernBlocks::describedFields()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QString, field);
+    QFETCH(int, byte);
+    Findings findings;
+    const DecodedNode node = describe(block, kHeaderOffset, findings);
+    QTEST(node.name, "node");
+    QCOMPARE(node.offset, kHeaderOffset);
+    for (const DecodedField& f : node.fields) {
+        if (f.name == field) {
+            QTEST(f.value, "value");
+            QCOMPARE(f.offset, kHeaderOffset + 1 + byte);
+            return;
+        }
+    }
+    QFAIL("field not described");
+}
+
+// cd/m2 to the nearest code and back, both ways, for every code.
+void TestModernBlocks::luminanceCodes()
+{
+    for (int code = 0; code < 256; ++code) {
+        QCOMPARE(maxLuminanceCodeOf(maxLuminanceOfCode(code)), code);
+        QCOMPARE(minLuminanceCodeOf(99, minLuminanceOfCode(99, code)), code);
+    }
+    QCOMPARE(maxLuminanceCodeOf(600), 115);
+    QCOMPARE(maxLuminanceCodeOf(1e6), 255);
+    QCOMPARE(maxLuminanceCodeOf(10), 0);
+    QCOMPARE(minLuminanceCodeOf(99, 0.145), 47);
+    QCOMPARE(minLuminanceCodeOf(99, 1e3), 255);
+    QCOMPARE(luminanceText(maxLuminanceOfCode(115), 115), QStringLiteral("603.666 cd/m2 (code 115)"));
+}
+
+void TestModernBlocks::ranges()
+{
+    const FieldRange tmds = hdmiRange(HdmiValue::MaxTmdsClock);
+    QVERIFY(fieldRangeProblem(tmds, 340).isEmpty());
+    QVERIFY(fieldRangeProblem(tmds, 0).isEmpty());
+    QCOMPARE(fieldRangeProblem(tmds, 342),
+             QStringLiteral("Max TMDS clock must be 0 or 5 to 1275 MHz in steps of 5 MHz."));
+    QCOMPARE(fieldRangeProblem(hdmiForumRange(HdmiForumValue::VrrMin), 49),
+             QStringLiteral("VRR min must be 0 to 48 Hz."));
+    QVERIFY(!fieldRangeProblem(hdmiForumRange(HdmiForumValue::VrrMax), 99).isEmpty());
+    QVERIFY(fieldRangeProblem(hdmiForumRange(HdmiForumValue::VrrMax), 0).isEmpty());
+    QVERIFY(!fieldRangeProblem(hdmiForumRange(HdmiForumValue::MaxTmdsCharacterRate), 340).isEmpty());
+    QVERIFY(!freeSyncRangeProblem(144, 48).isEmpty());
+    QVERIFY(freeSyncRangeProblem(48, 144).isEmpty());
+    QVERIFY(!payloadSizeProblem(32).isEmpty());
+    QCOMPARE(parsePhysicalAddress("1.2.a.F"), 0x12af);
+    QCOMPARE(parsePhysicalAddress("1.2.3"), -1);
+    QCOMPARE(parsePhysicalAddress("1.2.3.10"), -1);
+    QCOMPARE(physicalAddressText(0x12af), QStringLiteral("1.2.a.f"));
+}
+
+QTEST_GUILESS_MAIN(TestModernBlocks)
+#include "tst_modernblocks.moc"
