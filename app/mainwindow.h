@@ -12,6 +12,7 @@
 
 namespace Ui { class MainWindow; }
 class QLabel;
+class QDockWidget;
 class QMessageBox;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -19,9 +20,8 @@ class QSettings;
 class DecodedDocument;
 class EditHistory;
 class ProblemsList;
-class QDockWidget;
-struct Finding;
 class RecentFiles;
+struct Finding;
 
 // The program's only top-level window. It owns the image model (the saved
 // and the working bytes) and the document, and turns the user's commands

@@ -10,6 +10,7 @@
 #include "hexaviewer.h"
 #include "imageload.h"
 #include "problemslist.h"
+#include "stageclock.h"
 
 #include <QDir>
 #include <QDockWidget>
@@ -27,6 +28,7 @@ const int kProblemsHeight = 110;
 // the list of its problems is docked under the editors.
 void MainWindow::setupProblems()
 {
+    StageClock clock("problems dock");
     m_decoded = new DecodedDocument(&m_model, this);
     m_problems = new ProblemsList(m_decoded);
     m_problemsDock = new QDockWidget(m_problems->windowTitle(), this);

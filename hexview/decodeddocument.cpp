@@ -2,6 +2,7 @@
 
 #include "edidinfo.h"
 #include "imagemodel.h"
+#include "stageclock.h"
 
 DecodedDocument::DecodedDocument(const ImageModel* model, QObject* parent)
     : QObject(parent), m_model(model)
@@ -33,6 +34,7 @@ void DecodedDocument::bringUpToDate()
     if (!m_stale)
         return;
     m_stale = false;
+    StageClock clock("full decode and problems");
     m_bytes = m_model ? judgedBytes(m_model->fileBytes()) : QByteArray();
     m_findings.clear();
     m_root = decodeEdid(m_bytes, m_findings);
