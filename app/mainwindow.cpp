@@ -227,6 +227,7 @@ void MainWindow::showEditors()
     ui->column4Layout->addStretch();
     // The hex viewer follows the bytes from the first document on.
     HexaViewer::instance()->setModel(&m_model);
+    setupProblems();
     // The other tabs get their editors when first shown: until then nothing
     // needs to lay them out.
     connect(ui->dataTabs, &QTabWidget::currentChanged, this, &MainWindow::fillTab);
@@ -367,6 +368,7 @@ void MainWindow::showDocument(const T_EDID_DEF& decoded)
 {
     HexaViewer* viewer = HexaViewer::instance();
     viewer->setData(m_model.workingImage());
+    documentReplaced();
     document().setImages(m_model.savedImage(), m_model.workingImage());
     {
         StageClock clock("document load");
@@ -508,6 +510,7 @@ void MainWindow::on_actionNew_triggered()
     }
     m_model.markSaved();
     HexaViewer::instance()->setData(m_model.workingImage());
+    documentReplaced();
     ui->dataTabs->setCurrentIndex(0);
     m_history->reset();
 }

@@ -12,12 +12,16 @@
 
 namespace Ui { class MainWindow; }
 class QLabel;
+class QDockWidget;
 class QMessageBox;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSettings;
+class DecodedDocument;
 class EditHistory;
+class ProblemsList;
 class RecentFiles;
+struct Finding;
 
 // The program's only top-level window. It owns the image model (the saved
 // and the working bytes) and the document, and turns the user's commands
@@ -50,6 +54,9 @@ public:
     QString styleSheetText() const { return m_styleSheet; }
     RecentFiles& recentFiles() { return *m_recent; }
     EditHistory& history() { return *m_history; }
+    // Made with the first document.
+    DecodedDocument* decodedDocument() const { return m_decoded; }
+    ProblemsList* problemsList() const { return m_problems; }
 
     void setDrmRoot(const QString& root) { m_drmRoot = root; }
     void setUpdateUrl(const QUrl& url) { m_updateUrl = url; }
@@ -87,6 +94,8 @@ public slots:
     void on_actionRedo_triggered();
     void switchToRev3();
     void switchToRev4();
+    void on_actionProblems_triggered(bool checked);
+    void on_actionCompare_with_file_triggered();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +132,10 @@ private:
     void showDocument(const T_EDID_DEF& decoded);
     void setupHistory();
     void reshowDocument();
+    void setupProblems();
+    void documentReplaced();
+    void showProblemBytes(const Finding& finding);
+    QString readComparedFile(const QString& path, QByteArray& bytes);
 
     Ui::MainWindow* ui;
     // Before the document: its editors are polished once, under the style sheet.
@@ -147,6 +160,9 @@ private:
     QWidget* m_ceaTab;
     QPointer<QMessageBox> m_switchQuestion;
     QString m_drmRoot = "/sys/class/drm";
+    DecodedDocument* m_decoded = nullptr;
+    ProblemsList* m_problems = nullptr;
+    QDockWidget* m_problemsDock = nullptr;
     QUrl m_updateUrl;
 };
 

@@ -67,8 +67,3 @@ void DescriptorEditor::setFieldText(QLineEdit* field, const QString& text)
     field->setText(text);
     field->blockSignals(wasBlocked);
 }
-
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("YES") : QStringLiteral("no");
-}

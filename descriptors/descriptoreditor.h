@@ -2,6 +2,7 @@
 #define DESCRIPTOREDITOR_H
 
 #include "descriptors.h"
+#include "editorhelpers.h"
 
 #include <QGroupBox>
 #include <functional>
@@ -47,7 +48,8 @@ protected:
     int slot = 0;
 };
 
-// "YES" or "no", as the description panel shows flags.
-QString yesNo(bool value);
+// "YES" or "no", as the description panel shows flags: the section editors'
+// own, so that no second global function shares the core decoder's name.
+using EditorHelpers::yesNo;
 
 #endif

@@ -2,11 +2,14 @@
 #include "stageclock.h"
 #include "ui_hexaviewer.h"
 
+#include "decodeddocument.h"
 #include "floatinghexaviewer.h"
 #include "imagemodel.h"
 #include "sectiondescriptions.h"
 
+#include <QComboBox>
 #include <QHeaderView>
+#include <QListView>
 #include <QScopedValueRollback>
 #include <QStringListModel>
 #include <utility>
@@ -14,7 +17,12 @@
 namespace {
 
 const QColor kCellBackground("#ADADAE");
+// The cells of a block past the image, which no edit reaches.
+const QColor kReadOnlyBackground("#C8C8CA");
 const QColor kChangedText(255, 0, 0);
+const int kGridRows = 16;
+const int kBlockRows = EDID_BLOCK_SIZE / 16;
+const int kMinimumRowHeight = 18;
 
 struct ToolTipRange {
     int last;
@@ -35,6 +43,35 @@ const ToolTipRange kToolTips[] = {
 QString hexText(Byte value)
 {
     return QString("%1").arg(value, 2, 16, QChar('0')).toUpper();
+}
+
+// The deepest decoded section that holds byte `index`.
+const DecodedNode& sectionAt(const DecodedNode& node, int index)
+{
+    for (const DecodedNode& child : node.children) {
+        if (index >= child.offset && index < child.offset + child.length)
+            return sectionAt(child, index);
+    }
+    return node;
+}
+
+// The narrowest field read from byte `index`: a timing's sync details
+// rather than the whole timing.
+int fieldRowAt(const DecodedNode& node, int index)
+{
+    int found = -1;
+    for (int row = 0; row < node.fields.size(); ++row) {
+        const DecodedField& field = node.fields.at(row);
+        const bool covers = index >= field.offset && index < field.offset + field.length;
+        if (covers && (found < 0 || field.length < node.fields.at(found).length))
+            found = row;
+    }
+    return found;
+}
+
+QString sizeTextOf(int bytes)
+{
+    return bytes == 1 ? QStringLiteral("Size: 1 Byte") : QStringLiteral("Size: %1 Bytes").arg(bytes);
 }
 
 } // namespace
@@ -71,6 +108,7 @@ void HexaViewer::ensureForm()
     ui->valuesView->setModel(m_valuesModel);
     setupGrid();
     showCells();
+    updateBlockSelector();
     if (m_cellChosen)
         ui->displayByteArray->setCurrentCell(0, 0);
     if (m_sectionShown) {
@@ -110,6 +148,8 @@ void HexaViewer::setupGrid()
         header->setEnabled(false);
         header->setSectionResizeMode(QHeaderView::Stretch);
     }
+    // Sixteen rows fit beside the problems list on a small screen.
+    grid->verticalHeader()->setMinimumSectionSize(kMinimumRowHeight);
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
         auto* item = new QTableWidgetItem;
         item->setTextAlignment(Qt::AlignCenter);
@@ -122,7 +162,7 @@ void HexaViewer::setupGrid()
 void HexaViewer::setCell(int index, Byte value, bool changed)
 {
     m_cells[index] = {value, changed ? Cell::Changed : Cell::Unchanged};
-    if (ui)
+    if (ui && m_block == 0)
         showCell(index);
 }
 
@@ -143,11 +183,30 @@ void HexaViewer::showCells()
     paintHighlight(Qt::white);
 }
 
+// The cell of file byte `index`; null when the grid shows another block.
+QTableWidgetItem* HexaViewer::itemOfByte(int index) const
+{
+    const int cell = index - firstShownByte();
+    const int cells = m_block == 0 ? EDID_IMAGE_SIZE : EDID_BLOCK_SIZE;
+    if (cell < 0 || cell >= cells)
+        return nullptr;
+    return ui->displayByteArray->item(cell / 16, cell % 16);
+}
+
+QColor HexaViewer::cellBackground() const
+{
+    return m_block == 0 ? kCellBackground : kReadOnlyBackground;
+}
+
 void HexaViewer::paintHighlight(const QColor& colour)
 {
-    QTableWidget* grid = ui->displayByteArray;
-    for (int i = m_highlightFirst; i >= 0 && i <= m_highlightLast; ++i)
-        grid->item(i / 16, i % 16)->setBackground(colour);
+    const int first = qMax(m_highlightFirst, firstShownByte());
+    for (int i = first; i >= 0 && i <= m_highlightLast; ++i) {
+        QTableWidgetItem* item = itemOfByte(i);
+        if (!item)
+            break;
+        item->setBackground(colour);
+    }
 }
 
 void HexaViewer::setData(const Byte* newData)
@@ -160,6 +219,7 @@ void HexaViewer::setData(const Byte* newData)
     if (m_floating)
         m_floating->setData(newData);
     m_cellChosen = true;
+    showBlock(0);
     if (ui)
         ui->displayByteArray->setCurrentCell(0, 0);
     showSection(HeaderSection);
@@ -194,7 +254,7 @@ void HexaViewer::setModel(const ImageModel* model)
 void HexaViewer::highlightBytes(int first, int last)
 {
     if (ui)
-        paintHighlight(kCellBackground);
+        paintHighlight(cellBackground());
     m_highlightFirst = first;
     m_highlightLast = last;
     if (ui)
@@ -210,7 +270,7 @@ void HexaViewer::clearChangeMarks()
 {
     for (int i = 0; i < EDID_IMAGE_SIZE; ++i) {
         m_cells[i].mark = Cell::Unchanged;
-        if (ui)
+        if (ui && m_block == 0)
             showCell(i);
     }
     if (m_floating)
@@ -305,24 +365,55 @@ void HexaViewer::setCEAMonitorSupportDescription(const FieldDescriptionList& lis
     setDescription(CEAMonitorSupportSection, list);
 }
 
+// An image section is shown on the image: an editor that hands over its
+// description while a later block is shown brings the image back.
 void HexaViewer::showSection(Section section)
 {
     resolvePending(section);
+    if (m_block != 0)
+        showBlock(0);
     const ImageSection& info = imageSection(section);
     highlightBytes(info.first, info.last);
     if (ui) {
         ui->blockNameField->setText(info.name);
         ui->sizeLabel->setText(info.size);
     }
+    showLists(m_descriptions[section]);
+    m_shownSection = section;
+    m_sectionShown = true;
+}
+
+void HexaViewer::showLists(const FieldDescriptionList& list)
+{
     QStringList labels, values;
-    for (const FieldDescription& pair : m_descriptions[section]) {
+    for (const FieldDescription& pair : list) {
         labels << pair.first;
         values << pair.second;
     }
     m_labelsModel->setStringList(labels);
     m_valuesModel->setStringList(values);
-    m_shownSection = section;
-    m_sectionShown = true;
+    m_shownFieldRow = -1;
+}
+
+// A byte of a later block: the deepest section of the decode holding it,
+// with the field that reads the byte chosen in the lists.
+void HexaViewer::showDecodedSection(int index)
+{
+    const DecodedNode* block = m_decoded ? m_decoded->blockNode(index / EDID_BLOCK_SIZE) : nullptr;
+    if (!block)
+        return;
+    const DecodedNode& node = sectionAt(*block, index);
+    highlightBytes(node.offset, node.offset + node.length - 1);
+    ui->blockNameField->setText(node.name);
+    ui->sizeLabel->setText(sizeTextOf(node.length));
+    showLists(node.pairs());
+    m_shownFieldRow = fieldRowAt(node, index);
+    for (QListView* view : {ui->labelsView, ui->valuesView}) {
+        const QModelIndex row = view->model()->index(m_shownFieldRow, 0);
+        view->setCurrentIndex(row);
+        if (row.isValid())
+            view->scrollTo(row);
+    }
 }
 
 HexaViewer::Section HexaViewer::sectionOfByte(int index, bool extensionLayout)
@@ -341,12 +432,154 @@ QString HexaViewer::toolTipOfByte(int index)
 
 void HexaViewer::on_displayByteArray_cellClicked(int row, int column)
 {
-    showSection(sectionOfByte(row * 16 + column, m_extensionLayout));
-    const QString text = ui->displayByteArray->item(row, column)->text();
+    chooseByte(firstShownByte() + row * 16 + column);
+}
+
+// As a click on the byte's cell: its section described, its value converted.
+void HexaViewer::chooseByte(int index)
+{
+    if (m_block == 0)
+        showSection(sectionOfByte(index, m_extensionLayout));
+    else
+        showDecodedSection(index);
+    QTableWidgetItem* item = itemOfByte(index);
+    if (!item)
+        return;
+    const QString text = item->text();
     const int value = text.toInt(nullptr, 16);
     ui->hexaValueField->setText(text);
     ui->decimalValueField->setText(QString::number(value));
     ui->asciiValueField->setText(QString(QChar(value)));
+}
+
+void HexaViewer::showBytes(int first, int last)
+{
+    ensureForm();
+    const int block = first < EDID_IMAGE_SIZE ? 0 : first / EDID_BLOCK_SIZE;
+    if (!showBlock(block))
+        return;
+    chooseByte(first);
+    highlightBytes(first, qMax(first, last));
+    if (QTableWidgetItem* item = itemOfByte(first)) {
+        ui->displayByteArray->setCurrentItem(item);
+        ui->displayByteArray->scrollToItem(item);
+    }
+}
+
+void HexaViewer::setDecodedDocument(DecodedDocument* decoded)
+{
+    if (m_decoded)
+        disconnect(m_decoded.data(), nullptr, this, nullptr);
+    m_decoded = decoded;
+    if (decoded)
+        connect(decoded, &DecodedDocument::decoded, this, &HexaViewer::updateBlockSelector);
+    if (ui)
+        updateBlockSelector();
+}
+
+// One entry for the image, one for every block after it. Shown only when
+// the document holds such blocks.
+void HexaViewer::updateBlockSelector()
+{
+    if (!ui)
+        return;
+    QStringList names = {QStringLiteral("Blocks 0-1")};
+    const int blocks = m_decoded ? m_decoded->blockCount() : 0;
+    for (int block = 2; block < blocks; ++block) {
+        const DecodedNode* node = m_decoded->blockNode(block);
+        names << (node ? node->name : QStringLiteral("Block %1").arg(block));
+    }
+    QComboBox* selector = ui->blockMulti;
+    QStringList shown;
+    for (int i = 0; i < selector->count(); ++i)
+        shown << selector->itemText(i);
+    if (shown != names) {
+        const QSignalBlocker blocker(selector);
+        selector->clear();
+        for (int i = 0; i < names.size(); ++i)
+            selector->addItem(names.at(i), i == 0 ? 0 : i + 1);
+    }
+    const bool later = names.size() > 1;
+    ui->blockLabel->setVisible(later);
+    selector->setVisible(later);
+    if (!showBlock(m_block))
+        showBlock(0);
+}
+
+void HexaViewer::on_blockMulti_activated(int index)
+{
+    const int block = ui->blockMulti->itemData(index).toInt();
+    if (!showBlock(block))
+        return;
+    // The block's first byte, as if clicked.
+    chooseByte(firstShownByte());
+    ui->displayByteArray->setCurrentCell(0, 0);
+}
+
+bool HexaViewer::showBlock(int block)
+{
+    if (block != 0) {
+        ensureForm();
+        if (block < 2 || !m_decoded || block >= m_decoded->blockCount())
+            return false;
+    }
+    if (ui && block != m_block) {
+        paintHighlight(cellBackground());
+        m_block = block;
+        if (block == 0)
+            showImageCells();
+        else
+            showBlockCells();
+    }
+    m_block = block;
+    if (ui) {
+        const QSignalBlocker blocker(ui->blockMulti);
+        ui->blockMulti->setCurrentIndex(qMax(0, ui->blockMulti->findData(block)));
+        ui->readOnlyLabel->setVisible(block != 0);
+    }
+    return true;
+}
+
+// Row labels give the offset of the first byte of their row.
+void HexaViewer::showImageCells()
+{
+    QTableWidget* grid = ui->displayByteArray;
+    QStringList rows;
+    for (int row = 0; row < kGridRows; ++row) {
+        rows << hexText(Byte(row * 16));
+        grid->setRowHidden(row, false);
+    }
+    grid->setVerticalHeaderLabels(rows);
+    for (int i = 0; i < EDID_BLOCK_SIZE; ++i) {
+        QTableWidgetItem* item = grid->item(i / 16, i % 16);
+        item->setBackground(kCellBackground);
+        item->setToolTip(toolTipOfByte(i));
+    }
+    showCells();
+}
+
+// The block in the upper eight rows, each cell named after its section.
+void HexaViewer::showBlockCells()
+{
+    QTableWidget* grid = ui->displayByteArray;
+    const QByteArray& bytes = m_decoded->bytes();
+    const DecodedNode* node = m_decoded->blockNode(m_block);
+    const int base = firstShownByte();
+    QStringList rows;
+    for (int row = 0; row < kGridRows; ++row) {
+        rows << QString::number(base + row * 16, 16).toUpper();
+        grid->setRowHidden(row, row >= kBlockRows);
+    }
+    grid->setVerticalHeaderLabels(rows);
+    for (int i = 0; i < EDID_BLOCK_SIZE; ++i) {
+        QTableWidgetItem* item = grid->item(i / 16, i % 16);
+        const int index = base + i;
+        item->setText(index < bytes.size() ? hexText(Byte(bytes.at(index))) : QString());
+        item->setForeground(QColor(Qt::black));
+        item->setBackground(kReadOnlyBackground);
+        item->setToolTip(node ? sectionAt(*node, index).name : QString());
+    }
+    paintHighlight(Qt::white);
 }
 
 QString HexaViewer::blockName() const

@@ -1,6 +1,7 @@
 #ifndef HEXAVIEWER_H
 #define HEXAVIEWER_H
 
+#include "decodedtree.h"
 #include "edidtypes.h"
 #include "imagesections.h"
 
@@ -9,15 +10,21 @@
 #include <functional>
 
 namespace Ui { class HexaViewer; }
+class DecodedDocument;
 class FloatingHexaViewer;
 class ImageModel;
 class QStringListModel;
 class QTableWidget;
+class QTableWidgetItem;
 
 // Annotated 16 x 16 view of the whole 256-byte image. It marks the bytes
 // that differ from the saved image, explains every byte by a tool tip and
 // shows, for the section under the cursor, the descriptions its editor
 // handed over. One instance serves the whole program.
+//
+// A file longer than 256 bytes holds blocks no editor covers; a block
+// selector shows each of them in the upper half of the grid, read only,
+// explained by the sections the full decode finds in it.
 class HexaViewer : public QWidget
 {
     Q_OBJECT
@@ -58,6 +65,19 @@ public:
     void describeQuietly(const std::function<void()>& describe);
     FieldDescriptionList description(Section section);
 
+    // The full decode of the document, for the blocks past the image.
+    void setDecodedDocument(DecodedDocument* decoded);
+    // The block the grid shows: 0 for the image (blocks 0 and 1), else a
+    // later block. False when the document has no such block.
+    bool showBlock(int block);
+    int shownBlock() const { return m_block; }
+    // Shows bytes first..last (absolute file offsets): the block that
+    // holds them, the section of the first byte, the bytes highlighted.
+    void showBytes(int first, int last);
+    // The row of the shown list that describes the byte chosen last; -1
+    // when no field of the section covers it.
+    int shownFieldRow() const { return m_shownFieldRow; }
+
     void openFloating(const QString& styleSheet);
     void showFloating(bool visible);
     void closeFloating();
@@ -83,6 +103,8 @@ public:
 
 private slots:
     void on_displayByteArray_cellClicked(int row, int column);
+    void on_blockMulti_activated(int index);
+    void updateBlockSelector();
 
 private:
     explicit HexaViewer(QWidget* parent = nullptr);
@@ -94,6 +116,14 @@ private:
     void setCell(int index, Byte value, bool changed);
     void setDescription(Section section, const FieldDescriptionList& list);
     void showSection(Section section);
+    void chooseByte(int index);
+    void showDecodedSection(int index);
+    void showLists(const FieldDescriptionList& list);
+    void showImageCells();
+    void showBlockCells();
+    int firstShownByte() const { return m_block * EDID_BLOCK_SIZE; }
+    QTableWidgetItem* itemOfByte(int index) const;
+    QColor cellBackground() const;
     void resolvePending(Section section);
 
     // Null until the form is first needed: until then the cells, the
@@ -120,6 +150,9 @@ private:
     int m_highlightLast = -1;
     bool m_extensionLayout = false;
     QPointer<const ImageModel> m_model;
+    QPointer<DecodedDocument> m_decoded;
+    int m_block = 0;
+    int m_shownFieldRow = -1;
 };
 
 #endif
