@@ -326,7 +326,7 @@ void TestProblems::compareWithFile()
     }
     const int original = Byte(bytes[10]) | Byte(bytes[11]) << 8;
     QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows[0].mid(0, 2), QStringList({"Block 0: Base EDID / Vendor & Product Identification", "Product code"}));
+    QCOMPARE(rows[0].mid(0, 2), QStringList({"Block 0: Base EDID / Vendor & Product ID", "Product code"}));
     QVERIFY2(rows[0][2].startsWith(QString::number(original) + " "), qPrintable(rows[0][2]));
     QVERIFY2(rows[0][3].startsWith(QString::number(productCode) + " "), qPrintable(rows[0][3]));
     QCOMPARE(rows[1][1], QString("Checksum"));
