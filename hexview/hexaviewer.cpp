@@ -416,6 +416,20 @@ void HexaViewer::showDecodedSection(int index)
     }
 }
 
+// A byte of the data blocks and timings of a CTA-861 extension: the data
+// block or timing that the decode finds there, field by field. False for a
+// byte no block or timing holds (padding).
+bool HexaViewer::showDecodedDataBlock(int index)
+{
+    const DecodedNode* extension = m_decoded ? m_decoded->blockNode(1) : nullptr;
+    if (!extension || &sectionAt(*extension, index) == extension)
+        return false;
+    showDecodedSection(index);
+    m_shownSection = CEADescriptorBlocksSection;
+    m_sectionShown = true;
+    return true;
+}
+
 HexaViewer::Section HexaViewer::sectionOfByte(int index, bool extensionLayout)
 {
     return ::sectionOfByte(index, extensionLayout);
@@ -438,10 +452,11 @@ void HexaViewer::on_displayByteArray_cellClicked(int row, int column)
 // As a click on the byte's cell: its section described, its value converted.
 void HexaViewer::chooseByte(int index)
 {
-    if (m_block == 0)
-        showSection(sectionOfByte(index, m_extensionLayout));
-    else
+    const Section section = sectionOfByte(index, m_extensionLayout);
+    if (m_block != 0)
         showDecodedSection(index);
+    else if (section != CEADescriptorBlocksSection || !showDecodedDataBlock(index))
+        showSection(section);
     QTableWidgetItem* item = itemOfByte(index);
     if (!item)
         return;

@@ -118,6 +118,7 @@ private:
     void showSection(Section section);
     void chooseByte(int index);
     void showDecodedSection(int index);
+    bool showDecodedDataBlock(int index);
     void showLists(const FieldDescriptionList& list);
     void showImageCells();
     void showBlockCells();

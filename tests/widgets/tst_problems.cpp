@@ -68,6 +68,7 @@ private slots:
     void laterBlocksDecodedAndSavedUnchanged();
     void compareWithFile_data();
     void compareWithFile();
+    void extensionDataBlocksDescribed();
 
 private:
     void open(const QByteArray& bytes);
@@ -330,6 +331,33 @@ void TestProblems::compareWithFile()
     QVERIFY2(rows[0][2].startsWith(QString::number(original) + " "), qPrintable(rows[0][2]));
     QVERIFY2(rows[0][3].startsWith(QString::number(productCode) + " "), qPrintable(rows[0][3]));
     QCOMPARE(rows[1][1], QString("Checksum"));
+}
+
+// A byte of a CTA-861 data block or timing shows that block's decoded
+// fields; a padding byte still shows the plain section.
+void TestProblems::extensionDataBlocksDescribed()
+{
+    open(sampleImage());
+    Findings findings;
+    const DecodedNode root = decodeEdid(sampleImage(), findings);
+    HexaViewer* viewer = HexaViewer::instance();
+    tabs()->setCurrentIndex(tabs()->count() - 1);
+    QTableWidget* grid = viewer->grid();
+    auto click = [grid](int index) { emit grid->cellClicked(index / 16, index % 16); };
+    QStringList names;
+    for (const DecodedNode& block : root.children.at(1).children) {
+        click(block.offset + block.length - 1);
+        QCOMPARE(viewer->blockName(), block.name);
+        QCOMPARE(viewer->shownLabels().size(), block.fields.size());
+        QCOMPARE(viewer->highlightedRange(), qMakePair(block.offset, block.offset + block.length - 1));
+        names << block.name;
+        if (block.name == "HDMI")
+            QVERIFY(viewer->shownLabels().contains("Physical address"));
+    }
+    QVERIFY(names.contains("HDMI"));
+    click(253);
+    QCOMPARE(viewer->blockName(), QString("Descriptor Blocks (CEA)"));
+    QVERIFY(viewer->shownLabels().isEmpty());
 }
 
 QTEST_MAIN(TestProblems)
