@@ -7,8 +7,9 @@
 
 bool isTextDumpName(const QString& path)
 {
-    const QString lower = path.toLower();
-    return lower.endsWith(QLatin1String(".dat")) || lower.endsWith(QLatin1String(".edid"));
+    // A path that ends in one of them has its last "." there.
+    return path.endsWith(QLatin1String(".dat"), Qt::CaseSensitive)
+        || path.endsWith(QLatin1String(".edid"), Qt::CaseSensitive);
 }
 
 QByteArray LoadedImage::savedFileBytes() const

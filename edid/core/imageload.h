@@ -11,7 +11,8 @@
 // bytes (a text dump by its name), accept the base block, decode it and
 // make the corrections that loading makes.
 
-// True for the names the editor reads as text dumps (".dat", ".edid").
+// True for the names read as text dumps: the part of the path from its last
+// "." on is ".dat" or ".edid", in exactly that case ("x.DAT" is binary).
 bool isTextDumpName(const QString& path);
 
 struct LoadedImage {

@@ -8,6 +8,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 // Runs the command-line tool on real files: bad input gives one line naming
 // the file and a failing exit code, conversions keep the bytes, resave makes
 // and reports the corrections of a load.
@@ -19,6 +23,9 @@ private slots:
     void initTestCase();
     void badInputFails_data();
     void badInputFails();
+    void outputTargets_data();
+    void outputTargets();
+    void resaveRefusesNameClash();
     void convertKeepsBytes();
     void resaveReportsCorrections();
     void extensionCheckAndInfo_data();
@@ -32,6 +39,9 @@ private:
     };
     Run run(const QStringList& arguments);
     QString write(const QString& name, const QByteArray& bytes);
+    // A FIFO, a directory or (as root) a private /dev/full node in the
+    // test's folder.
+    QString makeNode(const QString& kind, const QString& name);
     static QByteArray read(const QString& path);
 
     QTemporaryDir m_dir;
@@ -72,16 +82,24 @@ void TestCli::badInputFails_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QByteArray>("content");   // null: the file does not exist
+    QTest::addColumn<QString>("node");         // "fifo" or "dir" instead of a file
     QTest::addColumn<QString>("reason");
     const QByteArray garbage = QByteArray(300, '\x5A');
-    for (const QString command : {"info", "check", "resave"}) {
+    for (const QString command : {"info", "check", "convert", "resave"}) {
         const QByteArray tag = command.toLatin1();
-        QTest::newRow(tag + " missing") << command << QByteArray() << "no such file";
-        QTest::newRow(tag + " empty") << command << QByteArray("") << "empty file";
-        QTest::newRow(tag + " 1 byte") << command << QByteArray(1, '\0') << "";
-        QTest::newRow(tag + " 127 bytes") << command << m_sample.left(127) << "";
-        QTest::newRow(tag + " garbage") << command << garbage << "";
-        QTest::newRow(tag + " huge") << command << QByteArray(2 << 20, '\0') << "too large";
+        QTest::newRow(tag + " missing") << command << QByteArray() << "" << "no such file";
+        QTest::newRow(tag + " FIFO without writer") << command << QByteArray() << "fifo"
+                                                    << "not a regular file but a FIFO (named pipe)";
+        QTest::newRow(tag + " directory") << command << QByteArray() << "dir"
+                                          << "not a regular file but a directory";
+        QTest::newRow(tag + " empty") << command << QByteArray("") << "" << "empty file";
+        QTest::newRow(tag + " too large") << command << QByteArray((1 << 20) + 1, '\0') << ""
+                                          << "too large: 1048577 bytes, at most 1048576 are read";
+        if (command == "convert")
+            continue;
+        QTest::newRow(tag + " 1 byte") << command << QByteArray(1, '\0') << "" << "";
+        QTest::newRow(tag + " 127 bytes") << command << m_sample.left(127) << "" << "";
+        QTest::newRow(tag + " garbage") << command << garbage << "" << "";
     }
 }
 
@@ -89,17 +107,97 @@ void TestCli::badInputFails()
 {
     QFETCH(QString, command);
     QFETCH(QByteArray, content);
+    QFETCH(QString, node);
     QFETCH(QString, reason);
-    const QString path = content.isNull() ? m_dir.filePath("absent.bin") : write("bad.bin", content);
+    QString path = content.isNull() ? m_dir.filePath("absent.bin") : write("bad.bin", content);
+    if (!node.isEmpty())
+        path = makeNode(node, "input-" + node);
     QStringList arguments = {command, path};
-    if (command == "resave")
+    if (command == "resave" || command == "convert")
         arguments << m_dir.filePath("out.bin");
+    QFile::remove(m_dir.filePath("out.bin"));
     const Run result = run(arguments);
     QCOMPARE(result.exitCode, 1);
     const QByteArray report = command == "check" ? result.out + result.err : result.err;
     QCOMPARE(report.count('\n'), 1);
     QVERIFY2(report.startsWith(path.toLocal8Bit() + ": "), report);
     QVERIFY2(report.contains(reason.toLatin1()), report);
+    QVERIFY(!QFile::exists(m_dir.filePath("out.bin")));
+}
+
+QString TestCli::makeNode(const QString& kind, const QString& name)
+{
+    const QString path = m_dir.filePath(name);
+    if (kind == "fifo")
+        ::mkfifo(QFile::encodeName(path).constData(), 0644);
+    else if (kind == "dir")
+        QDir().mkpath(path);
+    else if (kind == "full device" && ::geteuid() == 0)   // a private node of /dev/full
+        ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 7));
+    return path;
+}
+
+// Saving onto what is not a regular file leaves it as it was; a symbolic
+// link is followed and its target replaced.
+void TestCli::outputTargets_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("reason");   // empty: written
+    for (const QString command : {"convert", "resave"}) {
+        const QByteArray tag = command.toLatin1();
+        QTest::newRow(tag + " onto a FIFO") << command << "fifo"
+                                            << "not a regular file but a FIFO (named pipe); nothing was written";
+        if (command == "convert")   // resave writes into a folder
+            QTest::newRow(tag + " onto a directory") << command << "dir"
+                                                     << "not a regular file but a directory; nothing was written";
+        QTest::newRow(tag + " onto a device") << command << "full device"
+                                              << "not a regular file but a character device; nothing was written";
+        QTest::newRow(tag + " onto a link") << command << "link" << "";
+    }
+}
+
+void TestCli::outputTargets()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, node);
+    QFETCH(QString, reason);
+    const QString input = write("input.bin", m_sample);
+    const QString name = QString("%1-%2").arg(command, node).replace(' ', '-');
+    QString target = makeNode(node, name);
+    if (node == "link") {
+        target = write(name + "-target.bin", "old");
+        QVERIFY(QFile::link(target, m_dir.filePath(name)));
+    }
+    if (!QFileInfo::exists(m_dir.filePath(name)) && !QFileInfo(m_dir.filePath(name)).isSymLink())
+        QSKIP("this user cannot make the node");
+    const QFileInfo before(m_dir.filePath(name));
+    const Run result = run({command, input, m_dir.filePath(name)});
+    QCOMPARE(result.exitCode, reason.isEmpty() ? 0 : 1);
+    QCOMPARE(QString(result.err), reason.isEmpty() ? QString() : m_dir.filePath(name) + ": " + reason + '\n');
+    const QFileInfo after(m_dir.filePath(name));
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.isFile(), before.isFile());
+    if (node == "link")
+        QCOMPARE(read(target), m_sample);
+    QCOMPARE(QDir(m_dir.path()).entryList({name + ".*"}, QDir::AllEntries | QDir::Hidden | QDir::System), {});
+}
+
+void TestCli::resaveRefusesNameClash()
+{
+    QDir(m_dir.path()).mkpath("a");
+    QDir(m_dir.path()).mkpath("b");
+    QDir(m_dir.path()).mkpath("clash-out");
+    const QString first = write("a/x.bin", m_sample);
+    const QString second = write("b/x.bin", m_sample);
+    const QString other = write("a/y.bin", m_sample);
+    const QString out = m_dir.filePath("clash-out");
+    const Run result = run({"resave", other, first, second, out});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(QString(result.err), out + "/x.bin: would be written from both " + first + " and " + second
+                                      + "; nothing was written\n");
+    QCOMPARE(QDir(out).entryList(QDir::Files), {});
 }
 
 void TestCli::convertKeepsBytes()
