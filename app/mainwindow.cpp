@@ -4,8 +4,10 @@
 #include "dialogs.h"
 #include "edithistory.h"
 #include "edidrecords.h"
+#include "fileaccess.h"
 #include "hexaviewer.h"
 #include "imagefile.h"
+#include "imageload.h"
 #include "ceaextension.h"
 #include "newfiledialog.h"
 #include "recentfiles.h"
@@ -23,7 +25,6 @@
 #include <QMimeData>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
@@ -44,12 +45,6 @@ QString withoutExtension(const QString& path)
 {
     const int dot = path.lastIndexOf('.');
     return dot < 0 ? path : path.left(dot);
-}
-
-QString extensionOf(const QString& path)
-{
-    const int dot = path.lastIndexOf('.');
-    return dot < 0 ? QString() : path.mid(dot);
 }
 
 QMessageBox* preparedBox(const QString& title, QMessageBox::StandardButtons buttons,
@@ -297,12 +292,6 @@ bool MainWindow::isModified() const
     return std::memcmp(m_saved, m_working, EDID_IMAGE_SIZE) != 0;
 }
 
-bool MainWindow::isTextDumpName(const QString& path)
-{
-    const QString extension = extensionOf(path);
-    return extension == ".dat" || extension == ".edid";
-}
-
 bool MainWindow::maybeSave()
 {
     if (!isModified())
@@ -325,15 +314,19 @@ bool MainWindow::maybeSave()
 }
 
 // Reads a file into a separate buffer; the document and both images change
-// only once the base block has been accepted.
+// only once the base block has been accepted. A file that cannot be opened
+// is ignored; one that is not a regular file or is too large is never read
+// and the box says why.
 bool MainWindow::openFile(const char* path)
 {
     const QString name = QString::fromLocal8Bit(path);
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileRead file = readInputFile(name);
+    if (file.failure == ReadFailure::NotRegular || file.failure == ReadFailure::TooLarge)
+        Dialogs::warning(this, "Open error", QString("The file %1 was not opened: %2.")
+                                                 .arg(QDir::toNativeSeparators(name), file.error));
+    if (!file.ok())
         return false;
-    const QByteArray content = file.readAll();
-    const QByteArray raw = isTextDumpName(name) ? readTextDump(content) : content;
+    const QByteArray raw = isTextDumpName(name) ? readTextDump(file.bytes) : file.bytes;
     if (!acceptImage(raw)) {
         Dialogs::warning(this, "EDID error",
                          "VQ ZAVO Zozezi cannot display EDID data. The selected file might be "
@@ -403,12 +396,11 @@ void MainWindow::showDocument(const T_EDID_DEF& decoded)
 
 bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString error = writeOutputFile(path, bytes);
+    if (error.isEmpty())
         return true;
     Dialogs::warning(this, "Save error",
-                     QString("The file %1 could not be written:\n%2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+                     QString("The file %1 could not be written:\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 
@@ -743,7 +735,7 @@ void MainWindow::openRecent(const QString& path)
     commitPendingEdit();
     if (!m_noDocument && !maybeSave())
         return;
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         m_recent->remove(path);
         Dialogs::warning(this, "Open error",
                          QString("The file %1 no longer exists.").arg(QDir::toNativeSeparators(path)));

@@ -119,8 +119,6 @@ private:
     void setupHistory();
     void restoreImages(const QByteArray& image, const QByteArray& extra);
 
-    static bool isTextDumpName(const QString& path);
-
     Ui::MainWindow* ui;
     // Before the document: its editors are polished once, under the style sheet.
     QString m_styleSheet;

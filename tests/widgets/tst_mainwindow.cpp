@@ -18,6 +18,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <condition_variable>
+#include <mutex>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
+
 namespace {
 
 QByteArray baseBlockOnly()
@@ -36,6 +43,55 @@ QByteArray imageBytes(const Byte* image, int size = 256)
 QColor colourIn(QTableWidget* grid, int i)
 {
     return grid->item(i / 16, i % 16)->foreground().color();
+}
+
+// Ends the test program when it is not disarmed within five seconds: a
+// read of a FIFO or a device that blocks the GUI thread fails at once
+// instead of hanging the test.
+class Watchdog
+{
+public:
+    Watchdog()
+        : m_thread([this] {
+              std::unique_lock<std::mutex> lock(m_mutex);
+              if (!m_done.wait_for(lock, std::chrono::seconds(5), [this] { return m_disarmed; }))
+                  qFatal("the main window blocked for more than 5 s on a FIFO, a device or a large file");
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_disarmed = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_disarmed = false;
+    std::thread m_thread;
+};
+
+// A FIFO, a private node of /dev/zero (root only), a 100 MB file or a
+// symbolic link; empty when this user cannot make it.
+QString makeNode(const QString& path, const QString& kind)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "FIFO")
+        return ::mkfifo(name.constData(), 0644) == 0 ? path : QString();
+    if (kind == "device")
+        return ::geteuid() == 0 && ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 5)) == 0 ? path : QString();
+    if (kind == "100 MB") {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.resize(100 << 20) ? path : QString();
+    }
+    if (kind == "directory")
+        return QDir().mkpath(path) ? path : QString();
+    return path;
 }
 
 } // namespace
@@ -62,6 +118,8 @@ private slots:
     void dropOpensEveryFile();
     void floatingViewer();
     void detailedTabShowsLoadedSlots();
+    void hostileFilesAndTargets_data();
+    void hostileFilesAndTargets();
 
 private:
     QString writeImage(const QString& name, const QByteArray& bytes);
@@ -442,6 +500,94 @@ void TestMainWindow::detailedTabShowsLoadedSlots()
     QCOMPARE(shown("prodNameField"), QString("ZOZEZI 27"));
     QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
     QVERIFY(!m_window->isModified());
+}
+
+// Every way into the document reads through the same reader: nothing
+// that is not a regular file is opened, nothing past 1 MiB is read, and the
+// box says why. Save, Save As and Export never write into or replace such
+// a target; a link is followed and its target replaced.
+void TestMainWindow::hostileFilesAndTargets_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");   // shown in the box; empty: no box
+    const QString fifo = "not a regular file but a FIFO (named pipe)";
+    QTest::newRow("Open of a FIFO") << "open" << "FIFO" << fifo;
+    QTest::newRow("Import of a FIFO") << "import" << "FIFO" << fifo;
+    QTest::newRow("argument naming a FIFO") << "argument" << "FIFO" << fifo;
+    QTest::newRow("drop of a FIFO") << "drop" << "FIFO" << fifo;
+    QTest::newRow("recent FIFO") << "recent" << "FIFO" << fifo;
+    QTest::newRow("Open of a zero device") << "open" << "device" << "not a regular file but a character device";
+    QTest::newRow("Open of 100 MB") << "open" << "100 MB" << "too large: 104857600 bytes, at most 1048576 are read";
+    QTest::newRow("drop of a directory") << "drop" << "directory" << "not a regular file but a directory";
+    QTest::newRow("Save As onto a FIFO") << "save as" << "FIFO" << fifo + "; nothing was written";
+    QTest::newRow("Export onto a FIFO") << "export" << "FIFO" << fifo + "; nothing was written";
+    QTest::newRow("Save As onto a directory") << "save as" << "directory"
+                                              << "not a regular file but a directory; nothing was written";
+    QTest::newRow("Save As through a link") << "save as" << "link" << "";
+}
+
+void TestMainWindow::hostileFilesAndTargets()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString good = writeImage("good.bin", sampleImage());
+    QVERIFY(m_window->openFile(good.toLocal8Bit().constData()));
+    const bool saving = command == "save as" || command == "export";
+    if (saving)
+        modify();
+    const QByteArray working = imageBytes(m_window->workingImage());
+    const QString path = makeNode(m_dir->filePath(kind == "link" ? "link.bin" : "node.bin"), kind);
+    if (path.isEmpty())
+        QSKIP("this user cannot make the node");
+    if (kind == "link")
+        QVERIFY(QFile::link(writeImage("target.bin", "old"), path));
+    const QFileInfo before(path);
+    BoxRecorder boxes;
+    FileAnswers files;
+    files.answers << path;
+    {
+        Watchdog watchdog;
+        if (command == "open")
+            m_window->on_actionOpen_triggered();
+        else if (command == "import")
+            m_window->on_actionImport_triggered();
+        else if (command == "argument")
+            m_window->openArgument(path.toLocal8Bit().constData());
+        else if (command == "recent")
+            m_window->openRecent(path);
+        else if (command == "save as")
+            m_window->on_actionSave_As_triggered();
+        else if (command == "export")
+            action("actionExport_Hexa_Array")->trigger();
+        if (command == "drop") {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window, &enter);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window, &drop);
+        }
+    }
+    if (reason.isEmpty()) {
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(readFileBytes(m_dir->filePath("target.bin")), working);
+        return;
+    }
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastTitle(), saving ? QString("Save error") : QString("Open error"));
+    QCOMPARE(boxes.lastText(), saving ? QString("The file %1 could not be written:\n%2").arg(path, reason)
+                                      : QString("The file %1 was not opened: %2.").arg(path, reason));
+    // Nothing changed: the node, the document, its path.
+    const QFileInfo after(path);
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(imageBytes(m_window->workingImage()), working);
+    QCOMPARE(m_window->isModified(), saving);
+    QCOMPARE(m_window->currentPath(), good);
 }
 
 QTEST_MAIN(TestMainWindow)
