@@ -128,7 +128,7 @@ void MainWindow::restoreWindowGeometry()
 void MainWindow::setupHistory()
 {
     m_history = new EditHistory(
-        m_working, &m_extraBlocks,
+        m_working, &m_tail.blocks,
         [this](const EditHistory::State& state) { restoreImages(state.image, state.extra); }, this);
     QUndoStack* stack = m_history->stack();
     ui->actionUndo->setShortcut(QKeySequence::Undo);
@@ -158,7 +158,7 @@ void MainWindow::restoreImages(const QByteArray& image, const QByteArray& extra)
     QWidget* tab = ui->dataTabs->currentWidget();
     const int ceaRow = document().ceaExtension().currentBlockRow();
     std::memcpy(m_working, image.constData(), EDID_IMAGE_SIZE);
-    m_extraBlocks = extra;
+    m_tail.blocks = extra;
     T_EDID_DEF decoded;
     decodeBaseBlock(m_working, decoded);
     document().setRestoring(true);
@@ -349,14 +349,20 @@ void MainWindow::openArgument(const char* path)
 bool MainWindow::acceptImage(const QByteArray& raw)
 {
     Byte image[EDID_IMAGE_SIZE];
-    const QByteArray extra = splitImageBytes(raw, image);
+    const ImageTail tail = splitImageBytes(raw, image);
     T_EDID_DEF decoded;
     if (!decodeBaseBlock(image, decoded))
         return false;
     std::memcpy(m_saved, image, EDID_IMAGE_SIZE);
     std::memcpy(m_working, image, EDID_IMAGE_SIZE);
-    m_extraBlocks = extra;
+    m_tail = tail;
     loadDocument(decoded);
+    if (tail.droppedCopy > 0)
+        Dialogs::warning(this, "Warning",
+                         QString("The file holds %1 bytes after its EDID blocks (bytes %2 to %3) that only "
+                                 "repeat them. They will not be saved.")
+                             .arg(tail.droppedCopy).arg(tail.droppedFrom)
+                             .arg(tail.droppedFrom + tail.droppedCopy - 1));
     return true;
 }
 
@@ -407,7 +413,7 @@ bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
 bool MainWindow::saveFile(const QString& path)
 {
     commitPendingEdit();
-    if (!writeFile(path, imageFileBytes(m_working, m_extraBlocks)))
+    if (!writeFile(path, imageFileBytes(m_working, m_tail)))
         return false;
     HexaViewer::instance()->clearChangeMarks();
     std::memcpy(m_saved, m_working, EDID_IMAGE_SIZE);
@@ -503,7 +509,7 @@ void MainWindow::on_actionNew_triggered()
     setWindowTitle(QString(kTitlePrefix) + "New EDID File");
     std::memset(m_saved, 0, EDID_IMAGE_SIZE);
     std::memset(m_working, 0, EDID_IMAGE_SIZE);
-    m_extraBlocks.clear();
+    m_tail = ImageTail();
     if (m_noDocument)
         showEditors();
     setSaveEnabled(true);
@@ -542,7 +548,7 @@ void MainWindow::on_actionExport_Hexa_Array_triggered()
     if (name.isEmpty())
         return;
     commitPendingEdit();
-    writeFile(name, writeTextDump(imageFileBytes(m_working, m_extraBlocks)));
+    writeFile(name, writeTextDump(imageFileBytes(m_working, m_tail)));
 }
 
 void MainWindow::on_actionCEA_861_EB_triggered(bool checked)

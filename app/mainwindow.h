@@ -2,6 +2,7 @@
 #define MAINWINDOW_H
 
 #include "edid.h"
+#include "imagefile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -40,7 +41,8 @@ public:
     Edid& document();
     const Byte* savedImage() const { return m_saved; }
     const Byte* workingImage() const { return m_working; }
-    QByteArray extraBlocks() const { return m_extraBlocks; }
+    QByteArray extraBlocks() const { return m_tail.blocks; }
+    const ImageTail& imageTail() const { return m_tail; }
     QString currentPath() const { return m_currentPath; }
     QString styleSheetText() const { return m_styleSheet; }
     RecentFiles& recentFiles() { return *m_recent; }
@@ -124,7 +126,7 @@ private:
     QString m_styleSheet;
     Byte m_saved[EDID_IMAGE_SIZE] = {};
     Byte m_working[EDID_IMAGE_SIZE] = {};
-    QByteArray m_extraBlocks;
+    ImageTail m_tail;
     // Made when first needed, in the tabs: a start without a file shows none
     // of its editors.
     std::unique_ptr<Edid> m_edid;

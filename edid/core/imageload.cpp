@@ -14,7 +14,7 @@ bool isTextDumpName(const QString& path)
 
 QByteArray LoadedImage::savedFileBytes() const
 {
-    return imageFileBytes(working, extraBlocks);
+    return imageFileBytes(working, tail);
 }
 
 QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
@@ -22,12 +22,15 @@ QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
     if (content.isEmpty())
         return QStringLiteral("empty file");
     const QByteArray raw = textDump ? readTextDump(content) : content;
-    out.extraBlocks = splitImageBytes(raw, out.saved);
+    out.tail = splitImageBytes(raw, out.saved);
     if (!decodeBaseBlock(out.saved, out.decoded))
         return raw.size() < EDID_BLOCK_SIZE ? QStringLiteral("shorter than a base block (%1 bytes)").arg(raw.size())
                                             : QStringLiteral("bad base block header or checksum");
     std::memcpy(out.working, out.saved, EDID_IMAGE_SIZE);
     out.corrections = applyLoadCorrections(out.working, out.decoded);
+    if (out.tail.droppedCopy > 0)
+        out.corrections << LoadCorrection{"copy-dropped", droppedCopyMessage(out.tail), out.tail.droppedFrom,
+                                          out.tail.droppedFrom + out.tail.droppedCopy - 1};
     return QString();
 }
 

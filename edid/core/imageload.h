@@ -1,6 +1,7 @@
 #ifndef IMAGELOAD_H
 #define IMAGELOAD_H
 
+#include "imagefile.h"
 #include "loadcorrections.h"
 
 #include <QByteArray>
@@ -18,7 +19,7 @@ bool isTextDumpName(const QString& path);
 struct LoadedImage {
     Byte saved[EDID_IMAGE_SIZE] = {};   // the bytes as read
     Byte working[EDID_IMAGE_SIZE] = {}; // after the load corrections
-    QByteArray extraBlocks;             // blocks after the first extension, kept as read
+    ImageTail tail;                     // what the file holds past byte 255
     T_EDID_DEF decoded;
     LoadCorrections corrections;
 

@@ -11,7 +11,7 @@
 struct LoadCorrection {
     QString kind;       // short key, for counting: "revision", "product-name", ...
     QString message;    // one line for a person
-    int first;          // image bytes changed (the base checksum byte aside)
+    int first;          // file bytes changed or dropped (the base checksum byte aside)
     int last;
 };
 typedef QList<LoadCorrection> LoadCorrections;

@@ -114,6 +114,8 @@ private slots:
     void ceaToggleWritesByte126();
     void otherExtensionIsReplacedOnlyWhenConfirmed();
     void longImageKeepsFurtherBlocks();
+    void bytesPastTheBlocks_data();
+    void bytesPastTheBlocks();
     void newImage();
     void dropOpensEveryFile();
     void floatingViewer();
@@ -389,6 +391,33 @@ void TestMainWindow::longImageKeepsFurtherBlocks()
     action("actionCEA_861_EB")->trigger(); // removes the extensions
     m_window->on_actionSave_triggered();
     QCOMPARE(readFileBytes(m_dir->filePath("copy.bin")).size(), 256);
+}
+
+// Bytes after the blocks byte 126 counts are saved at their place, unless
+// they only repeat the image: then the load box says they go.
+void TestMainWindow::bytesPastTheBlocks_data()
+{
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("box");
+    QByteArray other(128, '\x5A');
+    QTest::newRow("another block") << other << "";
+    QTest::newRow("a partial block") << other.left(7) << "";
+    QTest::newRow("the image again") << sampleImage()
+                                     << "The file holds 256 bytes after its EDID blocks (bytes 256 to 511) that only "
+                                        "repeat them. They will not be saved.";
+}
+
+void TestMainWindow::bytesPastTheBlocks()
+{
+    QFETCH(QByteArray, after);
+    QFETCH(QString, box);
+    const QByteArray file = sampleImage() + after;
+    BoxRecorder boxes;
+    QVERIFY(m_window->openFile(writeImage("long.bin", file).toLocal8Bit().constData()));
+    QCOMPARE(boxes.count(), box.isEmpty() ? 0 : 1);
+    QCOMPARE(boxes.lastText(), box);
+    m_window->on_actionSave_triggered();
+    QCOMPARE(readFileBytes(m_dir->filePath("long.bin")), box.isEmpty() ? file : sampleImage());
 }
 
 void TestMainWindow::newImage()
