@@ -17,7 +17,7 @@ class ceaHelpBlock;
 // revision, the monitor support byte, and the ordered list of data block
 // editors and detailed timing items. Every change re-serializes the whole
 // extension through the core model (serializeCEAExtension); blocks that no
-// longer fit into the 122-byte budget stay in the list, painted red, and
+// longer fit into the 123-byte budget stay in the list, painted red, and
 // are left out of the bytes.
 class CEAExtensionBlock : public QWidget
 {

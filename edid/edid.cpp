@@ -72,15 +72,22 @@ void Edid::initFields(const T_EDID_DEF& decoded)
 }
 
 // Checks the extension of the saved image (of the working image while an
-// earlier state is put back) and loads it into the extension editor. A block that is not a CEA-861 extension stays in the image as it
-// is; a CEA-861 block with a bad checksum is erased from the working image.
+// earlier state is put back) and loads it into the extension editor. A block
+// that is not a CEA-861 extension stays in the image as it is; a CEA-861
+// block with a bad checksum is kept and its checksum corrected in the
+// working image.
 void Edid::loadExtension()
 {
     T_EDID_CEA_EXTENSION_DEF record;
-    const int result = parseCEAExtension(m_restoring ? m_newData : m_data, record);
+    int result = parseCEAExtension(m_restoring ? m_newData : m_data, record);
     if (result == CEA_PARSE_NOT_CEA) {
         m_cea.resetFields(m_data, m_newData);
         return;
+    }
+    if (result == CEA_PARSE_CHECKSUM_ERROR) {
+        loadWarning("CEA Extension data block has a checksum error. The checksum will be corrected.");
+        updateBlockChecksum(m_newData + EDID_BLOCK_SIZE);
+        result = parseCEAExtension(m_newData, record);
     }
     if (result == CEA_PARSE_VALID || result == CEA_PARSE_PADDING_ERROR) {
         if (result == CEA_PARSE_PADDING_ERROR)
@@ -90,9 +97,7 @@ void Edid::loadExtension()
         m_cea.initFields(record, m_data, m_newData);
         return;
     }
-    loadWarning(result == CEA_PARSE_CHECKSUM_ERROR
-                    ? "CEA Extension data block has a checksum error. The CEA data will be erased"
-                    : "CEA Extension data block is currupt. The CEA data will be erased");
+    loadWarning("CEA Extension data block is currupt. The CEA data will be erased");
     m_cea.resetFields(m_data, m_newData);
     clearCEAExtension(m_newData);
     m_extensionCount = 0;

@@ -27,6 +27,7 @@ private slots:
     void outputTargets();
     void resaveRefusesNameClash();
     void convertKeepsBytes();
+    void resaveReportsCorrections_data();
     void resaveReportsCorrections();
     void extensionCheckAndInfo_data();
     void extensionCheckAndInfo();
@@ -210,20 +211,56 @@ void TestCli::convertKeepsBytes()
     QCOMPARE(read(back), m_sample.left(128) + QByteArray(128, '\0'));
 }
 
+// Each correction a load makes has its own line, naming the bytes it changed.
+void TestCli::resaveReportsCorrections_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("written");
+    auto patched = [this](std::initializer_list<std::pair<int, int>> changes, bool fixExtension) {
+        QByteArray image = m_sample;
+        for (const auto& change : changes)
+            image[change.first] = char(change.second);
+        updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
+        if (fixExtension)
+            updateBlockChecksum(reinterpret_cast<Byte*>(image.data()) + 128);
+        return image;
+    };
+    QTest::newRow("revision 2") << patched({{19, 2}}, true)
+                                << QStringList{"revision 2 set to 4 (bytes 18-19 written as 01 04)"} << m_sample;
+    QTest::newRow("extension checksum") << patched({{255, 0xAC}}, false)
+                                        << QStringList{"CEA extension checksum byte 255 was 0xAC, corrected to 0xAB"}
+                                        << m_sample;
+    QTest::newRow("stray padding byte") << patched({{254, 0xFF}}, true)
+                                        << QStringList{"non-zero padding byte 254 (0xFF) written as 0"} << m_sample;
+    QTest::newRow("checksum and padding") << patched({{254, 0x01}}, false)
+                                          << QStringList{"CEA extension checksum byte 255 was 0xAB, corrected to 0xAA",
+                                                         "non-zero padding byte 254 (0x01) written as 0"}
+                                          << m_sample;
+    QTest::newRow("offset past the block") << patched({{130, 200}}, true)
+                                           << QStringList{"detailed timing offset byte 130 was 200, written as 127"}
+                                           << patched({{130, 127}}, true);
+    QTest::newRow("read wrapped around") << m_sample + m_sample
+                                         << QStringList{"file bytes 256-511 (256 bytes) repeat the blocks before them: "
+                                                        "not kept"}
+                                         << m_sample;
+    QTest::newRow("other data after the blocks") << m_sample + "other" << QStringList() << m_sample + "other";
+}
+
 void TestCli::resaveReportsCorrections()
 {
-    QByteArray image = m_sample;
-    image[19] = 2;
-    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
-    const QString in = write("rev2.bin", image);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, written);
+    const QString in = write("corrected.bin", file);
     const QString out = m_dir.filePath("resaved.bin");
     const Run result = run({"resave", in, out});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, in.toLocal8Bit() + ": revision 2 set to 4\n");
-    image[18] = 1;
-    image[19] = 4;
-    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
-    QCOMPARE(read(out), image);
+    QStringList expected;
+    for (const QString& line : lines)
+        expected << in + ": " + line + '\n';
+    QCOMPARE(QString(result.out), expected.join(QString()));
+    QCOMPARE(read(out).toHex(' '), written.toHex(' '));
 }
 
 namespace {
@@ -264,14 +301,15 @@ void TestCli::extensionCheckAndInfo_data()
     QTest::newRow("padding error") << extension(sample.left(126) + '\x01')
                                    << "FAIL extension padding (byte 254 is 1, should be 0)" << sampleBlocks;
     QTest::newRow("checksum error") << sample.left(127) + '\xAC'
-                                    << "FAIL extension checksum (byte 255 is 172, should be 171)" << QString();
-    // Four 30-byte blocks, then three zero bytes up to byte 2's offset 127.
+                                    << "FAIL extension checksum (byte 255 is 172, should be 171)" << sampleBlocks;
+    // Four 30-byte blocks and a 3-byte one fill the budget to byte 126.
     QByteArray blocks = QByteArray("\x02\x03\x7F\x00", 4) + ('\x5D' + QByteArray(29, '\x10')).repeated(4);
     const QString videos = QString("Video: 30 bytes, ").repeated(4);
-    QTest::newRow("over budget") << extension(blocks) << "FAIL extension budget (123 of 122 bytes used)"
-                                 << videos + "Detailed timings: 0";
+    QTest::newRow("budget reached") << extension(blocks + "\x42\x10\x10") << "OK"
+                                    << videos + "Video: 3 bytes, Detailed timings: 0";
     blocks[2] = 0x7E;
-    QTest::newRow("budget reached") << extension(blocks + "\x41\x10") << "OK"
+    QTest::newRow("stray byte 126") << extension(blocks + "\x41\x10\x01")
+                                    << "FAIL extension padding (byte 254 is 1, should be 0)"
                                     << videos + "Video: 2 bytes, Detailed timings: 0";
     QTest::newRow("unknown block kept")
         << extension(QByteArray("\x02\x03\x0B\x00\xE5\x06\x05\x01\x02\x03\x00", 11)) << "OK"

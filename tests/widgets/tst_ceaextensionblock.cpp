@@ -94,9 +94,13 @@ void TestCEAExtensionBlock::loadResults_data()
     QTest::newRow("padding error, byte 126 cleared")
         << (video + QByteArray(236, '0') + "07") << -1
         << "CEA Extension data block has a padding error." << QByteArray("0203084043021004") << true;
-    QTest::newRow("checksum error erases") << video << 0x11
-        << "CEA Extension data block has a checksum error. The CEA data will be erased"
-        << QByteArray("0000000000000000") << false;
+    QTest::newRow("checksum error corrected") << video << 0x11
+        << "CEA Extension data block has a checksum error. The checksum will be corrected."
+        << QByteArray("0203084043021004") << true;
+    // Six timings after a 15-byte block end on byte 126, the budget's last.
+    QTest::newRow("last timing on byte 126")
+        << "0203 13 00 4e" + QByteArray(14, '1').toHex() + QByteArray("011d007251d01e206e285500c48e2100001e").repeated(6)
+        << -1 << "" << QByteArray("020313004e313131") << true;
     QTest::newRow("not CEA is kept") << QByteArray("70 12 34") << 0x55 << "" << QByteArray("7012340000000000") << false;
     QTest::newRow("byte 2 zero stays zero") << QByteArray("0203 00 00") << -1 << "" << QByteArray("0203000000000000") << true;
 }
@@ -116,9 +120,14 @@ void TestCEAExtensionBlock::loadResults()
     QCOMPARE(m_images.working[126] != 0, present || box.isEmpty());
     QVERIFY(m_images.checksumValid());
     if (present) {
-        QCOMPARE(extBytes()[126], Byte(0));
         QVERIFY(blockChecksumValid(extBytes()));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(extBytes()), EDID_BLOCK_SIZE).toHex(),
+                 m_doc->ceaExtension().extensionBytes().toHex());
+        QVERIFY(control<QLabel>("Totalsize")->styleSheet().isEmpty());
     }
+    // Only a box's correction changes bytes.
+    if (box.isEmpty())
+        QVERIFY(m_images.unchanged());
 }
 
 // HDR static metadata, tag 5, a tag-0 byte, a header running past byte 2
@@ -141,7 +150,7 @@ void TestCEAExtensionBlock::unknownBlocksAreKept()
     QCOMPARE(hexOf(extBytes(), 37, 2), QByteArray("fd01"));
 }
 
-// Four vendor-specific blocks of 30 bytes fill 120 of the 122 bytes: a
+// Four vendor-specific blocks of 30 bytes fill 120 of the 123 bytes: a
 // detailed timing item added after them is red and left out, and so is a
 // second one; the warning comes once.
 void TestCEAExtensionBlock::overBudget()
@@ -151,7 +160,7 @@ void TestCEAExtensionBlock::overBudget()
     for (int i = 0; i < 4; ++i)
         ext += "7d 000c03" + QByteArray(26 * 2, '1' + i);
     open(ext);
-    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QCOMPARE(totalText(), QString("Total size = 120/123"));
     QVERIFY(m_images.unchanged());
     addBlock("Detailed timing");
     checkBox(boxes, "CEA extention warning", "CEA Extension size exceeded.\nThe blocks in red will not be added to the EDID.");
@@ -166,7 +175,7 @@ void TestCEAExtensionBlock::overBudget()
     control<QPushButton>("removeBlockButton")->click();
     editor().setCurrentBlockRow(4);
     control<QPushButton>("removeBlockButton")->click();
-    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QCOMPARE(totalText(), QString("Total size = 120/123"));
     QVERIFY(control<QLabel>("Totalsize")->styleSheet().isEmpty());
     QCOMPARE(boxes.count(), 1);
 }
@@ -194,7 +203,7 @@ void TestCEAExtensionBlock::addEveryBlockType()
     QCOMPARE(offset, d);
     const int total = d - 4 + 18;
     QVERIFY(total <= CEA_SIZE_BUDGET);
-    QCOMPARE(totalText(), QString("Total size = %1/122").arg(total));
+    QCOMPARE(totalText(), QString("Total size = %1/123").arg(total));
     QCOMPARE(boxes.count(), 0);
 }
 
@@ -218,7 +227,7 @@ void TestCEAExtensionBlock::revisionSwitch()
 
 // Opening every real EDID with a CEA-861 extension leaves its bytes as
 // the core model writes them back: unchanged apart from the padding and
-// budget corrections.
+// checksum corrections.
 void TestCEAExtensionBlock::corpusOpenedUnchanged()
 {
     const QStringList files = corpusFiles();
@@ -234,9 +243,12 @@ void TestCEAExtensionBlock::corpusOpenedUnchanged()
         m_doc.reset(new Edid);
         if (!m_images.load(content.left(EDID_IMAGE_SIZE)))
             continue;
+        // A wrong checksum is corrected on load.
+        Byte repaired[EDID_IMAGE_SIZE];
+        std::memcpy(repaired, m_images.saved, EDID_IMAGE_SIZE);
+        updateBlockChecksum(repaired + EDID_BLOCK_SIZE);
         T_EDID_CEA_EXTENSION_DEF record;
-        const int result = parseCEAExtension(m_images.saved, record);
-        if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR)
+        if (parseCEAExtension(repaired, record) == CEA_PARSE_NOT_CEA)
             continue;
         const QByteArray expected = reserializeCEAExtension(record).bytes;
         m_doc->setImages(m_images.saved, m_images.working);
