@@ -3,6 +3,8 @@
 #include "checksum.h"
 #include "hexaviewer.h"
 
+#include <QLineEdit>
+
 SectionEditor::SectionEditor(QWidget* parent) : QGroupBox(parent)
 {
 }
@@ -13,6 +15,11 @@ void SectionEditor::writeBack(int first, int last)
         return;
     updateBaseChecksum(newData);
     HexaViewer::instance()->refreshBytes(data, newData, first, last);
+}
+
+bool SectionEditor::showsValue(const QLineEdit* field, const QString& shown)
+{
+    return field->text() == shown;
 }
 
 void SectionEditor::setImages(Byte* savedImage, Byte* workingImage)

@@ -30,11 +30,15 @@ QByteArray uncorrected(const QByteArray& content, int size)
 
 bool inCorrection(int byte, const LoadCorrections& corrections)
 {
+    // The checksum byte of a block changes with any correction inside it.
+    const bool checksum = byte == 127 || byte == 255;
     for (const LoadCorrection& correction : corrections) {
         if (byte >= correction.first && byte <= correction.last)
             return true;
+        if (checksum && correction.first <= byte - 1 && correction.last >= byte - 127)
+            return true;
     }
-    return byte == 127 && !corrections.isEmpty();
+    return false;
 }
 
 } // namespace
