@@ -357,12 +357,13 @@ bool MainWindow::acceptImage(const QByteArray& raw)
     std::memcpy(m_working, image, EDID_IMAGE_SIZE);
     m_tail = tail;
     loadDocument(decoded);
-    if (tail.droppedCopy > 0)
+    dropTrailingCopy(m_tail, m_working);
+    if (m_tail.droppedCopy > 0)
         Dialogs::warning(this, "Warning",
                          QString("The file holds %1 bytes after its EDID blocks (bytes %2 to %3) that only "
                                  "repeat them. They will not be saved.")
-                             .arg(tail.droppedCopy).arg(tail.droppedFrom)
-                             .arg(tail.droppedFrom + tail.droppedCopy - 1));
+                             .arg(m_tail.droppedCopy).arg(m_tail.droppedFrom)
+                             .arg(m_tail.droppedFrom + m_tail.droppedCopy - 1));
     return true;
 }
 

@@ -78,6 +78,18 @@ ImageTail splitImageBytes(const QByteArray& raw, Byte* image)
     return tail;
 }
 
+void dropTrailingCopy(ImageTail& tail, const Byte* image)
+{
+    if (tail.trailing.isEmpty())
+        return;
+    const QByteArray kept = QByteArray(reinterpret_cast<const char*>(image), EDID_IMAGE_SIZE) + tail.blocks;
+    if (!repeatsBlocks(tail.trailing, kept))
+        return;
+    tail.droppedCopy = tail.trailing.size();
+    tail.droppedFrom = kept.size();
+    tail.trailing.clear();
+}
+
 QByteArray imageFileBytes(const Byte* image, const ImageTail& tail)
 {
     QByteArray bytes(reinterpret_cast<const char*>(image), EDID_IMAGE_SIZE);

@@ -29,6 +29,11 @@ struct ImageTail {
 // what the file holds beyond it.
 ImageTail splitImageBytes(const QByteArray& raw, Byte* image);
 
+// Drops the trailing bytes as a copy when they repeat the blocks of `image`
+// (256 bytes) and the kept blocks: called once the load corrections are
+// made, so that the image as written counts as well as the image as read.
+void dropTrailingCopy(ImageTail& tail, const Byte* image);
+
 // The bytes of a `.bin` file: the 256-byte image, the kept blocks that
 // byte 126 of the image still announces, then the trailing bytes when all
 // kept blocks are still written (so that they stay at their place).

@@ -28,6 +28,7 @@ QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
                                             : QStringLiteral("bad base block header or checksum");
     std::memcpy(out.working, out.saved, EDID_IMAGE_SIZE);
     out.corrections = applyLoadCorrections(out.working, out.decoded);
+    dropTrailingCopy(out.tail, out.working);
     if (out.tail.droppedCopy > 0)
         out.corrections << LoadCorrection{"copy-dropped", droppedCopyMessage(out.tail), out.tail.droppedFrom,
                                           out.tail.droppedFrom + out.tail.droppedCopy - 1};

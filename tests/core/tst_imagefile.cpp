@@ -45,6 +45,7 @@ private slots:
     void decodeBaseBlock();
     void splitKeepsWhatIsNotACopy_data();
     void splitKeepsWhatIsNotACopy();
+    void copyOfTheCorrectedImage();
     void textDump();
     void dumpOfMoreRowsKeepsAnnouncedBlocks();
 };
@@ -124,6 +125,24 @@ void TestImageFile::splitKeepsWhatIsNotACopy()
     image[126] = 1;
     const int written = 256 + (blocks > 0 ? 0 : trailing);
     QCOMPARE(imageFileBytes(image, tail).size(), written);
+}
+
+// Bytes that repeat the image as the load corrections wrote it count as a
+// copy too: otherwise saving would turn them into one.
+void TestImageFile::copyOfTheCorrectedImage()
+{
+    QByteArray corrected = validBaseBlock(3, 1) + filledBlock(0x10);
+    QByteArray read = corrected;
+    read[255] = char(read[255] + 1);    // the extension's checksum, corrected on load
+    Byte image[256];
+    ImageTail tail = splitImageBytes(read + corrected, image);
+    QCOMPARE(tail.trailing.size(), 256);
+    dropTrailingCopy(tail, reinterpret_cast<const Byte*>(corrected.constData()));
+    QVERIFY(tail.trailing.isEmpty());
+    QCOMPARE(droppedCopyMessage(tail), QString("file bytes 256-511 (256 bytes) repeat the blocks before them: not kept"));
+    tail = splitImageBytes(read + filledBlock(0x33), image);
+    dropTrailingCopy(tail, reinterpret_cast<const Byte*>(corrected.constData()));
+    QCOMPARE(tail.trailing, filledBlock(0x33));
 }
 
 // The layout of the dump, and the variants of it that read the same.
