@@ -18,12 +18,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -45,50 +42,15 @@ QColor colourIn(QTableWidget* grid, int i)
     return grid->item(i / 16, i % 16)->foreground().color();
 }
 
-// Ends the test program when it is not disarmed within five seconds: a
-// read of a FIFO or a device that blocks the GUI thread fails at once
-// instead of hanging the test.
-class Watchdog
-{
-public:
-    Watchdog()
-        : m_thread([this] {
-              std::unique_lock<std::mutex> lock(m_mutex);
-              if (!m_done.wait_for(lock, std::chrono::seconds(5), [this] { return m_disarmed; }))
-                  qFatal("the main window blocked for more than 5 s on a FIFO, a device or a large file");
-          })
-    {
-    }
-    ~Watchdog()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_disarmed = true;
-        }
-        m_done.notify_one();
-        m_thread.join();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_disarmed = false;
-    std::thread m_thread;
-};
-
-// A FIFO, a private node of /dev/zero (root only), a 100 MB file or a
-// symbolic link; empty when this user cannot make it.
+// A FIFO, a sparse 100 MB file, a directory, or a path for a link; empty
+// when it cannot be made.
 QString makeNode(const QString& path, const QString& kind)
 {
-    const QByteArray name = QFile::encodeName(path);
+    QFile file(path);
     if (kind == "FIFO")
-        return ::mkfifo(name.constData(), 0644) == 0 ? path : QString();
-    if (kind == "device")
-        return ::geteuid() == 0 && ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 5)) == 0 ? path : QString();
-    if (kind == "100 MB") {
-        QFile file(path);
+        return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0 ? path : QString();
+    if (kind == "100 MB")
         return file.open(QIODevice::WriteOnly) && file.resize(100 << 20) ? path : QString();
-    }
     if (kind == "directory")
         return QDir().mkpath(path) ? path : QString();
     return path;
@@ -541,19 +503,13 @@ void TestMainWindow::hostileFilesAndTargets_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");   // shown in the box; empty: no box
     const QString fifo = "not a regular file but a FIFO (named pipe)";
-    QTest::newRow("Open of a FIFO") << "open" << "FIFO" << fifo;
-    QTest::newRow("Import of a FIFO") << "import" << "FIFO" << fifo;
-    QTest::newRow("argument naming a FIFO") << "argument" << "FIFO" << fifo;
-    QTest::newRow("drop of a FIFO") << "drop" << "FIFO" << fifo;
-    QTest::newRow("recent FIFO") << "recent" << "FIFO" << fifo;
-    QTest::newRow("Open of a zero device") << "open" << "device" << "not a regular file but a character device";
-    QTest::newRow("Open of 100 MB") << "open" << "100 MB" << "too large: 104857600 bytes, at most 1048576 are read";
+    for (const QString command : {"open", "import", "argument", "drop", "recent"})
+        QTest::newRow(qPrintable(command + " of a FIFO")) << command << "FIFO" << fifo;
+    QTest::newRow("open of 100 MB") << "open" << "100 MB" << "too large: 104857600 bytes, at most 1048576 are read";
     QTest::newRow("drop of a directory") << "drop" << "directory" << "not a regular file but a directory";
-    QTest::newRow("Save As onto a FIFO") << "save as" << "FIFO" << fifo + "; nothing was written";
-    QTest::newRow("Export onto a FIFO") << "export" << "FIFO" << fifo + "; nothing was written";
-    QTest::newRow("Save As onto a directory") << "save as" << "directory"
-                                              << "not a regular file but a directory; nothing was written";
-    QTest::newRow("Save As through a link") << "save as" << "link" << "";
+    QTest::newRow("save as onto a FIFO") << "save as" << "FIFO" << fifo + "; nothing was written";
+    QTest::newRow("export onto a FIFO") << "export" << "FIFO" << fifo + "; nothing was written";
+    QTest::newRow("save as through a link") << "save as" << "link" << "";
 }
 
 void TestMainWindow::hostileFilesAndTargets()
@@ -567,56 +523,50 @@ void TestMainWindow::hostileFilesAndTargets()
     if (saving)
         modify();
     const QByteArray working = imageBytes(m_window->workingImage());
-    const QString path = makeNode(m_dir->filePath(kind == "link" ? "link.bin" : "node.bin"), kind);
-    if (path.isEmpty())
-        QSKIP("this user cannot make the node");
+    const QString path = makeNode(m_dir->filePath("node.bin"), kind);
+    QVERIFY(!path.isEmpty());
     if (kind == "link")
         QVERIFY(QFile::link(writeImage("target.bin", "old"), path));
-    const QFileInfo before(path);
+    const qint64 size = QFileInfo(path).size();
     BoxRecorder boxes;
     FileAnswers files;
     files.answers << path;
-    {
-        Watchdog watchdog;
-        if (command == "open")
-            m_window->on_actionOpen_triggered();
-        else if (command == "import")
-            m_window->on_actionImport_triggered();
-        else if (command == "argument")
-            m_window->openArgument(path.toLocal8Bit().constData());
-        else if (command == "recent")
-            m_window->openRecent(path);
-        else if (command == "save as")
-            m_window->on_actionSave_As_triggered();
-        else if (command == "export")
-            action("actionExport_Hexa_Array")->trigger();
-        if (command == "drop") {
-            QMimeData mime;
-            mime.setUrls({QUrl::fromLocalFile(path)});
-            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(m_window, &enter);
-            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(m_window, &drop);
-        }
-    }
-    if (reason.isEmpty()) {
-        QCOMPARE(boxes.count(), 0);
-        QVERIFY(QFileInfo(path).isSymLink());
-        QCOMPARE(readFileBytes(m_dir->filePath("target.bin")), working);
-        return;
-    }
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.lastTitle(), saving ? QString("Save error") : QString("Open error"));
-    QCOMPARE(boxes.lastText(), saving ? QString("The file %1 could not be written:\n%2").arg(path, reason)
-                                      : QString("The file %1 was not opened: %2.").arg(path, reason));
-    // Nothing changed: the node, the document, its path.
-    const QFileInfo after(path);
-    QCOMPARE(after.isFile(), before.isFile());
-    QCOMPARE(after.isDir(), before.isDir());
-    QCOMPARE(after.size(), before.size());
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // Blocking on the FIFO (the fault under test) ends the program at once.
+    std::promise<void> done;
+    std::thread watchdog([finished = done.get_future()] {
+        if (finished.wait_for(std::chrono::seconds(5)) == std::future_status::timeout)
+            qFatal("the main window blocked on a FIFO or a large file");
+    });
+    if (command == "open")
+        m_window->on_actionOpen_triggered();
+    else if (command == "import")
+        m_window->on_actionImport_triggered();
+    else if (command == "argument")
+        m_window->openArgument(path.toLocal8Bit().constData());
+    else if (command == "recent")
+        m_window->openRecent(path);
+    else if (command == "drop")
+        QCoreApplication::sendEvent(m_window, &enter), QCoreApplication::sendEvent(m_window, &drop);
+    else if (command == "save as")
+        m_window->on_actionSave_As_triggered();
+    else
+        action("actionExport_Hexa_Array")->trigger();
+    done.set_value();
+    watchdog.join();
+    QCOMPARE(boxes.count(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty())
+        QCOMPARE(boxes.lastText(), saving ? QString("The file %1 could not be written:\n%2").arg(path, reason)
+                                          : QString("The file %1 was not opened: %2.").arg(path, reason));
+    QCOMPARE(boxes.lastTitle(), reason.isEmpty() ? "" : saving ? "Save error" : "Open error");
+    // The node is as it was, and so is the document; a link leads to the bytes.
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == "link");
+    QCOMPARE(QFileInfo(path).size(), kind == "link" ? 256 : size);
     QCOMPARE(imageBytes(m_window->workingImage()), working);
-    QCOMPARE(m_window->isModified(), saving);
-    QCOMPARE(m_window->currentPath(), good);
+    QCOMPARE(m_window->isModified(), saving && kind != "link");
 }
 
 QTEST_MAIN(TestMainWindow)
