@@ -21,8 +21,8 @@ mkdir -p "$SEEDS/bin" "$SEEDS/load" "$SEEDS/extension" build-fuzz/found \
     "$SEEDS/fuzz_updateinfo" "$SEEDS/fuzz_filename" "$SEEDS/fuzz_displaystore"
 # An update answer of the right product, names of every kind, a connector
 # folder holding the first corpus EDID.
-printf '\001<Product><Id>1001</Id><Name>VQ ZAVO Zozezi</Name><Version>99.01</Version><Url>https://example.com/a?b=1&amp;c</Url></Product>' \
-    > "$SEEDS/fuzz_updateinfo/product"
+printf '\001<Product><Id>1001</Id><Name>VQ ZAVO Zozezi</Name><Version>99.01</Version>%s</Product>' \
+    '<Url>https://example.com/a?b=1&amp;c</Url>' > "$SEEDS/fuzz_updateinfo/product"
 printf 'dir.dat/x.edid' > "$SEEDS/fuzz_filename/dump"
 printf 'x.DAT' > "$SEEDS/fuzz_filename/upper"
 WORK="build-fuzz/work"

@@ -126,8 +126,9 @@ FileRead readInputFile(const QString& path)
     } else if (result.bytes.size() > MAX_INPUT_FILE_SIZE) {
         // The size reported may be 0 (files of /proc) or wrong: what was
         // read decides.
-        const QString size = opened.st_size > MAX_INPUT_FILE_SIZE ? QStringLiteral("%1 bytes").arg(opened.st_size)
-                                                                  : QStringLiteral("more than %1 bytes").arg(MAX_INPUT_FILE_SIZE);
+        const QString size = opened.st_size > MAX_INPUT_FILE_SIZE
+                                 ? QStringLiteral("%1 bytes").arg(opened.st_size)
+                                 : QStringLiteral("more than %1 bytes").arg(MAX_INPUT_FILE_SIZE);
         result = refused(ReadFailure::TooLarge,
                          QStringLiteral("too large: %1, at most %2 are read").arg(size).arg(MAX_INPUT_FILE_SIZE));
     }

@@ -99,7 +99,8 @@ void TestCEAExtensionBlock::loadResults_data()
         << QByteArray("0203084043021004") << true;
     // Six timings after a 15-byte block end on byte 126, the budget's last.
     QTest::newRow("last timing on byte 126")
-        << "0203 13 00 4e" + QByteArray(14, '1').toHex() + QByteArray("011d007251d01e206e285500c48e2100001e").repeated(6)
+        << "0203 13 00 4e" + QByteArray(14, '1').toHex()
+               + QByteArray("011d007251d01e206e285500c48e2100001e").repeated(6)
         << -1 << "" << QByteArray("020313004e313131") << true;
     QTest::newRow("not CEA is kept") << QByteArray("70 12 34") << 0x55 << "" << QByteArray("7012340000000000") << false;
     QTest::newRow("byte 2 zero stays zero") << QByteArray("0203 00 00") << -1 << "" << QByteArray("0203000000000000") << true;
