@@ -24,8 +24,15 @@ void showLoadBoxes(const LoadCorrections& corrections)
             askUnsupportedRevision();
         else if (correction.kind == "extension-padding")
             Dialogs::warning(nullptr, "Warning", "CEA Extension data block has a padding error.");
-        else if (correction.kind == "extension-erased")
+        else if (correction.kind == "extension-checksum")
             Dialogs::warning(nullptr, "Warning",
-                             "CEA Extension data block has a checksum error. The CEA data will be erased");
+                             "CEA Extension data block has a checksum error. The checksum will be corrected.");
+        else if (correction.kind == "copy-dropped")
+            Dialogs::warning(nullptr, "Warning",
+                             QString("The file holds %1 bytes after its EDID blocks (bytes %2 to %3) that only "
+                                     "repeat them. They will not be saved.")
+                                 .arg(correction.last - correction.first + 1)
+                                 .arg(correction.first)
+                                 .arg(correction.last));
     }
 }

@@ -4,8 +4,10 @@
 #include "dialogs.h"
 #include "edithistory.h"
 #include "edidrecords.h"
+#include "fileaccess.h"
 #include "hexaviewer.h"
 #include "imagefile.h"
+#include "imageload.h"
 #include "loadboxes.h"
 #include "ceaextension.h"
 #include "newfiledialog.h"
@@ -24,7 +26,6 @@
 #include <QMimeData>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
@@ -306,15 +307,19 @@ bool MainWindow::maybeSave()
 }
 
 // Reads a file into a separate buffer; the document and both images change
-// only once the base block has been accepted.
+// only once the base block has been accepted. A file that cannot be opened
+// is ignored; one that is not a regular file or is too large is never read
+// and the box says why.
 bool MainWindow::openFile(const char* path)
 {
     const QString name = QString::fromLocal8Bit(path);
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileRead file = readInputFile(name);
+    if (file.failure == ReadFailure::NotRegular || file.failure == ReadFailure::TooLarge)
+        Dialogs::warning(this, "Open error", QString("The file %1 was not opened: %2.")
+                                                 .arg(QDir::toNativeSeparators(name), file.error));
+    if (!file.ok())
         return false;
-    const QByteArray content = file.readAll();
-    if (!acceptImage(content, isTextDumpName(name))) {
+    if (!acceptImage(file.bytes, isTextDumpName(name))) {
         Dialogs::warning(this, "EDID error",
                          "VQ ZAVO Zozezi cannot display EDID data. The selected file might be "
                          "corrupted or invalid");
@@ -347,7 +352,7 @@ bool MainWindow::acceptImage(const QByteArray& content, bool textDump)
 void MainWindow::showLoadedImage(const LoadedImage& image)
 {
     showLoadBoxes(image.corrections);
-    m_model.load(image.readBytes(), image.correctedBytes());
+    m_model.load(image);
     T_EDID_DEF decoded;
     decodeBaseBlock(m_model.workingImage(), decoded);
     loadDocument(decoded);
@@ -390,12 +395,11 @@ void MainWindow::showDocument(const T_EDID_DEF& decoded)
 
 bool MainWindow::writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString error = writeOutputFile(path, bytes);
+    if (error.isEmpty())
         return true;
     Dialogs::warning(this, "Save error",
-                     QString("The file %1 could not be written:\n%2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+                     QString("The file %1 could not be written:\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 
@@ -728,7 +732,7 @@ void MainWindow::openRecent(const QString& path)
     commitPendingEdit();
     if (!m_noDocument && !maybeSave())
         return;
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         m_recent->remove(path);
         Dialogs::warning(this, "Open error",
                          QString("The file %1 no longer exists.").arg(QDir::toNativeSeparators(path)));

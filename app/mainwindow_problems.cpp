@@ -7,6 +7,7 @@
 #include "comparedialog.h"
 #include "decodeddocument.h"
 #include "dialogs.h"
+#include "fileaccess.h"
 #include "hexaviewer.h"
 #include "imageload.h"
 #include "problemslist.h"
@@ -76,11 +77,11 @@ void MainWindow::showProblemBytes(const Finding& finding)
 // for it; an empty answer, or why the file cannot be read as an EDID.
 QString MainWindow::readComparedFile(const QString& path, QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+    const FileRead file = readInputFile(path);
+    if (!file.ok())
+        return file.error;
     LoadedImage image;
-    const QString refused = loadImage(file.readAll(), isTextDumpName(path), image);
+    const QString refused = loadImage(file.bytes, isTextDumpName(path), image);
     if (refused.isEmpty())
         bytes = image.savedFileBytes();
     return refused;

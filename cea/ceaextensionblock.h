@@ -16,7 +16,7 @@ class ceaHelpBlock;
 // Editor of the CEA-861 extension block (image bytes 128-255), a view of
 // its extension model: the revision buttons, the monitor support byte and
 // the block list, painted from the model's serialization whenever the
-// model changes (entries that no longer fit into the budget stay in the
+// model changes (entries that no longer fit into the 123-byte budget stay in the
 // list, painted red, and are left out of the bytes). The block editors are
 // views onto the model's entries, made from an entry's bytes when its row
 // is first shown; an edit in one replaces that entry's bytes. After every

@@ -2,49 +2,37 @@
 
 #include "checksum.h"
 #include "edidinfo.h"
+#include "fileaccess.h"
 #include "imagefile.h"
 #include "imageload.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
-// No EDID image or text dump comes near this; bigger files are refused
-// before they are read.
-constexpr qint64 kMaxFileSize = 1 << 20;
-
-// Reads a whole file; an empty result with a reason in `error` on failure.
+// Reads a whole file as the editor does; an empty result with a reason in
+// `error` on failure.
 QByteArray readInput(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.exists() ? QStringLiteral("cannot be read: ") + file.errorString()
-                              : QStringLiteral("no such file");
+    const FileRead file = readInputFile(path);
+    if (!file.ok()) {
+        error = file.error;
         return {};
     }
-    if (file.size() > kMaxFileSize) {
-        error = QStringLiteral("too large (%1 bytes)").arg(file.size());
-        return {};
-    }
-    const QByteArray content = file.readAll();
-    if (content.isEmpty())
+    if (file.bytes.isEmpty())
         error = QStringLiteral("empty file");
-    return content;
+    return file.bytes;
 }
 
 bool writeOutput(const QString& path, const QByteArray& bytes, QString& error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    error = QStringLiteral("cannot be written: ") + file.errorString();
-    return false;
+    error = writeOutputFile(path, bytes);
+    return error.isEmpty();
 }
 
 // Reads and loads a file as the editor opens it.
@@ -162,6 +150,23 @@ QString countText(int count, const char* what)
 QString outputPath(const QString& input, const QString& target, bool intoFolder)
 {
     return intoFolder ? QDir(target).filePath(QFileInfo(input).fileName()) : target;
+}
+
+// Inputs of the same file name would overwrite each other in the folder:
+// reports the first clash and returns false.
+bool outputsDistinct(const QStringList& inputs, const QString& folder, CliStreams& io)
+{
+    QHash<QString, QString> inputOf;
+    for (const QString& path : inputs) {
+        const QString output = outputPath(path, folder, true);
+        if (inputOf.contains(output)) {
+            fail(io, output, QStringLiteral("would be written from both %1 and %2; nothing was written")
+                                 .arg(inputOf.value(output), path));
+            return false;
+        }
+        inputOf.insert(output, path);
+    }
+    return true;
 }
 
 } // namespace
@@ -295,6 +300,8 @@ int runResave(const QStringList& arguments, CliStreams& io)
         fail(io, target, QStringLiteral("is not a folder (needed for several input files)"));
         return 1;
     }
+    if (intoFolder && !outputsDistinct(inputs, target, io))
+        return 1;
     int status = 0;
     Progress progress(io, inputs.size());
     for (const QString& path : inputs) {

@@ -1,6 +1,6 @@
 // The CEA extension model over any extension block: a block that parses
 // (with or without a padding error) must serialize again to a CEA block
-// with a valid checksum and at most 122 bytes of data blocks and timings,
+// with a valid checksum and at most 123 bytes of data blocks and timings,
 // and serializing what that block parses to must give the same 128 bytes.
 // Loaded into the extension model it serializes the same, and stays a
 // valid block while its entries are removed one by one.

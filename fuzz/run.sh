@@ -12,12 +12,20 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DZOZEZI_FUZZ=ON >/dev/null
-TARGETS="fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension fuzz_decodeedid fuzz_modernblocks"
+TARGETS="fuzz_decodebaseblock fuzz_textdump fuzz_load fuzz_ceaextension fuzz_decodeedid fuzz_modernblocks
+         fuzz_updateinfo fuzz_displaystore fuzz_filename"
 # shellcheck disable=SC2086
 cmake --build build-fuzz -j2 --target $TARGETS
 SEEDS="build-fuzz/seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/bin" "$SEEDS/load" "$SEEDS/extension" build-fuzz/found
+mkdir -p "$SEEDS/bin" "$SEEDS/load" "$SEEDS/extension" build-fuzz/found \
+    "$SEEDS/fuzz_updateinfo" "$SEEDS/fuzz_filename" "$SEEDS/fuzz_displaystore"
+# An update answer of the right product, names of every kind, a connector
+# folder holding the first corpus EDID.
+printf '\001<Product><Id>1001</Id><Name>VQ ZAVO Zozezi</Name><Version>99.01</Version>%s</Product>' \
+    '<Url>https://example.com/a?b=1&amp;c</Url>' > "$SEEDS/fuzz_updateinfo/product"
+printf 'dir.dat/x.edid' > "$SEEDS/fuzz_filename/dump"
+printf 'x.DAT' > "$SEEDS/fuzz_filename/upper"
 WORK="build-fuzz/work"
 mkdir -p "$WORK"
 if [ -d "$CORPUS_DIR" ]; then
@@ -32,6 +40,8 @@ if [ -d "$CORPUS_DIR" ]; then
         if [ "$(wc -c < "$f")" -ge 256 ]; then
             tail -c +129 "$f" | head -c 128 > "$SEEDS/extension/$(basename "$f")"
         fi
+        [ -s "$SEEDS/fuzz_displaystore/connector" ] || \
+            { printf '\001\006-DP-10\000\200'; head -c 128 "$f"; } > "$SEEDS/fuzz_displaystore/connector"
     done
 fi
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -40,6 +50,10 @@ for target in $TARGETS; do
     max_len=40000
     [ "$target" = fuzz_load ] && seeds="$SEEDS/load"
     [ "$target" = fuzz_textdump ] && seeds=""
+    if [ "$target" = fuzz_updateinfo ] || [ "$target" = fuzz_filename ] || [ "$target" = fuzz_displaystore ]; then
+        seeds="$SEEDS/$target"
+        max_len=4096
+    fi
     if [ "$target" = fuzz_ceaextension ]; then
         seeds="$SEEDS/extension"
         max_len=128  # the target reads one extension block

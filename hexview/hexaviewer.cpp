@@ -417,8 +417,9 @@ void HexaViewer::showDecodedSection(int index)
 }
 
 // A byte of the data blocks and timings of a CTA-861 extension: the data
-// block or timing that the decode finds there, field by field. False for a
-// byte no block or timing holds (padding).
+// block or timing that the decode finds there, field by field (byte 254
+// too, which a timing may end on). False for a byte no block or timing
+// holds (padding).
 bool HexaViewer::showDecodedDataBlock(int index)
 {
     const DecodedNode* extension = m_decoded ? m_decoded->blockNode(1) : nullptr;
@@ -455,7 +456,8 @@ void HexaViewer::chooseByte(int index)
     const Section section = sectionOfByte(index, m_extensionLayout);
     if (m_block != 0)
         showDecodedSection(index);
-    else if (section != CEADescriptorBlocksSection || !showDecodedDataBlock(index))
+    else if ((section != CEADescriptorBlocksSection && section != CEAPaddingSection)
+             || !showDecodedDataBlock(index))
         showSection(section);
     QTableWidgetItem* item = itemOfByte(index);
     if (!item)

@@ -65,10 +65,12 @@ FieldDescriptionList ColorCharacteristics::describeFields() const
 void ColorCharacteristics::editCoordinate(int index)
 {
     QLineEdit* field = m_fields[index];
+    if (showsValue(field, chromaticityText(m_state.codes[index])))
+        return;
     bool readable = false;
     const double value = field->text().toDouble(&readable);
     if (readable && value >= 0.0 && value < 1.0) {
-        m_state.codes[index] = chromaticityCode(value);
+        m_state.codes[index] = chromaticityCode(value, m_state.codes[index]);
         // Entries from 0.9995 round to 1024, one more than 10 bits hold:
         // they are stored as 1023, so show what that is.
         if (m_state.codes[index] == MAX_CHROMATICITY_CODE && value > 0.9995 - 1e-9)

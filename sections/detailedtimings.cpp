@@ -206,6 +206,8 @@ FieldDescriptionList DetailedTimings::describeFields() const
 void DetailedTimings::fieldEdited(Field field)
 {
     const FieldRule& rule = kFields[field];
+    if (showsValue(lineEdit(field), QString::number(m_state.*rule.member)))
+        return;
     m_state.*rule.member = RangeCheck::integerRange(lineEdit(field), QLatin1String(rule.messageName),
                                                     0, rule.max, this);
     if (field == HActive || field == HBlank || field == VActive || field == VBlank)
@@ -216,6 +218,8 @@ void DetailedTimings::fieldEdited(Field field)
 void DetailedTimings::on_pixelClockField_editingFinished()
 {
     const QString text = ui->pixelClockField->text();
+    if (showsValue(ui->pixelClockField, mhzText(m_state.pixelClock)))
+        return;
     const double value = text.toDouble();
     if (!text.isEmpty() && value >= kMinPixelClockMHz && value <= kMaxPixelClockMHz) {
         // Rounded, not truncated: 655.35 * 100 is 65534.999... in binary.

@@ -135,6 +135,8 @@ void DisplayScreenSize::on_dimensionsRB_clicked(bool checked)
 
 void DisplayScreenSize::on_hSizeField_editingFinished()
 {
+    if (showsValue(ui->hSizeField, QString::number(m_state.hSize)))
+        return;
     m_state.hSize = RangeCheck::checkedInt(ui->hSizeField, ui->hSizeField->text().toInt(), 0, kMaxSize,
                                            "Horizontal Size must be in range of 0 to 255 cm", this);
     updateSectionData();
@@ -142,6 +144,8 @@ void DisplayScreenSize::on_hSizeField_editingFinished()
 
 void DisplayScreenSize::on_vSizeField_editingFinished()
 {
+    if (showsValue(ui->vSizeField, QString::number(m_state.vSize)))
+        return;
     m_state.vSize = RangeCheck::checkedInt(ui->vSizeField, ui->vSizeField->text().toInt(), 0, kMaxSize,
                                            "Vertical Size must be in range of 0 to 255 cm", this);
     updateSectionData();
@@ -191,6 +195,8 @@ void DisplayScreenSize::on_landscapeRB_clicked(bool checked)
 void DisplayScreenSize::on_ratioField_editingFinished()
 {
     qDebug().noquote() << "value : " + ui->ratioField->text();
+    if (showsValue(ui->ratioField, ratioText()))
+        return;
     if (ui->portraitRB->isChecked())
         checkRatio(true, "In Portrait Orientation, Aspect Ratio must be in range of 0.28 to 0.99");
     else

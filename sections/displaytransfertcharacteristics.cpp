@@ -44,7 +44,12 @@ void DisplayTransfertCharacteristics::adaptToEDIDVersion(Word revision)
 
 void DisplayTransfertCharacteristics::updateUI()
 {
-    ui->gammaField->setText(QString::number(m_state.gamma / 100.0, 'f', 2));
+    ui->gammaField->setText(gammaText());
+}
+
+QString DisplayTransfertCharacteristics::gammaText() const
+{
+    return QString::number(m_state.gamma / 100.0, 'f', 2);
 }
 
 void DisplayTransfertCharacteristics::updateSectionData()
@@ -57,6 +62,8 @@ void DisplayTransfertCharacteristics::updateSectionData()
 
 void DisplayTransfertCharacteristics::on_gammaField_editingFinished()
 {
+    if (showsValue(ui->gammaField, gammaText()))
+        return;
     const double value = ui->gammaField->text().toDouble();
     const double gamma = RangeCheck::checkedDouble(ui->gammaField, value, MIN_GAMMA / 100.0, MAX_GAMMA / 100.0,
                                                    "Gamma must be in range of 1.00 to 3.54", this);

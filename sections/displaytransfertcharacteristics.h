@@ -26,6 +26,7 @@ private slots:
     void on_gammaField_editingFinished();
 
 private:
+    QString gammaText() const;
     Ui::DisplayTransfertCharacteristics* ui;
     Validator* m_decimal;
     DTC m_record;

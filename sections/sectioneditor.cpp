@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include <QLineEdit>
+
 SectionEditor::SectionEditor(QWidget* parent) : QGroupBox(parent)
 {
 }
@@ -22,6 +24,11 @@ void SectionEditor::writeBytes(int first, int last, const Encoder& encode)
 void SectionEditor::writeSection(ImageSectionId section, const Encoder& encode)
 {
     writeBytes(imageSection(section).first, imageSection(section).last, encode);
+}
+
+bool SectionEditor::showsValue(const QLineEdit* field, const QString& shown)
+{
+    return field->text() == shown;
 }
 
 void SectionEditor::setImages(Byte* savedImage, Byte* workingImage)

@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <functional>
 
+class QLineEdit;
+
 // Base of the editors of the base block slices. An editor holds pointers to
 // the saved image (`data`, only read) and the working image (`newData`, the
 // bytes being edited), both owned by the document's image model, and writes
@@ -25,6 +27,11 @@ protected:
     void writeBytes(int first, int last, const Encoder& encode);
     void writeSection(ImageSectionId section, const Encoder& encode);
     void setImages(Byte* savedImage, Byte* workingImage);
+    // True when `field` shows `shown`, the text of the value the editor
+    // holds. An edit finished without a change of text writes nothing: the
+    // loaded bits stay, also those the text cannot express and those a
+    // range check would refuse (a loaded week 0, a gamma byte of 255).
+    static bool showsValue(const QLineEdit* field, const QString& shown);
 
     Byte* data = nullptr;
     Byte* newData = nullptr;

@@ -96,6 +96,8 @@ void StandardTimingItem::on_enableCB_clicked(bool checked)
 
 void StandardTimingItem::on_hActiveField_editingFinished()
 {
+    if (showsValue(ui->hActiveField, QString::number(m_state.hActive)))
+        return;
     m_state.hActive = Word(checkField(ui->hActiveField, STD_TIMING_MIN_HACTIVE, STD_TIMING_MAX_HACTIVE,
                                       STD_TIMING_HACTIVE_STEP,
                                       "Horizontal Active Pixels must be in the range of 256 to 2288 Hz "
@@ -105,6 +107,8 @@ void StandardTimingItem::on_hActiveField_editingFinished()
 
 void StandardTimingItem::on_refreshField_editingFinished()
 {
+    if (showsValue(ui->refreshField, QString::number(m_state.refreshRate)))
+        return;
     m_state.refreshRate = checkField(ui->refreshField, STD_TIMING_MIN_REFRESH, STD_TIMING_MAX_REFRESH, 1,
                                      "Refresh Rate must be in range of 60 to 123 Hz");
     updateSectionData();

@@ -95,6 +95,8 @@ FieldDescriptionList VendorProductID::describeFields() const
 
 void VendorProductID::on_manufIDField_editingFinished()
 {
+    if (showsValue(ui->manufIDField, QString::fromLatin1(m_state.manufacturerID)))
+        return;
     const QString text = RangeCheck::checkedText(ui->manufIDField, ui->manufIDField->text(), "AAA", 3,
                                                  "Manufacturer ID must have 3 upper cased characters", this);
     copyText(m_state.manufacturerID, sizeof m_state.manufacturerID, text);
@@ -103,6 +105,8 @@ void VendorProductID::on_manufIDField_editingFinished()
 
 void VendorProductID::on_productIDField_editingFinished()
 {
+    if (showsValue(ui->productIDField, QString::fromLatin1(m_state.productCode)))
+        return;
     const QString text = RangeCheck::checkedText(ui->productIDField, ui->productIDField->text(), "0000", 4,
                                                  "Product ID must have 4 hexadecimal characters", this);
     copyText(m_state.productCode, sizeof m_state.productCode, text);
@@ -112,6 +116,8 @@ void VendorProductID::on_productIDField_editingFinished()
 void VendorProductID::on_serialNumberField_editingFinished()
 {
     QLineEdit* field = ui->serialNumberField;
+    if (showsValue(field, QString::fromLatin1(m_state.serialNumber)))
+        return;
     if (field->text().isEmpty())
         field->setText("0");
     // Ten digits can exceed 32 bits: such a number is refused, never truncated.
@@ -128,6 +134,8 @@ void VendorProductID::on_serialNumberField_editingFinished()
 
 void VendorProductID::on_weekField_editingFinished()
 {
+    if (showsValue(ui->weekField, QString::number(m_state.week)))
+        return;
     const int value = ui->weekField->text().toInt();
     m_state.week = Byte(RangeCheck::checkedValue(ui->weekField, value, kMinWeek, kMaxWeek,
                                                  "Week Number must be between 1 and 54", this));
@@ -136,6 +144,8 @@ void VendorProductID::on_weekField_editingFinished()
 
 void VendorProductID::on_yearField_editingFinished()
 {
+    if (showsValue(ui->yearField, QString::number(m_state.year)))
+        return;
     const int value = ui->yearField->text().toInt();
     m_state.year = Word(RangeCheck::checkedValue(ui->yearField, value, kMinYear, kMaxYear,
                                                  "Year must be between 1990 and 2245", this));

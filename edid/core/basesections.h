@@ -17,6 +17,7 @@ struct T_EDID_VENDOR_PRODUCT {
     Word year = 1990;
     Byte week = 1;                      // 255 when the model year flag is set
     Bool modelYear = false;
+    Bool reservedBit = false;           // bit 15 of the manufacturer ID word, kept as loaded
 };
 
 constexpr Byte MODEL_YEAR_WEEK = 0xFF;
@@ -48,6 +49,10 @@ enum ScreenSizeMode { SCREEN_DIMENSIONS = 0, SCREEN_LANDSCAPE = 1, SCREEN_PORTRA
 struct T_EDID_SCREEN_SIZE_RATIO {
     int mode = SCREEN_DIMENSIONS;
     quint32 value = 0;      // dimensions: H in bits 15-0, V in bits 31-16; ratios: ratio x 100
+    // Bytes 21-22 as decoded. Several portrait bytes give one ratio x 100:
+    // while the ratio is the one they give, they are written back as they were.
+    Byte loaded[2] = {0, 0};
+    bool hasLoaded = false;
 };
 
 constexpr int LANDSCAPE_MIN_RATIO = 100;   // ratio x 100
@@ -63,6 +68,7 @@ inline int screenVSize(quint32 value) { return int(value >> 16); }
 // exactly one byte marks an aspect ratio; two zeros mean an undefined size.
 void decodeScreenSize(const Byte* image, Word revision, T_EDID_SCREEN_SIZE_RATIO& out);
 // Ratios that do not fit in a byte are stored as the nearest value that does.
+// A ratio equal to the one the loaded bytes give writes those bytes.
 void encodeScreenSize(const T_EDID_SCREEN_SIZE_RATIO& in, Byte* image);
 
 // Byte 23: display transfer characteristic.
@@ -113,6 +119,10 @@ QString chromaticityText(Word code);
 // The nearest code (halves rounded down) of a value in [0, 1); values that
 // round to 1024 give 1023.
 Word chromaticityCode(double value);
+// The same, except that a value equal to what `current` shows gives
+// `current`: three decimals do not tell every 10-bit code apart, and
+// entering what is shown must keep the bits.
+Word chromaticityCode(double value, Word current);
 
 // Bytes 35-37: established timings and the manufacturer's timings byte.
 struct T_EDID_ESTABLISHED_TIMINGS {

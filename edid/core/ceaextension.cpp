@@ -63,6 +63,7 @@ void parseDetailedTimings(const Byte* ext, int start, bool announced,
         ++record.dtdCount;
         offset += CEA_DTD_SIZE;
     }
+    record.lastByteCovered = start > kPaddingByte || offset > kPaddingByte;
     int last = kPaddingByte - 1;
     while (last >= offset && ext[last] == 0)
         --last;
@@ -70,6 +71,11 @@ void parseDetailedTimings(const Byte* ext, int start, bool announced,
         record.trailing = ext + offset;
         record.trailingLength = last - offset + 1;
     }
+}
+
+QString counted(int count, const char* singular, const char* plural)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
 }
 
 bool collectionEntry(const CEAEntry& entry)
@@ -120,6 +126,7 @@ int parseCEAExtension(const Byte* image, T_EDID_CEA_EXTENSION_DEF& record)
         return CEA_PARSE_NOT_CEA;
     if (!blockChecksumValid(ext))
         return CEA_PARSE_CHECKSUM_ERROR;
+    record.extension = ext;
     record.valid = true;
     record.revision = ext[1];
     const Byte flags = ext[kMonitorByte];
@@ -137,7 +144,7 @@ int parseCEAExtension(const Byte* image, T_EDID_CEA_EXTENSION_DEF& record)
                                                         : std::min(d, kChecksumByte);
     parseCollection(ext, collectionEnd, record);
     parseDetailedTimings(ext, collectionEnd, d >= CEA_COLLECTION_OFFSET, record);
-    return ext[kPaddingByte] != 0 ? CEA_PARSE_PADDING_ERROR : CEA_PARSE_VALID;
+    return ext[kPaddingByte] != 0 && !record.lastByteCovered ? CEA_PARSE_PADDING_ERROR : CEA_PARSE_VALID;
 }
 
 CEASerialization serializeCEAExtension(Word revision, Byte monitorSupport,
@@ -195,25 +202,28 @@ CEASerialization serializeCEAExtension(Word revision, Byte monitorSupport,
 QVector<CEAEntry> ceaEntriesOf(const T_EDID_CEA_EXTENSION_DEF& record)
 {
     QVector<CEAEntry> entries;
+    auto offsetOf = [&record](const Byte* first) { return int(first - record.extension); };
     for (const T_CEA_DATA_BLOCK_DEF& block : record.dataBlocks) {
         if (block.isRawPiece())
-            entries.append({CEAEntryKind::CollectionPiece, 0, bytesAt(block.payload, block.length)});
+            entries.append({CEAEntryKind::CollectionPiece, 0, bytesAt(block.payload, block.length),
+                            offsetOf(block.payload)});
         else
-            entries.append({CEAEntryKind::DataBlock, block.tag, bytesAt(block.payload, block.length)});
+            entries.append({CEAEntryKind::DataBlock, block.tag, bytesAt(block.payload, block.length),
+                            offsetOf(block.payload) - 1});
     }
-    // Descriptors that reach byte 126 do not fit into the budget: they go
-    // into a second item, so that only they are left out.
+    // Descriptors that reach past the budget go into a second item, so that
+    // only they are left out.
     const int fitting = ceaFittingTimings(record);
+    const Byte* rest = record.firstDTD + fitting * CEA_DTD_SIZE;
     if (fitting > 0)
-        entries.append({CEAEntryKind::DetailedTimings, 0,
-                        bytesAt(record.firstDTD, fitting * CEA_DTD_SIZE)});
+        entries.append({CEAEntryKind::DetailedTimings, 0, bytesAt(record.firstDTD, fitting * CEA_DTD_SIZE),
+                        offsetOf(record.firstDTD)});
     if (record.dtdCount > fitting)
         entries.append({CEAEntryKind::DetailedTimings, 0,
-                        bytesAt(record.firstDTD + fitting * CEA_DTD_SIZE,
-                                (record.dtdCount - fitting) * CEA_DTD_SIZE)});
+                        bytesAt(rest, (record.dtdCount - fitting) * CEA_DTD_SIZE), offsetOf(rest)});
     if (record.trailingLength > 0)
-        entries.append({CEAEntryKind::TrailingPiece, 0,
-                        bytesAt(record.trailing, record.trailingLength)});
+        entries.append({CEAEntryKind::TrailingPiece, 0, bytesAt(record.trailing, record.trailingLength),
+                        offsetOf(record.trailing)});
     return entries;
 }
 
@@ -237,4 +247,38 @@ CEASerialization reserializeCEAExtension(const T_EDID_CEA_EXTENSION_DEF& record)
 {
     return serializeCEAExtension(record.revision, record.monitorSupportByte(),
                                  ceaEntriesOf(record), ceaEmptyOffset(record));
+}
+
+QString ceaLeftOutText(const QVector<CEAEntry>& entries, const CEASerialization& out)
+{
+    int blocks = 0, pieces = 0, timings = 0, bytes = 0;
+    int first = EDID_BLOCK_SIZE, last = -1;
+    for (int i = 0; i < entries.size() && i < out.placements.size(); ++i) {
+        const CEAEntryPlacement& placement = out.placements.at(i);
+        if (!placement.counted || placement.written)
+            continue;
+        const CEAEntry& entry = entries.at(i);
+        if (entry.kind == CEAEntryKind::DataBlock)
+            ++blocks;
+        else if (entry.kind == CEAEntryKind::DetailedTimings)
+            timings += entry.bytes.size() / CEA_DTD_SIZE;
+        else
+            ++pieces;
+        bytes += placement.size;
+        if (entry.loadedOffset >= 0) {
+            first = std::min(first, entry.loadedOffset);
+            last = std::max(last, entry.loadedOffset + placement.size - 1);
+        }
+    }
+    QStringList what;
+    if (blocks > 0)
+        what << counted(blocks, "data block", "data blocks");
+    if (timings > 0)
+        what << counted(timings, "detailed timing", "detailed timings");
+    if (pieces > 0)
+        what << counted(pieces, "piece of other bytes", "pieces of other bytes");
+    const QString where = last < 0 ? QString()
+                                   : QStringLiteral(", image bytes %1-%2").arg(EDID_BLOCK_SIZE + first)
+                                         .arg(EDID_BLOCK_SIZE + last);
+    return QStringLiteral("%1 (%2 bytes%3) left out").arg(what.join(QLatin1String(" and "))).arg(bytes).arg(where);
 }

@@ -4,14 +4,15 @@
 #include "edidtypes.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QVector>
 
 // Tag byte of a CEA-861 extension block.
 constexpr Byte CEA_EXTENSION_TAG = 0x02;
 // Bytes that data blocks and detailed timing descriptors may occupy together:
-// bytes 4 to 125 of the extension, so that byte 126 always stays a zero
-// padding byte.
-constexpr int CEA_SIZE_BUDGET = 122;
+// bytes 4 to 126 of the extension, all that lies before the checksum. Real
+// extensions end their last detailed timing on byte 126.
+constexpr int CEA_SIZE_BUDGET = 123;
 // Offset of the data block collection inside the extension.
 constexpr int CEA_COLLECTION_OFFSET = 4;
 constexpr int CEA_DTD_SIZE = 18;
@@ -40,6 +41,7 @@ struct T_CEA_DATA_BLOCK_DEF {
 
 // The decoded extension (pointers into the image that was parsed).
 struct T_EDID_CEA_EXTENSION_DEF {
+    const Byte* extension = nullptr;  // the 128 bytes parsed
     bool valid = false;
     Word revision = 0;
     bool underscan = false;
@@ -57,6 +59,10 @@ struct T_EDID_CEA_EXTENSION_DEF {
     // whose pixel clock low byte is 0); empty when all of it is padding.
     const Byte* trailing = nullptr;
     int trailingLength = 0;
+    // True when byte 126 belongs to the data block collection or to a
+    // counted detailed timing; otherwise it is a padding byte, which must
+    // be 0.
+    bool lastByteCovered = false;
 
     Byte monitorSupportByte() const;
 };
@@ -70,7 +76,8 @@ enum CEAParseResult {
 
 // Checks and decodes the extension at image bytes 128-255 into `record`
 // (a CEAParseResult). Reads nothing outside those 128 bytes. The record is
-// complete for results 0 and 2 only.
+// complete for results 0 and 2 only. A padding error is a non-zero byte 126
+// that neither a data block nor a detailed timing covers.
 int parseCEAExtension(const Byte* image, T_EDID_CEA_EXTENSION_DEF& record);
 
 // Byte 3: the four support flags and the native detailed timing count.
@@ -92,6 +99,7 @@ struct CEAEntry {
     CEAEntryKind kind = CEAEntryKind::DataBlock;
     int tag = 0;       // data blocks only
     QByteArray bytes;  // what follows the header byte, or the piece itself
+    int loadedOffset = -1;  // extension offset it was loaded from (its header's), -1 when made anew
 };
 
 struct CEAEntryPlacement {
@@ -124,6 +132,10 @@ CEASerialization serializeCEAExtension(Word revision, Byte monitorSupport,
 QVector<CEAEntry> ceaEntriesOf(const T_EDID_CEA_EXTENSION_DEF& record);
 int ceaFittingTimings(const T_EDID_CEA_EXTENSION_DEF& record);
 Byte ceaEmptyOffset(const T_EDID_CEA_EXTENSION_DEF& record);
+// What the budget left out of `entries`, e.g. "1 data block and 2 detailed
+// timings (66 bytes, image bytes 189-254) left out"; the image bytes are
+// named for entries that were loaded.
+QString ceaLeftOutText(const QVector<CEAEntry>& entries, const CEASerialization& out);
 // Serializes a parsed extension as it was loaded.
 CEASerialization reserializeCEAExtension(const T_EDID_CEA_EXTENSION_DEF& record);
 

@@ -39,6 +39,13 @@ Word chromaticityCode(double value)
     return Word(qMin(code, double(MAX_CHROMATICITY_CODE)));
 }
 
+Word chromaticityCode(double value, Word current)
+{
+    if (qAbs(value - chromaticityText(current).toDouble()) < 1e-7)
+        return current;
+    return chromaticityCode(value);
+}
+
 // Bytes 35-37 ---------------------------------------------------------------
 
 void decodeEstablishedTimings(const Byte* image, T_EDID_ESTABLISHED_TIMINGS& out)

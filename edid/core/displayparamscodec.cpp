@@ -40,11 +40,11 @@ void encodeVideoInput(const T_EDID_VIDEO_INPUT_DEF& in, Word revision, Byte* ima
 
 // Bytes 21-22 ---------------------------------------------------------------
 
-void decodeScreenSize(const Byte* image, Word revision, T_EDID_SCREEN_SIZE_RATIO& out)
+namespace {
+
+// Mode and value of bytes 21-22.
+void decodeScreenSizeBytes(Byte h, Byte v, Word revision, T_EDID_SCREEN_SIZE_RATIO& out)
 {
-    out = T_EDID_SCREEN_SIZE_RATIO();
-    const Byte h = image[21];
-    const Byte v = image[22];
     const bool oneZero = (h == 0) != (v == 0);
     if (revision == 3 || !oneZero) {
         out.mode = SCREEN_DIMENSIONS;
@@ -58,8 +58,34 @@ void decodeScreenSize(const Byte* image, Word revision, T_EDID_SCREEN_SIZE_RATIO
     }
 }
 
+// True when the loaded bytes decode, at revision 4, to this ratio.
+bool ratioOfLoadedBytes(const T_EDID_SCREEN_SIZE_RATIO& in)
+{
+    if (!in.hasLoaded || in.mode == SCREEN_DIMENSIONS)
+        return false;
+    T_EDID_SCREEN_SIZE_RATIO loaded;
+    decodeScreenSizeBytes(in.loaded[0], in.loaded[1], 4, loaded);
+    return loaded.mode == in.mode && loaded.value == in.value;
+}
+
+} // namespace
+
+void decodeScreenSize(const Byte* image, Word revision, T_EDID_SCREEN_SIZE_RATIO& out)
+{
+    out = T_EDID_SCREEN_SIZE_RATIO();
+    decodeScreenSizeBytes(image[21], image[22], revision, out);
+    out.loaded[0] = image[21];
+    out.loaded[1] = image[22];
+    out.hasLoaded = true;
+}
+
 void encodeScreenSize(const T_EDID_SCREEN_SIZE_RATIO& in, Byte* image)
 {
+    if (ratioOfLoadedBytes(in)) {
+        image[21] = in.loaded[0];
+        image[22] = in.loaded[1];
+        return;
+    }
     switch (in.mode) {
     case SCREEN_LANDSCAPE: {
         const int ratio = std::clamp(int(in.value), LANDSCAPE_MIN_RATIO, LANDSCAPE_MAX_RATIO);

@@ -39,22 +39,73 @@ int announcedExtraBytes(const Byte* image)
     return image[126] >= 2 ? (image[126] - 1) * EDID_BLOCK_SIZE : 0;
 }
 
+// True when every 128-byte piece of `after` (the last one may be shorter)
+// equals the start of one of the blocks of `kept`.
+bool repeatsBlocks(const QByteArray& after, const QByteArray& kept)
+{
+    for (int piece = 0; piece < after.size(); piece += EDID_BLOCK_SIZE) {
+        const size_t length = size_t(qMin(EDID_BLOCK_SIZE, after.size() - piece));
+        bool found = false;
+        for (int block = 0; block < kept.size() && !found; block += EDID_BLOCK_SIZE)
+            found = std::memcmp(kept.constData() + block, after.constData() + piece, length) == 0;
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-QByteArray splitImageBytes(const QByteArray& raw, Byte* image)
+ImageTail splitImageBytes(const QByteArray& raw, Byte* image)
 {
     std::memset(image, 0, EDID_IMAGE_SIZE);
     std::memcpy(image, raw.constData(), size_t(qMin(raw.size(), EDID_IMAGE_SIZE)));
+    ImageTail tail;
     const int held = qMax(0, raw.size() - EDID_IMAGE_SIZE);
     int extra = qMin(held, announcedExtraBytes(image));
     extra -= extra % EDID_BLOCK_SIZE;
-    return raw.mid(EDID_IMAGE_SIZE, extra);
+    tail.blocks = raw.mid(EDID_IMAGE_SIZE, extra);
+    const int keptEnd = EDID_IMAGE_SIZE + extra;
+    if (raw.size() <= keptEnd)
+        return tail;
+    const QByteArray after = raw.mid(keptEnd);
+    if (repeatsBlocks(after, raw.left(keptEnd))) {
+        tail.droppedCopy = after.size();
+        tail.droppedFrom = keptEnd;
+    } else {
+        tail.trailing = after;
+    }
+    return tail;
 }
 
-QByteArray imageFileBytes(const Byte* image, const QByteArray& extraBlocks)
+void dropTrailingCopy(ImageTail& tail, const Byte* image)
+{
+    if (tail.trailing.isEmpty())
+        return;
+    const QByteArray kept = QByteArray(reinterpret_cast<const char*>(image), EDID_IMAGE_SIZE) + tail.blocks;
+    if (!repeatsBlocks(tail.trailing, kept))
+        return;
+    tail.droppedCopy = tail.trailing.size();
+    tail.droppedFrom = kept.size();
+    tail.trailing.clear();
+}
+
+QByteArray imageFileBytes(const Byte* image, const ImageTail& tail)
 {
     QByteArray bytes(reinterpret_cast<const char*>(image), EDID_IMAGE_SIZE);
-    return bytes + extraBlocks.left(announcedExtraBytes(image));
+    const int announced = announcedExtraBytes(image);
+    bytes += tail.blocks.left(announced);
+    if (announced >= tail.blocks.size())
+        bytes += tail.trailing;
+    return bytes;
+}
+
+QString droppedCopyMessage(const ImageTail& tail)
+{
+    if (tail.droppedCopy == 0)
+        return QString();
+    return QStringLiteral("file bytes %1-%2 (%3 bytes) repeat the blocks before them: not kept")
+        .arg(tail.droppedFrom).arg(tail.droppedFrom + tail.droppedCopy - 1).arg(tail.droppedCopy);
 }
 
 QByteArray writeTextDump(const QByteArray& bytes)

@@ -8,23 +8,14 @@
 
 bool isTextDumpName(const QString& path)
 {
-    const QString lower = path.toLower();
-    return lower.endsWith(QLatin1String(".dat")) || lower.endsWith(QLatin1String(".edid"));
+    // A path that ends in one of them has its last "." there.
+    return path.endsWith(QLatin1String(".dat"), Qt::CaseSensitive)
+        || path.endsWith(QLatin1String(".edid"), Qt::CaseSensitive);
 }
 
 QByteArray LoadedImage::savedFileBytes() const
 {
-    return imageFileBytes(working, extraBlocks);
-}
-
-QByteArray LoadedImage::readBytes() const
-{
-    return QByteArray(reinterpret_cast<const char*>(saved), EDID_IMAGE_SIZE) + extraBlocks;
-}
-
-QByteArray LoadedImage::correctedBytes() const
-{
-    return QByteArray(reinterpret_cast<const char*>(working), EDID_IMAGE_SIZE) + extraBlocks;
+    return imageFileBytes(working, tail);
 }
 
 QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
@@ -32,12 +23,16 @@ QString loadImage(const QByteArray& content, bool textDump, LoadedImage& out)
     if (content.isEmpty())
         return QStringLiteral("empty file");
     const QByteArray raw = textDump ? readTextDump(content) : content;
-    out.extraBlocks = splitImageBytes(raw, out.saved);
+    out.tail = splitImageBytes(raw, out.saved);
     if (!decodeBaseBlock(out.saved, out.decoded))
         return raw.size() < EDID_BLOCK_SIZE ? QStringLiteral("shorter than a base block (%1 bytes)").arg(raw.size())
                                             : QStringLiteral("bad base block header or checksum");
     std::memcpy(out.working, out.saved, EDID_IMAGE_SIZE);
     out.corrections = applyLoadCorrections(out.working, out.decoded);
+    dropTrailingCopy(out.tail, out.working);
+    if (out.tail.droppedCopy > 0)
+        out.corrections << LoadCorrection{"copy-dropped", droppedCopyMessage(out.tail), out.tail.droppedFrom,
+                                          out.tail.droppedFrom + out.tail.droppedCopy - 1};
     return QString();
 }
 

@@ -1,6 +1,7 @@
 #ifndef IMAGELOAD_H
 #define IMAGELOAD_H
 
+#include "imagefile.h"
 #include "loadcorrections.h"
 
 #include <QByteArray>
@@ -11,21 +12,19 @@
 // bytes (a text dump by its name), accept the base block, decode it and
 // make the corrections that loading makes.
 
-// True for the names the editor reads as text dumps (".dat", ".edid").
+// True for the names read as text dumps: the part of the path from its last
+// "." on is ".dat" or ".edid", in exactly that case ("x.DAT" is binary).
 bool isTextDumpName(const QString& path);
 
 struct LoadedImage {
     Byte saved[EDID_IMAGE_SIZE] = {};   // the bytes as read
     Byte working[EDID_IMAGE_SIZE] = {}; // after the load corrections
-    QByteArray extraBlocks;             // blocks after the first extension, kept as read
+    ImageTail tail;                     // what the file holds past byte 255
     T_EDID_DEF decoded;
     LoadCorrections corrections;
 
     // What Save writes for this image.
     QByteArray savedFileBytes() const;
-    // The image and the blocks kept after it, as read and as corrected.
-    QByteArray readBytes() const;
-    QByteArray correctedBytes() const;
 };
 
 // Loads the content of a file; `textDump` says how to read it. Returns an

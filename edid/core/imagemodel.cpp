@@ -1,7 +1,7 @@
 #include "imagemodel.h"
 
 #include "checksum.h"
-#include "imagefile.h"
+#include "imageload.h"
 
 #include <QList>
 #include <algorithm>
@@ -18,12 +18,6 @@ QList<ImageModel*>& liveModels()
 bool within(const Byte* pointer, const Byte* image)
 {
     return pointer >= image && pointer < image + EDID_IMAGE_SIZE;
-}
-
-QByteArray padded(const QByteArray& bytes)
-{
-    return bytes.size() >= EDID_IMAGE_SIZE ? bytes
-                                           : bytes + QByteArray(EDID_IMAGE_SIZE - bytes.size(), '\0');
 }
 
 } // namespace
@@ -47,19 +41,29 @@ ImageModel* ImageModel::owning(const Byte* pointer)
     return nullptr;
 }
 
-void ImageModel::load(const QByteArray& saved, const QByteArray& working)
+void ImageModel::replace(const Byte* saved, const Byte* working, const ImageTail& tail)
 {
-    const QByteArray savedBytes = padded(saved);
-    const QByteArray workingBytes = padded(working);
-    std::memcpy(m_saved, savedBytes.constData(), EDID_IMAGE_SIZE);
-    std::memcpy(m_working, workingBytes.constData(), EDID_IMAGE_SIZE);
-    m_savedTail = savedBytes.mid(EDID_IMAGE_SIZE);
-    m_workingTail = workingBytes.mid(EDID_IMAGE_SIZE);
+    std::memcpy(m_saved, saved, EDID_IMAGE_SIZE);
+    std::memcpy(m_working, working, EDID_IMAGE_SIZE);
+    m_savedTail = tail;
+    m_workingTail = tail;
+}
+
+void ImageModel::load(const LoadedImage& image)
+{
+    replace(image.saved, image.working, image.tail);
+}
+
+void ImageModel::load(const QByteArray& bytes)
+{
+    Byte image[EDID_IMAGE_SIZE];
+    const ImageTail tail = splitImageBytes(bytes, image);
+    replace(image, image, tail);
 }
 
 void ImageModel::clear()
 {
-    load(QByteArray(), QByteArray());
+    load(QByteArray());
 }
 
 void ImageModel::markSaved()
@@ -70,12 +74,18 @@ void ImageModel::markSaved()
 
 bool ImageModel::isModified() const
 {
-    return std::memcmp(m_saved, m_working, EDID_IMAGE_SIZE) != 0 || m_savedTail != m_workingTail;
+    return std::memcmp(m_saved, m_working, EDID_IMAGE_SIZE) != 0
+        || m_savedTail.blocks != m_workingTail.blocks || m_savedTail.trailing != m_workingTail.trailing;
+}
+
+QByteArray ImageModel::allBytes(const Byte* image, const ImageTail& tail)
+{
+    return QByteArray(reinterpret_cast<const char*>(image), EDID_IMAGE_SIZE) + tail.blocks + tail.trailing;
 }
 
 QByteArray ImageModel::workingBytes() const
 {
-    return QByteArray(reinterpret_cast<const char*>(m_working), EDID_IMAGE_SIZE) + m_workingTail;
+    return allBytes(m_working, m_workingTail);
 }
 
 QByteArray ImageModel::fileBytes() const
@@ -90,15 +100,17 @@ QByteArray ImageModel::bytes(int offset, int count) const
 
 QByteArray ImageModel::savedBytes(int offset, int count) const
 {
-    const QByteArray all = QByteArray(reinterpret_cast<const char*>(m_saved), EDID_IMAGE_SIZE) + m_savedTail;
-    return all.mid(offset, count);
+    return allBytes(m_saved, m_savedTail).mid(offset, count);
 }
 
 Byte* ImageModel::workingByte(int index)
 {
     if (index < EDID_IMAGE_SIZE)
         return m_working + index;
-    return reinterpret_cast<Byte*>(m_workingTail.data()) + (index - EDID_IMAGE_SIZE);
+    const int inTail = index - EDID_IMAGE_SIZE;
+    if (inTail < m_workingTail.blocks.size())
+        return reinterpret_cast<Byte*>(m_workingTail.blocks.data()) + inTail;
+    return reinterpret_cast<Byte*>(m_workingTail.trailing.data()) + (inTail - m_workingTail.blocks.size());
 }
 
 bool ImageModel::changes(int offset, const QByteArray& bytes) const

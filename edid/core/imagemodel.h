@@ -2,14 +2,18 @@
 #define IMAGEMODEL_H
 
 #include "edidtypes.h"
+#include "imagefile.h"
 
 #include <QByteArray>
 #include <QObject>
 
+struct LoadedImage;
+
 // The one owner of the open document's bytes: the saved image (as last
 // read or saved) and the working image (as edited), each the 256-byte
 // image of a base block and one extension block, followed by whatever the
-// file holds after byte 255 (further extension blocks, kept as read).
+// file holds after byte 255 (further extension blocks and trailing bytes,
+// kept as read).
 //
 // Every change of the working bytes goes through write(): it fixes the
 // checksum of each block it touches and sends one change notice, which the
@@ -26,10 +30,13 @@ public:
     // The model whose image `pointer` points into; null for any other pointer.
     static ImageModel* owning(const Byte* pointer);
 
-    // Replaces the document: `saved` as read, `working` after the load
-    // corrections. Bytes past the 256-byte image are kept beside it; a
-    // shorter input is padded with zeros.
-    void load(const QByteArray& saved, const QByteArray& working);
+    // Replaces the document with an opened image: the bytes as read, the
+    // bytes as the load corrections left them, and what the file holds past
+    // byte 255.
+    void load(const LoadedImage& image);
+    // Replaces the document with `bytes` as both saved and working bytes (a
+    // shorter input is padded with zeros).
+    void load(const QByteArray& bytes);
     // An empty document: two zero images, nothing after them.
     void clear();
     // The working bytes become the saved bytes.
@@ -45,7 +52,7 @@ public:
     QByteArray savedBytes(int offset, int count) const;
     // Every working byte: the image and what follows it.
     QByteArray workingBytes() const;
-    int size() const { return EDID_IMAGE_SIZE + m_workingTail.size(); }
+    int size() const { return EDID_IMAGE_SIZE + tailSize(m_workingTail); }
     // What Save writes: the image, then the blocks after it that byte 126
     // still announces.
     QByteArray fileBytes() const;
@@ -67,14 +74,17 @@ signals:
     void written(int offset, const QByteArray& before, const QByteArray& after);
 
 private:
+    static int tailSize(const ImageTail& tail) { return tail.blocks.size() + tail.trailing.size(); }
+    static QByteArray allBytes(const Byte* image, const ImageTail& tail);
+    void replace(const Byte* saved, const Byte* working, const ImageTail& tail);
     Byte* workingByte(int index);
     void setWorking(int offset, const QByteArray& bytes);
     bool changes(int offset, const QByteArray& bytes) const;
 
     Byte m_saved[EDID_IMAGE_SIZE] = {};
     Byte m_working[EDID_IMAGE_SIZE] = {};
-    QByteArray m_savedTail;
-    QByteArray m_workingTail;
+    ImageTail m_savedTail;
+    ImageTail m_workingTail;
 };
 
 #endif

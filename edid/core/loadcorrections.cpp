@@ -23,7 +23,8 @@ void correctRevision(Byte* image, const T_EDID_DEF& decoded, LoadCorrections& co
     image[18] = 1;
     image[19] = 4;
     setCurrentRevision(4);
-    corrections << LoadCorrection{"revision", QStringLiteral("revision %1 set to 4").arg(decoded.revision), 18, 19};
+    corrections << LoadCorrection{"revision", QStringLiteral("revision %1 set to 4 (bytes 18-19 written as 01 04)")
+                                                  .arg(decoded.revision), 18, 19};
 }
 
 // The product name editor writes its descriptor back when it is loaded:
@@ -42,9 +43,11 @@ void rewriteProductNames(Byte* image, const T_EDID_DEF& decoded, LoadCorrections
         if (std::memcmp(bytes, rewritten, DESCRIPTOR_SIZE) == 0)
             continue;
         std::memcpy(bytes, rewritten, DESCRIPTOR_SIZE);
-        corrections << LoadCorrection{"product-name",
-                                      QStringLiteral("product name in block %1 rewritten").arg(slot + 1),
-                                      descriptorOffset(slot), descriptorOffset(slot) + DESCRIPTOR_SIZE - 1};
+        const int first = descriptorOffset(slot);
+        const int last = first + DESCRIPTOR_SIZE - 1;
+        corrections << LoadCorrection{"product-name", QStringLiteral("product name in block %1 (bytes %2-%3) rewritten")
+                                                          .arg(slot + 1).arg(first).arg(last),
+                                      first, last};
     }
 }
 
@@ -59,10 +62,12 @@ void dropRevision4Descriptors(Byte* image, const T_EDID_DEF& decoded, LoadCorrec
         if (!isRevision4OnlyType(type))
             continue;
         writeDummyDescriptorBytes(image + descriptorOffset(slot));
-        corrections << LoadCorrection{"1.4-descriptor", QStringLiteral("%1 in block %2 of a 1.3 image cleared")
-                                                            .arg(descriptorTypeName(type))
-                                                            .arg(slot + 1),
-                                      descriptorOffset(slot), descriptorOffset(slot) + DESCRIPTOR_SIZE - 1};
+        const int first = descriptorOffset(slot);
+        const int last = first + DESCRIPTOR_SIZE - 1;
+        corrections << LoadCorrection{"1.4-descriptor",
+                                      QStringLiteral("%1 in block %2 (bytes %3-%4) of a 1.3 image cleared")
+                                          .arg(descriptorTypeName(type)).arg(slot + 1).arg(first).arg(last),
+                                      first, last};
     }
 }
 

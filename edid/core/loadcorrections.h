@@ -10,9 +10,9 @@
 // writes the image in the form the editors keep.
 struct LoadCorrection {
     QString kind;       // short key, for counting: "revision", "product-name", ...
-    QString message;    // one line for a person
-    int first;          // image bytes changed (the base checksum byte aside)
-    int last;
+    QString message;    // one line for a person, naming the bytes
+    int first;          // file bytes changed or dropped; the checksum byte of
+    int last;           // a block changes with them and is not counted
 };
 typedef QList<LoadCorrection> LoadCorrections;
 

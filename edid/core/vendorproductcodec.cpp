@@ -9,6 +9,7 @@ void decodeVendorProduct(const Byte* image, T_EDID_VENDOR_PRODUCT& out)
     out.manufacturerID[0] = char(((id >> 10) & 31) + 0x40);
     out.manufacturerID[1] = char(((id >> 5) & 31) + 0x40);
     out.manufacturerID[2] = char((id & 31) + 0x40);
+    out.reservedBit = id & 0x8000;
     std::snprintf(out.productCode, sizeof out.productCode, "%04X", unsigned(image[11] << 8 | image[10]));
     const quint32 serial = quint32(image[12]) | quint32(image[13]) << 8 | quint32(image[14]) << 16
         | quint32(image[15]) << 24;
@@ -23,7 +24,7 @@ void encodeVendorProduct(const T_EDID_VENDOR_PRODUCT& in, Byte* image)
     const int code1 = in.manufacturerID[0] & 31;
     const int code2 = in.manufacturerID[1] & 31;
     const int code3 = in.manufacturerID[2] & 31;
-    image[8] = Byte(code1 << 2 | code2 >> 3);
+    image[8] = Byte((in.reservedBit ? 0x80 : 0) | code1 << 2 | code2 >> 3);
     image[9] = Byte((code2 & 7) << 5 | code3);
 
     const Word product = Word(QByteArray(in.productCode).toUInt(nullptr, 16));

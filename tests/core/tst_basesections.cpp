@@ -56,6 +56,7 @@ void TestBaseSections::vendorProduct_data()
     QTest::newRow("largest serial and year") << hex("10acb1a0ffffffff36ff") << "DEL A0B1 4294967295 week 54 2245";
     QTest::newRow("model year") << hex("0421000078563412ff1e") << "AAA 0000 305419896 model year 2020";
     QTest::newRow("letter codes 0 and 31") << hex("001f0000000000000100") << "@@_ 0000 0 week 1 1990";
+    QTest::newRow("reserved bit 15 kept") << hex("84430000000000000000") << "ABC 0000 0 week 0 1990";
 }
 
 void TestBaseSections::vendorProduct()
@@ -91,6 +92,9 @@ void TestBaseSections::screenSize_data()
     QTest::newRow("portrait 0.56") << 4 << 0 << 79 << P << 56;
     QTest::newRow("portrait 0.28 nearest fit") << 4 << 0 << 255 << P << 28;
     QTest::newRow("portrait 1.78 clamped") << 0 << 0 << 2 << P << 178;
+    // Bytes that do not come back from their ratio are kept while it is unchanged.
+    QTest::newRow("portrait byte 01 kept") << 4 << 0 << 1 << P << 100;
+    QTest::newRow("portrait byte 200 kept") << 4 << 0 << 200 << P << 33;
     QTest::newRow("rev4 undefined") << 4 << 0 << 0 << D << 0;
     QTest::newRow("rev3 one zero") << 3 << 0 << 30 << D << int(screenSizeValue(0, 30));
     QTest::newRow("rev3 other zero") << 3 << 41 << 0 << D << int(screenSizeValue(41, 0));
@@ -167,6 +171,12 @@ void TestBaseSections::chromaticity()
                              qMakePair(0.0, 0), qMakePair(0.5 / 1024, 0)})
         QCOMPARE(int(chromaticityCode(pair.first)), pair.second);
     QCOMPARE(chromaticityText(Word(64)), QString("0.063")); // 0.0625: a tie rounds up
+    // Code 21 shows 0.021, the nearest code of which is 22: entered as
+    // shown it stays 21; any other value gives its nearest code.
+    QCOMPARE(int(chromaticityCode(0.021)), 22);
+    QCOMPARE(int(chromaticityCode(0.021, 21)), 21);
+    QCOMPARE(int(chromaticityCode(0.022, 21)), 23);
+    QCOMPARE(int(chromaticityCode(0.021, 30)), 22);
     for (int code = 0; code < 1024; ++code) {
         const QString text = chromaticityText(Word(code));
         QVERIFY(QRegularExpression("^0\\.[0-9]{3}$").match(text).hasMatch());

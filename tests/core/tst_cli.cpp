@@ -8,6 +8,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 // Runs the command-line tool on real files: bad input gives one line naming
 // the file and a failing exit code, conversions keep the bytes, resave makes
 // and reports the corrections of a load.
@@ -19,7 +23,11 @@ private slots:
     void initTestCase();
     void badInputFails_data();
     void badInputFails();
+    void hostileFiles_data();
+    void hostileFiles();
+    void resaveRefusesNameClash();
     void convertKeepsBytes();
+    void resaveReportsCorrections_data();
     void resaveReportsCorrections();
     void extensionCheckAndInfo_data();
     void extensionCheckAndInfo();
@@ -33,6 +41,9 @@ private:
     };
     Run run(const QStringList& arguments);
     QString write(const QString& name, const QByteArray& bytes);
+    // A FIFO, a private /dev/full node (as root) or a link to a file; empty
+    // when this user cannot make it.
+    QString makeNode(const QString& kind, const QString& name);
     static QByteArray read(const QString& path);
 
     QTemporaryDir m_dir;
@@ -107,6 +118,71 @@ void TestCli::badInputFails()
     QVERIFY2(report.contains(reason.toLatin1()), report);
 }
 
+// A FIFO with no writer is never read or written: it would block. A private
+// /dev/full node (made only as root) is not written. A link is followed and
+// its target replaced.
+void TestCli::hostileFiles_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("input");    // "sample" or a kind of node
+    QTest::addColumn<QString>("output");   // a kind of node, or empty
+    QTest::addColumn<QString>("error");    // after the node's path; empty: written
+    const QString fifo = "not a regular file but a FIFO (named pipe)";
+    QTest::newRow("check of a FIFO") << "check" << "fifo" << "" << fifo;
+    QTest::newRow("convert onto a FIFO") << "convert" << "sample" << "fifo" << fifo + "; nothing was written";
+    QTest::newRow("resave onto a device") << "resave" << "sample" << "device"
+                                          << "not a regular file but a character device; nothing was written";
+    QTest::newRow("resave onto a link") << "resave" << "sample" << "link" << "";
+}
+
+void TestCli::hostileFiles()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    const QString tag = QString(QTest::currentDataTag()).replace(' ', '-');
+    const QString in = input == "sample" ? write(tag + ".bin", m_sample) : makeNode(input, tag + "-in");
+    const QString out = output.isEmpty() ? m_dir.filePath(tag + "-out") : makeNode(output, tag + "-out");
+    if (in.isEmpty() || out.isEmpty())
+        QSKIP("this user cannot make the node");
+    const Run result = run(command == "info" || command == "check" ? QStringList{command, in}
+                                                                    : QStringList{command, in, out});
+    QCOMPARE(result.exitCode, error.isEmpty() ? 0 : 1);
+    const QString node = input == "sample" ? out : in;
+    QVERIFY2(QString(result.out + result.err).endsWith(error.isEmpty() ? QString() : node + ": " + error + '\n'),
+             result.err);
+    QCOMPARE(QFileInfo(node).isFile(), error.isEmpty());
+    if (output == "link")
+        QCOMPARE(read(out + "-target"), m_sample);
+}
+
+// Several inputs of one name would overwrite each other in the folder.
+void TestCli::resaveRefusesNameClash()
+{
+    for (const char* folder : {"a", "b", "clash-out"})
+        QDir(m_dir.path()).mkpath(folder);
+    const QString first = write("a/x.bin", m_sample);
+    const QString second = write("b/x.bin", m_sample);
+    const QString out = m_dir.filePath("clash-out");
+    const Run result = run({"resave", write("a/y.bin", m_sample), first, second, out});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(QString(result.err),
+             out + "/x.bin: would be written from both " + first + " and " + second + "; nothing was written\n");
+    QCOMPARE(QDir(out).entryList(QDir::Files), {});
+}
+
+QString TestCli::makeNode(const QString& kind, const QString& name)
+{
+    const QString path = m_dir.filePath(name);
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == "fifo")
+        return ::mkfifo(native.constData(), 0644) == 0 ? path : QString();
+    if (kind == "device")
+        return ::geteuid() == 0 && ::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? path : QString();
+    return QFile::link(write(name + "-target", "old"), path) ? path : QString();
+}
+
 void TestCli::convertKeepsBytes()
 {
     const QString bin = write("image.bin", m_sample.left(128));
@@ -117,20 +193,45 @@ void TestCli::convertKeepsBytes()
     QCOMPARE(read(back), m_sample.left(128) + QByteArray(128, '\0'));
 }
 
+// Each correction a load makes has its own line, naming the bytes it changed.
+void TestCli::resaveReportsCorrections_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QByteArray>("written");
+    auto patched = [this](int offset, int value, bool fixExtension) {
+        QByteArray image = m_sample;
+        image[offset] = char(value);
+        updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
+        if (fixExtension)
+            updateBlockChecksum(reinterpret_cast<Byte*>(image.data()) + 128);
+        return image;
+    };
+    QTest::newRow("revision 2") << patched(19, 2, true) << "revision 2 set to 4 (bytes 18-19 written as 01 04)"
+                                << m_sample;
+    QTest::newRow("extension checksum") << patched(255, 0xAC, false)
+                                        << "CEA extension checksum byte 255 was 0xAC, corrected to 0xAB" << m_sample;
+    QTest::newRow("stray padding byte") << patched(254, 0xFF, true) << "non-zero padding byte 254 (0xFF) written as 0"
+                                        << m_sample;
+    QTest::newRow("offset past the block") << patched(130, 200, true)
+                                           << "detailed timing offset byte 130 was 200, written as 127"
+                                           << patched(130, 127, true);
+    QTest::newRow("read wrapped around") << m_sample + m_sample
+                                         << "file bytes 256-511 (256 bytes) repeat the blocks before them: not kept"
+                                         << m_sample;
+}
+
 void TestCli::resaveReportsCorrections()
 {
-    QByteArray image = m_sample;
-    image[19] = 2;
-    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
-    const QString in = write("rev2.bin", image);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, written);
+    const QString in = write("corrected.bin", file);
     const QString out = m_dir.filePath("resaved.bin");
     const Run result = run({"resave", in, out});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, in.toLocal8Bit() + ": revision 2 set to 4\n");
-    image[18] = 1;
-    image[19] = 4;
-    updateBlockChecksum(reinterpret_cast<Byte*>(image.data()));
-    QCOMPARE(read(out), image);
+    QCOMPARE(QString(result.out), in + ": " + line + '\n');
+    QCOMPARE(read(out).toHex(' '), written.toHex(' '));
 }
 
 namespace {
@@ -176,6 +277,15 @@ void TestCli::extensionCheckAndInfo_data()
                                        << "Video Data Block, Detailed Timing Descriptor";
     QTest::newRow("unknown block") << extension(QByteArray("\x02\x03\x0B\x00\xE5\x06\x05\x01\x02\x03\x00", 11))
                                    << "OK" << "HDR Static Metadata, Reserved Data Block (tag 0)";
+    // Four 30-byte blocks and a 3-byte one fill the budget to byte 126.
+    QByteArray blocks = QByteArray("\x02\x03\x7F\x00", 4) + ('\x5D' + QByteArray(29, '\x10')).repeated(4);
+    const QString videos = QString("Video Data Block, ").repeated(4);
+    QTest::newRow("budget reached") << extension(blocks + "\x42\x10\x10") << "OK"
+                                    << videos + "Video Data Block";
+    blocks[2] = 0x7E;
+    QTest::newRow("stray byte 126") << extension(blocks + "\x41\x10\x01")
+                                    << "OK\n  warning (block 1 byte 126): Non-zero bytes in the padding"
+                                    << videos + "Video Data Block";
 }
 
 void TestCli::extensionCheckAndInfo()

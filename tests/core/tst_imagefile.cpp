@@ -43,8 +43,9 @@ class TestImageFile : public QObject
 private slots:
     void decodeBaseBlock_data();
     void decodeBaseBlock();
-    void splitKeepsAnnouncedBlocksOnly_data();
-    void splitKeepsAnnouncedBlocksOnly();
+    void splitKeepsWhatIsNotACopy_data();
+    void splitKeepsWhatIsNotACopy();
+    void copyOfTheCorrectedImage();
     void textDump();
     void dumpOfMoreRowsKeepsAnnouncedBlocks();
 };
@@ -74,30 +75,73 @@ void TestImageFile::decodeBaseBlock()
     QTEST(accepted(image), "accepted");
 }
 
-void TestImageFile::splitKeepsAnnouncedBlocksOnly_data()
+// What a file holds past the image: the blocks byte 126 announces, then
+// bytes kept at their place unless they only repeat the blocks before them.
+void TestImageFile::splitKeepsWhatIsNotACopy_data()
 {
-    QTest::addColumn<int>("announced");
-    QTest::addColumn<int>("blocksInFile");
-    QTest::addColumn<int>("keptBytes");
-    QTest::newRow("one extension, file has three") << 1 << 3 << 0;
-    QTest::newRow("three extensions, all in file") << 3 << 3 << 256;
-    QTest::newRow("three announced, file has two") << 3 << 2 << 128;
-    QTest::newRow("two announced, file has three") << 2 << 3 << 128;
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("blocks");       // bytes kept as announced blocks
+    QTest::addColumn<int>("trailing");     // bytes kept after them
+    QTest::addColumn<QString>("dropped");  // the message of the bytes dropped as a copy
+    const QByteArray one = validBaseBlock(3, 1) + filledBlock(0x10);
+    const QByteArray three = validBaseBlock(3, 3) + filledBlock(0x10) + filledBlock(0x11) + filledBlock(0x12);
+    const QByteArray other = filledBlock(0x70);
+    QTest::newRow("one extension") << one << 0 << 0 << "";
+    QTest::newRow("three extensions") << three << 256 << 0 << "";
+    QTest::newRow("three announced, two in file") << three.left(384) << 128 << 0 << "";
+    QTest::newRow("three announced, two and a half in file") << three.left(448) << 128 << 64 << "";
+    QTest::newRow("one announced, another block after") << one + other << 0 << 128 << "";
+    QTest::newRow("three announced, another block after") << three + other << 256 << 128 << "";
+    QTest::newRow("one announced, stray partial block") << one + QByteArray(40, '\x55') << 0 << 40 << "";
+    QTest::newRow("none announced, other data after 255")
+        << validBaseBlock(3, 0) + QByteArray(128, '\0') + other + other.left(5) << 0 << 133 << "";
+    const QString repeat = "file bytes %1 repeat the blocks before them: not kept";
+    QTest::newRow("read wrapped around once") << one + one << 0 << 0 << repeat.arg("256-511 (256 bytes)");
+    QTest::newRow("three announced, wrapped around") << three + three << 256 << 0
+                                                     << repeat.arg("512-1023 (512 bytes)");
+    QTest::newRow("copy of the base block's start") << one + one.left(40) << 0 << 0
+                                                    << repeat.arg("256-295 (40 bytes)");
+    QTest::newRow("copy of the extension half, none announced") << validBaseBlock(3, 0) + other + other << 0 << 0
+                                                                << repeat.arg("256-383 (128 bytes)");
 }
 
-void TestImageFile::splitKeepsAnnouncedBlocksOnly()
+void TestImageFile::splitKeepsWhatIsNotACopy()
 {
-    QFETCH(int, announced);
-    QFETCH(int, blocksInFile);
-    QFETCH(int, keptBytes);
-    QByteArray file = validBaseBlock(3, Byte(announced));
-    for (int block = 0; block < blocksInFile; ++block)
-        file += filledBlock(char(0x10 + block));
-    file += QByteArray(40, '\x55');     // a stray partial block is never kept
+    QFETCH(QByteArray, file);
+    QFETCH(int, blocks);
+    QFETCH(int, trailing);
+    QFETCH(QString, dropped);
     Byte image[256];
-    const QByteArray extra = splitImageBytes(file, image);
-    QCOMPARE(extra, file.mid(256, keptBytes));
-    QCOMPARE(imageFileBytes(image, file.mid(256)), file.left(128 * (announced + 1)));
+    const ImageTail tail = splitImageBytes(file, image);
+    QCOMPARE(tail.blocks, file.mid(256, blocks));
+    QCOMPARE(tail.trailing, file.mid(256 + blocks, trailing));
+    QCOMPARE(droppedCopyMessage(tail), dropped);
+    // Save writes the file back, without the dropped copy.
+    const int kept = 256 + blocks + trailing;
+    QCOMPARE(imageFileBytes(image, tail), file.left(kept).leftJustified(kept, '\0'));
+    // The trailing bytes stay at their place: once the announced blocks are
+    // no longer written, neither are they.
+    image[126] = 1;
+    const int written = 256 + (blocks > 0 ? 0 : trailing);
+    QCOMPARE(imageFileBytes(image, tail).size(), written);
+}
+
+// Bytes that repeat the image as the load corrections wrote it count as a
+// copy too: otherwise saving would turn them into one.
+void TestImageFile::copyOfTheCorrectedImage()
+{
+    QByteArray corrected = validBaseBlock(3, 1) + filledBlock(0x10);
+    QByteArray read = corrected;
+    read[255] = char(read[255] + 1);    // the extension's checksum, corrected on load
+    Byte image[256];
+    ImageTail tail = splitImageBytes(read + corrected, image);
+    QCOMPARE(tail.trailing.size(), 256);
+    dropTrailingCopy(tail, reinterpret_cast<const Byte*>(corrected.constData()));
+    QVERIFY(tail.trailing.isEmpty());
+    QCOMPARE(tail.droppedCopy, 256);
+    tail = splitImageBytes(read + filledBlock(0x33), image);
+    dropTrailingCopy(tail, reinterpret_cast<const Byte*>(corrected.constData()));
+    QCOMPARE(tail.trailing, filledBlock(0x33));
 }
 
 // The layout of the dump, and the variants of it that read the same.
@@ -132,10 +176,7 @@ void TestImageFile::dumpOfMoreRowsKeepsAnnouncedBlocks()
     QVERIFY(text.contains("\r\n17 | "));
     QCOMPARE(readTextDump(text), file);
     Byte image[256];
-    QCOMPARE(splitImageBytes(readTextDump(text), image), file.mid(256));
-    // A dump of 17 rows whose byte 126 announces one extension keeps 256 bytes.
-    const QByteArray oneExtension = validBaseBlock(3, 1) + filledBlock(0x21) + filledBlock(0x42);
-    QVERIFY(splitImageBytes(readTextDump(writeTextDump(oneExtension)), image).isEmpty());
+    QCOMPARE(splitImageBytes(readTextDump(text), image).blocks, file.mid(256));
 }
 
 QTEST_APPLESS_MAIN(TestImageFile)

@@ -63,7 +63,7 @@ void TestImageModel::writeFixesTouchedChecksums()
     QFETCH(int, stepLength);
     ImageModel model;
     const QByteArray file = block('\x11', 2) + block('\x11') + block('\x11');
-    model.load(file, file);
+    model.load(file);
     QSignalSpy changed(&model, &ImageModel::changed);
     QSignalSpy written(&model, &ImageModel::written);
     model.write(offset, bytes);
@@ -100,7 +100,7 @@ void TestImageModel::restoreIsExactAndUnrecorded()
     ImageModel model;
     QByteArray file = block('\x20');
     file[127] = char(file[127] + 1);
-    model.load(file, file);
+    model.load(file);
     QSignalSpy written(&model, &ImageModel::written);
     model.write(10, QByteArray("\x21"));
     QCOMPARE(written.count(), 1);
@@ -119,7 +119,7 @@ void TestImageModel::savedStateAndFileBytes()
 {
     ImageModel model;
     const QByteArray file = block('\x01', 2) + block('\x02') + block('\x03');
-    model.load(file, file);
+    model.load(file);
     QVERIFY(!model.isModified());
     QCOMPARE(model.size(), 384);
     QCOMPARE(model.fileBytes(), file);

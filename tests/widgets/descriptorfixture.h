@@ -61,7 +61,7 @@ struct SlotFixture {
         LoadedImage loaded;
         if (!loadImage(image, false, loaded).isEmpty())
             return false;
-        model.load(loaded.readBytes(), loaded.correctedBytes());
+        model.load(loaded);
         T_EDID_DEF decoded;
         decodeBaseBlock(newData, decoded);
         HexaViewer::instance()->setData(newData);

@@ -87,7 +87,7 @@ struct Images {
     // current revision, as opening a file does).
     bool load(const QByteArray& bytes)
     {
-        model.load(bytes, bytes);
+        model.load(bytes);
         HexaViewer::instance()->setData(working);
         return decodeBaseBlock(saved, decoded);
     }

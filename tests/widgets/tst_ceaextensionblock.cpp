@@ -67,7 +67,7 @@ void TestCEAExtensionBlock::open(const QByteArray& extHex, int checksum)
     LoadedImage loaded;
     QVERIFY(loadImage(bytes, false, loaded).isEmpty());
     showLoadBoxes(loaded.corrections);
-    m_images.model.load(loaded.readBytes(), loaded.correctedBytes());
+    m_images.model.load(loaded);
     QVERIFY(decodeBaseBlock(m_images.working, m_images.decoded));
     m_doc->setImages(m_images.saved, m_images.working);
     m_doc->initFields(m_images.decoded);
@@ -94,9 +94,14 @@ void TestCEAExtensionBlock::loadResults_data()
     QTest::newRow("padding error, byte 126 cleared")
         << (video + QByteArray(236, '0') + "07") << -1
         << "CEA Extension data block has a padding error." << QByteArray("0203084043021004") << true;
-    QTest::newRow("checksum error erases") << video << 0x11
-        << "CEA Extension data block has a checksum error. The CEA data will be erased"
-        << QByteArray("0000000000000000") << false;
+    QTest::newRow("checksum error corrected") << video << 0x11
+        << "CEA Extension data block has a checksum error. The checksum will be corrected."
+        << QByteArray("0203084043021004") << true;
+    // Six timings after a 15-byte block end on byte 126, the budget's last.
+    QTest::newRow("last timing on byte 126")
+        << "0203 13 00 4e" + QByteArray(14, '1').toHex()
+               + QByteArray("011d007251d01e206e285500c48e2100001e").repeated(6)
+        << -1 << "" << QByteArray("020313004e313131") << true;
     QTest::newRow("not CEA is kept") << QByteArray("70 12 34") << 0x55 << "" << QByteArray("7012340000000000") << false;
     QTest::newRow("byte 2 zero stays zero") << QByteArray("0203 00 00") << -1 << "" << QByteArray("0203000000000000") << true;
 }
@@ -116,9 +121,14 @@ void TestCEAExtensionBlock::loadResults()
     QCOMPARE(m_images.working[126] != 0, present || box.isEmpty());
     QVERIFY(m_images.checksumValid());
     if (present) {
-        QCOMPARE(extBytes()[126], Byte(0));
         QVERIFY(blockChecksumValid(extBytes()));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(extBytes()), EDID_BLOCK_SIZE).toHex(),
+                 m_doc->ceaExtension().extensionBytes().toHex());
+        QVERIFY(control<QLabel>("Totalsize")->styleSheet().isEmpty());
     }
+    // Only a box's correction changes bytes.
+    if (box.isEmpty())
+        QVERIFY(m_images.unchanged());
 }
 
 // HDR static metadata, tag 5, a tag-0 byte, a header running past byte 2
@@ -167,7 +177,7 @@ void TestCEAExtensionBlock::editsReachTheImage()
     QCOMPARE(boxes.count(), 0);
 }
 
-// Four vendor-specific blocks of 30 bytes fill 120 of the 122 bytes. A new
+// Four vendor-specific blocks of 30 bytes fill 120 of the 123 bytes. A new
 // "Detailed timing" item holds no descriptor and adds nothing; with one
 // descriptor it is red and left out, the warning comes once, and an item
 // added after it is red as well.
@@ -178,12 +188,13 @@ void TestCEAExtensionBlock::overBudget()
     for (int i = 0; i < 4; ++i)
         ext += "7d 000c03" + QByteArray(26 * 2, '1' + i);
     open(ext);
-    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QCOMPARE(totalText(), QString("Total size = 120/123"));
+    QVERIFY(m_images.unchanged());
     addBlock("Detailed timing");
     auto* rows = control<QListWidget>("listWidget");
     QCOMPARE(rows->item(4)->text(), QString("Detailed timing (size = 0)"));
     QCOMPARE(editor().block(4)->findChild<QTabWidget*>("tabDTD")->count(), 0);
-    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QCOMPARE(totalText(), QString("Total size = 120/123"));
     QVERIFY(m_images.unchanged());
     QCOMPARE(boxes.count(), 0);
     editor().block(4)->findChild<QPushButton*>("addDTDTabButton")->click();
@@ -191,7 +202,7 @@ void TestCEAExtensionBlock::overBudget()
     QCOMPARE(rows->item(4)->text(), QString("Detailed timing (size = 18)"));
     QCOMPARE(rows->item(4)->background().color(), QColor(Qt::red));
     QCOMPARE(rows->item(3)->background().color(), QColor(33, 33, 33));
-    QCOMPARE(totalText(), QString("Total size = 138/122"));
+    QCOMPARE(totalText(), QString("Total size = 138/123"));
     addBlock("Detailed timing");
     QCOMPARE(rows->item(5)->background().color(), QColor(Qt::red));
     editor().extensionBytes();
@@ -201,7 +212,7 @@ void TestCEAExtensionBlock::overBudget()
     control<QPushButton>("removeBlockButton")->click();
     editor().setCurrentBlockRow(4);
     control<QPushButton>("removeBlockButton")->click();
-    QCOMPARE(totalText(), QString("Total size = 120/122"));
+    QCOMPARE(totalText(), QString("Total size = 120/123"));
     QVERIFY(control<QLabel>("Totalsize")->styleSheet().isEmpty());
     QCOMPARE(boxes.count(), 1);
 }
@@ -229,7 +240,7 @@ void TestCEAExtensionBlock::addEveryBlockType()
     QCOMPARE(offset, d);
     const int total = d - 4;
     QVERIFY(total <= CEA_SIZE_BUDGET);
-    QCOMPARE(totalText(), QString("Total size = %1/122").arg(total));
+    QCOMPARE(totalText(), QString("Total size = %1/123").arg(total));
     QCOMPARE(boxes.count(), 0);
 }
 
@@ -253,7 +264,7 @@ void TestCEAExtensionBlock::revisionSwitch()
 
 // Opening every real EDID with a CEA-861 extension leaves its bytes as
 // the core model writes them back: unchanged apart from the padding and
-// budget corrections.
+// checksum corrections.
 void TestCEAExtensionBlock::corpusOpenedUnchanged()
 {
     const QStringList files = corpusFiles();
@@ -267,13 +278,19 @@ void TestCEAExtensionBlock::corpusOpenedUnchanged()
         if (content.size() < EDID_IMAGE_SIZE || Byte(content[126]) == 0)
             continue;
         m_doc.reset(new Edid);
-        if (!m_images.load(content.left(EDID_IMAGE_SIZE)))
+        LoadedImage loaded;
+        if (!loadImage(content.left(EDID_IMAGE_SIZE), false, loaded).isEmpty())
             continue;
+        // A wrong checksum is corrected on load.
+        Byte repaired[EDID_IMAGE_SIZE];
+        std::memcpy(repaired, loaded.saved, EDID_IMAGE_SIZE);
+        updateBlockChecksum(repaired + EDID_BLOCK_SIZE);
         T_EDID_CEA_EXTENSION_DEF record;
-        const int result = parseCEAExtension(m_images.saved, record);
-        if (result != CEA_PARSE_VALID && result != CEA_PARSE_PADDING_ERROR)
+        if (parseCEAExtension(repaired, record) == CEA_PARSE_NOT_CEA)
             continue;
         const QByteArray expected = reserializeCEAExtension(record).bytes;
+        m_images.model.load(loaded);
+        decodeBaseBlock(m_images.working, m_images.decoded);
         m_doc->setImages(m_images.saved, m_images.working);
         m_doc->initFields(m_images.decoded);
         ++opened;

@@ -345,7 +345,7 @@ void TestCorpus::checkLoad(Edid& doc, Images& images, const QByteArray& sample)
                                                                 core.decoded.revision == 3 ? 3 : 4));
     for (int i = 8; i < 127; ++i)
         expect(i == 18 || i == 19 || core.working[i] == Byte(expected[i]), QString("byte %1 changed on load").arg(i));
-    images.model.load(core.readBytes(), core.correctedBytes());
+    images.model.load(core);
     decodeBaseBlock(images.working, images.decoded);
     doc.setImages(images.saved, images.working);
     doc.initFields(images.decoded);
@@ -427,7 +427,7 @@ void TestCorpus::coreLoadMatchesEditor()
         LoadedImage core;
         if (!loadImage(content, false, core).isEmpty())
             continue;
-        images.model.load(core.readBytes(), core.correctedBytes());
+        images.model.load(core);
         decodeBaseBlock(images.working, images.decoded);
         writes = 0;
         doc.setImages(images.saved, images.working);

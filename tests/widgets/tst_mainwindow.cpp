@@ -18,6 +18,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+
 namespace {
 
 QByteArray baseBlockOnly()
@@ -36,6 +40,20 @@ QByteArray imageBytes(const Byte* image, int size = 256)
 QColor colourIn(QTableWidget* grid, int i)
 {
     return grid->item(i / 16, i % 16)->foreground().color();
+}
+
+// A FIFO, a sparse 100 MB file, a directory, or a path for a link; empty
+// when it cannot be made.
+QString makeNode(const QString& path, const QString& kind)
+{
+    QFile file(path);
+    if (kind == "FIFO")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0 ? path : QString();
+    if (kind == "100 MB")
+        return file.open(QIODevice::WriteOnly) && file.resize(100 << 20) ? path : QString();
+    if (kind == "directory")
+        return QDir().mkpath(path) ? path : QString();
+    return path;
 }
 
 } // namespace
@@ -58,10 +76,14 @@ private slots:
     void ceaToggleWritesByte126();
     void otherExtensionIsReplacedOnlyWhenConfirmed();
     void longImageKeepsFurtherBlocks();
+    void bytesPastTheBlocks_data();
+    void bytesPastTheBlocks();
     void newImage();
     void dropOpensEveryFile();
     void floatingViewer();
     void detailedTabShowsLoadedSlots();
+    void hostileFilesAndTargets_data();
+    void hostileFilesAndTargets();
 
 private:
     QString writeImage(const QString& name, const QByteArray& bytes);
@@ -333,6 +355,33 @@ void TestMainWindow::longImageKeepsFurtherBlocks()
     QCOMPARE(readFileBytes(m_dir->filePath("copy.bin")).size(), 256);
 }
 
+// Bytes after the blocks byte 126 counts are saved at their place, unless
+// they only repeat the image: then the load box says they go.
+void TestMainWindow::bytesPastTheBlocks_data()
+{
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("box");
+    QByteArray other(128, '\x5A');
+    QTest::newRow("another block") << other << "";
+    QTest::newRow("a partial block") << other.left(7) << "";
+    QTest::newRow("the image again") << sampleImage()
+                                     << "The file holds 256 bytes after its EDID blocks (bytes 256 to 511) that only "
+                                        "repeat them. They will not be saved.";
+}
+
+void TestMainWindow::bytesPastTheBlocks()
+{
+    QFETCH(QByteArray, after);
+    QFETCH(QString, box);
+    const QByteArray file = sampleImage() + after;
+    BoxRecorder boxes;
+    QVERIFY(m_window->openFile(writeImage("long.bin", file).toLocal8Bit().constData()));
+    QCOMPARE(boxes.count(), box.isEmpty() ? 0 : 1);
+    QCOMPARE(boxes.lastText(), box);
+    m_window->on_actionSave_triggered();
+    QCOMPARE(readFileBytes(m_dir->filePath("long.bin")), box.isEmpty() ? file : sampleImage());
+}
+
 void TestMainWindow::newImage()
 {
     open(sampleImage());
@@ -442,6 +491,82 @@ void TestMainWindow::detailedTabShowsLoadedSlots()
     QCOMPARE(shown("prodNameField"), QString("ZOZEZI 27"));
     QCOMPARE(imageBytes(m_window->workingImage()), sampleImage());
     QVERIFY(!m_window->isModified());
+}
+
+// Every way into the document reads through the same reader: nothing
+// that is not a regular file is opened, nothing past 1 MiB is read, and the
+// box says why. Save, Save As and Export never write into or replace such
+// a target; a link is followed and its target replaced.
+void TestMainWindow::hostileFilesAndTargets_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");   // shown in the box; empty: no box
+    const QString fifo = "not a regular file but a FIFO (named pipe)";
+    for (const QString command : {"open", "import", "argument", "drop", "recent"})
+        QTest::newRow(qPrintable(command + " of a FIFO")) << command << "FIFO" << fifo;
+    QTest::newRow("open of 100 MB") << "open" << "100 MB" << "too large: 104857600 bytes, at most 1048576 are read";
+    QTest::newRow("drop of a directory") << "drop" << "directory" << "not a regular file but a directory";
+    QTest::newRow("save as onto a FIFO") << "save as" << "FIFO" << fifo + "; nothing was written";
+    QTest::newRow("export onto a FIFO") << "export" << "FIFO" << fifo + "; nothing was written";
+    QTest::newRow("save as through a link") << "save as" << "link" << "";
+}
+
+void TestMainWindow::hostileFilesAndTargets()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString good = writeImage("good.bin", sampleImage());
+    QVERIFY(m_window->openFile(good.toLocal8Bit().constData()));
+    const bool saving = command == "save as" || command == "export";
+    if (saving)
+        modify();
+    const QByteArray working = imageBytes(m_window->workingImage());
+    const QString path = makeNode(m_dir->filePath("node.bin"), kind);
+    QVERIFY(!path.isEmpty());
+    if (kind == "link")
+        QVERIFY(QFile::link(writeImage("target.bin", "old"), path));
+    const qint64 size = QFileInfo(path).size();
+    BoxRecorder boxes;
+    FileAnswers files;
+    files.answers << path;
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // Blocking on the FIFO (the fault under test) ends the program at once.
+    std::promise<void> done;
+    std::thread watchdog([finished = done.get_future()] {
+        if (finished.wait_for(std::chrono::seconds(5)) == std::future_status::timeout)
+            qFatal("the main window blocked on a FIFO or a large file");
+    });
+    if (command == "open")
+        m_window->on_actionOpen_triggered();
+    else if (command == "import")
+        m_window->on_actionImport_triggered();
+    else if (command == "argument")
+        m_window->openArgument(path.toLocal8Bit().constData());
+    else if (command == "recent")
+        m_window->openRecent(path);
+    else if (command == "drop")
+        QCoreApplication::sendEvent(m_window, &enter), QCoreApplication::sendEvent(m_window, &drop);
+    else if (command == "save as")
+        m_window->on_actionSave_As_triggered();
+    else
+        action("actionExport_Hexa_Array")->trigger();
+    done.set_value();
+    watchdog.join();
+    QCOMPARE(boxes.count(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty())
+        QCOMPARE(boxes.lastText(), saving ? QString("The file %1 could not be written:\n%2").arg(path, reason)
+                                          : QString("The file %1 was not opened: %2.").arg(path, reason));
+    QCOMPARE(boxes.lastTitle(), reason.isEmpty() ? "" : saving ? "Save error" : "Open error");
+    // The node is as it was, and so is the document; a link leads to the bytes.
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == "link");
+    QCOMPARE(QFileInfo(path).size(), kind == "link" ? 256 : size);
+    QCOMPARE(imageBytes(m_window->workingImage()), working);
+    QCOMPARE(m_window->isModified(), saving && kind != "link");
 }
 
 QTEST_MAIN(TestMainWindow)
