@@ -15,7 +15,6 @@
 
 #include <QDir>
 #include <QDockWidget>
-#include <QFile>
 #include <QMessageBox>
 
 namespace {
