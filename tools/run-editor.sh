@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is needed, builds the editor and starts it on the sample
 # EDID. Without a display the editor runs on a virtual one: a picture of its
-# window is saved and the sample's bytes are printed instead.
+# window is saved, and the sample's check and decode are printed instead.
 set -e
 cd "$(dirname "$0")/.."
 if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
@@ -22,5 +22,6 @@ xvfb-run -a -s "-screen 0 1280x720x24" sh -c "
     import -window root '$SHOT'
     kill \$pid"
 echo "The editor opened $SAMPLE; a picture of its window is in $SHOT"
-echo "The sample's bytes:"
-od -An -tx1 -w16 -v "$SAMPLE"
+echo "What the editor shows of the sample, from its command-line tool:"
+build/zozezi-cli check "$SAMPLE" || true
+build/zozezi-cli info "$SAMPLE"
