@@ -14,8 +14,6 @@
 namespace {
 
 const char kRangeTitle[] = "Range error";
-// The controls of a group box that is cleared are disabled: they look it.
-const char kDisabledLook[] = "QCheckBox:disabled, QLabel:disabled { color: rgb(120, 120, 120); }";
 
 } // namespace
 
@@ -46,7 +44,6 @@ QString findingsText(const Findings& findings)
 
 CEAPayloadForm::CEAPayloadForm(QWidget* parent) : QWidget(parent)
 {
-    setStyleSheet(QString::fromLatin1(kDisabledLook));
 }
 
 bool CEAPayloadForm::commit(const QByteArray& bytes)
