@@ -84,12 +84,16 @@ void CEAFreeSyncForm::updateUI()
 
 void CEAFreeSyncForm::on_capsField_editingFinished()
 {
+    if (!fieldEdited(ui->capsField))
+        return;
     m_record.featureCaps = checkedHexByte(ui->capsField, QStringLiteral("Feature caps"));
     apply();
 }
 
 void CEAFreeSyncForm::on_mccsField_editingFinished()
 {
+    if (!fieldEdited(ui->mccsField))
+        return;
     m_record.mccsFlags = checkedHexByte(ui->mccsField, QStringLiteral("MCCS flags"));
     apply();
 }
@@ -97,6 +101,8 @@ void CEAFreeSyncForm::on_mccsField_editingFinished()
 // A min above the max falls back to the lowest rate.
 void CEAFreeSyncForm::on_minRefreshField_editingFinished()
 {
+    if (!fieldEdited(ui->minRefreshField))
+        return;
     const FieldRange range = freeSyncRange(FreeSyncValue::MinRefreshRate);
     int hz = checkedNumber(ui->minRefreshField, range, range.minimum);
     const QString problem = freeSyncRangeProblem(hz, maxRefresh());
@@ -112,6 +118,8 @@ void CEAFreeSyncForm::on_minRefreshField_editingFinished()
 // range allows: the min refresh rate.
 void CEAFreeSyncForm::on_maxRefreshField_editingFinished()
 {
+    if (!fieldEdited(ui->maxRefreshField))
+        return;
     const FieldRange range = freeSyncRange(m_record.hasRefresh10Bit ? FreeSyncValue::MaxRefreshRate10
                                                                      : FreeSyncValue::MaxRefreshRate);
     const int fallback = qMax(range.minimum, m_record.minRefreshRate);

@@ -85,6 +85,8 @@ void CEAHdmiForm::bindLatency(const Latency& latency)
         apply();
     });
     connect(latency.field, &QLineEdit::editingFinished, this, [=] {
+        if (!fieldEdited(latency.field))
+            return;
         const int ms = checkedNumber(latency.field, hdmiRange(HdmiValue::Latency), 0);
         m_record.*latency.code = latencyCodeOf(ms);
         apply();
@@ -120,6 +122,8 @@ void CEAHdmiForm::updateUI()
 
 void CEAHdmiForm::on_physAddrField_editingFinished()
 {
+    if (!fieldEdited(ui->physAddrField))
+        return;
     int address = parsePhysicalAddress(ui->physAddrField->text());
     if (address < 0) {
         address = 0;
@@ -133,6 +137,8 @@ void CEAHdmiForm::on_physAddrField_editingFinished()
 // back to none.
 void CEAHdmiForm::on_vicsField_editingFinished()
 {
+    if (!fieldEdited(ui->vicsField))
+        return;
     const QStringList items = ui->vicsField->text().split(QRegularExpression(QStringLiteral("[ ,]+")),
                                                            Qt::SkipEmptyParts);
     QString problem = fieldRangeProblem(hdmiRange(HdmiValue::HdmiVicCount), items.size());

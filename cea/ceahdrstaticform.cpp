@@ -73,6 +73,8 @@ void CEAHdrStaticForm::updateUI()
 
 void CEAHdrStaticForm::setMaxCandelas(QLineEdit* field, int R::*code)
 {
+    if (!fieldEdited(field))
+        return;
     const FieldRange range = hdrStaticRange(HdrStaticValue::MaxLuminance);
     bool ok = false;
     double candelas = field->text().toDouble(&ok);
@@ -98,6 +100,8 @@ void CEAHdrStaticForm::on_maxFallField_editingFinished()
 // The highest min is a hundredth of the max luminance.
 void CEAHdrStaticForm::on_minLumField_editingFinished()
 {
+    if (!fieldEdited(ui->minLumField))
+        return;
     const double limit = minLuminanceOfCode(m_record.maxLuminanceCode, kMaxCode);
     bool ok = false;
     double candelas = ui->minLumField->text().toDouble(&ok);

@@ -77,7 +77,7 @@ void CEAModernBlock::updateUI()
         m_form->setPayload(m_bytes);
         ui->modernTabs->setTabText(0, node.name.isEmpty() ? blockTypeName() : node.name);
     }
-    ui->bytesField->setText(spacedHex(m_bytes.mid(1)));
+    setFieldText(ui->bytesField, spacedHex(m_bytes.mid(1)));
     ui->findingsLabel->setText(findingsText(findings));
     ui->findingsLabel->setVisible(!findings.isEmpty());
 }
@@ -94,6 +94,8 @@ void CEAModernBlock::onFormEdited(const QByteArray& payload)
 // were.
 void CEAModernBlock::on_bytesField_editingFinished()
 {
+    if (!fieldEdited(ui->bytesField))
+        return;
     const QString digits = ui->bytesField->text().remove(QLatin1Char(' '));
     const QByteArray bytes = char(extendedTag()) + QByteArray::fromHex(digits.toLatin1());
     QString problem = payloadSizeProblem(bytes.size());

@@ -14,6 +14,8 @@
 namespace {
 
 const char kRangeTitle[] = "Range error";
+// The property of a field that holds the text last set by the program.
+const char kShownText[] = "shownText";
 
 } // namespace
 
@@ -129,6 +131,17 @@ void CEAPayloadForm::setQuietly(QComboBox* combo, int index)
 
 void CEAPayloadForm::setQuietly(QLineEdit* field, const QString& text)
 {
+    setFieldText(field, text);
+}
+
+void setFieldText(QLineEdit* field, const QString& text)
+{
     const QSignalBlocker blocker(field);
     field->setText(text);
+    field->setProperty(kShownText, text);
+}
+
+bool fieldEdited(const QLineEdit* field)
+{
+    return field->text() != field->property(kShownText).toString();
 }

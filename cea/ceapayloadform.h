@@ -12,6 +12,13 @@
 
 class QValidator;
 
+// Sets the text of a field without a signal and remembers it, so that
+// fieldEdited() tells whether the user changed it since. A field whose text
+// is unchanged is not read again when the focus passes through it: it may
+// show a rounded value, or a loaded one that its range check would refuse.
+void setFieldText(QLineEdit* field, const QString& text);
+bool fieldEdited(const QLineEdit* field);
+
 // A decoded form of one kind of data block (HDMI, HDMI Forum, FreeSync,
 // HDR static metadata, ...), shown inside the editor that holds the block's
 // bytes. It is a view of a payload, the bytes after the header byte (a
@@ -90,13 +97,17 @@ protected:
         });
     }
     // A decimal field holding one value of `record`, checked against
-    // `range`; out of range it falls back to `fallback`.
+    // `range`; out of range it falls back to `fallback`. Like every field of
+    // the forms, it is read only when the user changed its text (see
+    // fieldEdited()).
     template <typename R, typename Apply>
     void bindNumber(QLineEdit* field, R* record, int R::*member, const FieldRange& range, int fallback,
                     Apply apply)
     {
         field->setValidator(integerFilter());
         connect(field, &QLineEdit::editingFinished, this, [=] {
+            if (!fieldEdited(field))
+                return;
             record->*member = checkedNumber(field, range, fallback);
             apply();
         });
@@ -138,6 +149,7 @@ private:
 
 // Two upper-case hexadecimal digits.
 QString hexByteText(int value);
+
 
 // The decoded fields of a data block of tag code `tag` whose payload is
 // one of the blocks with a codec of their own, and what the codec finds
