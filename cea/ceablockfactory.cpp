@@ -3,8 +3,14 @@
 #include "ceaaudiodescriptor.h"
 #include "ceacapabilitymapdescriptor.h"
 #include "ceacolorimetryblock.h"
+#include "ceadecodedform.h"
 #include "ceadetailedtimingdescriptor.h"
+#include "ceafreesyncform.h"
+#include "ceahdmiform.h"
+#include "ceahdmiforumform.h"
+#include "ceahdrstaticform.h"
 #include "ceainfoframe.h"
+#include "ceamodernblock.h"
 #include "ceaspeakerallocationblock.h"
 #include "ceavendorspecificdescriptor.h"
 #include "ceavideocapability.h"
@@ -37,6 +43,31 @@ CEABlock* createBlock(int index, QWidget* parent)
         return new CEAVideoFormatPreference(parent);
     case CEA_DETAILED_TIMING:
         return new CEADetailedTimingDescriptor(parent);
+    case CEA_HDR_STATIC_METADATA:
+    case CEA_HDR_DYNAMIC_METADATA:
+    case CEA_HDMI_FORUM_SCDB:
+        return new CEAModernBlock(index, parent);
+    default:
+        return nullptr;
+    }
+}
+
+CEAPayloadForm* createPayloadForm(ModernBlockKind kind, QWidget* parent)
+{
+    switch (kind) {
+    case ModernBlockKind::Hdmi:
+        return new CEAHdmiForm(parent);
+    case ModernBlockKind::HdmiForum:
+    case ModernBlockKind::HdmiForumScdb:
+        return new CEAHdmiForumForm(parent);
+    case ModernBlockKind::FreeSync:
+        return new CEAFreeSyncForm(parent);
+    case ModernBlockKind::HdrStaticMetadata:
+        return new CEAHdrStaticForm(parent);
+    case ModernBlockKind::HdrDynamicMetadata:
+    case ModernBlockKind::DolbyVision:
+    case ModernBlockKind::Hdr10Plus:
+        return new CEADecodedForm(CEA_EXTENDED_TAG_CODE, parent);
     default:
         return nullptr;
     }

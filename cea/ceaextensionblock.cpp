@@ -224,7 +224,7 @@ void CEAExtensionBlock::updateUI()
         ui->nativeDTDLabel->setEnabled(support);
         ui->nativeDTDSB->setEnabled(support);
         if (revision == 3) {
-            for (int index = CEA_VIDEO; index <= CEA_DETAILED_TIMING; ++index)
+            for (int index = CEA_VIDEO; index < CEA_BLOCK_TYPE_COUNT; ++index)
                 ui->blockTypeList->addItem(blockTypeName(index));
         } else {
             ui->blockTypeList->addItem(blockTypeName(CEA_DETAILED_TIMING));

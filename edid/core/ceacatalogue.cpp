@@ -52,6 +52,19 @@ const CatalogueEntry kCatalogue[CEA_BLOCK_TYPE_COUNT] = {
      "the EDID."},
     {"Detailed timing", 7, CEA_DTD_EXTENDED_TAG,
      "This block defined a specific video format supported by the sink."},
+    {"HDR static metadata", 7, 6,
+     "This block defines the HDR transfer functions (EOTF) and static metadata types the sink "
+     "accepts, and the luminance of the content it renders best.\n\nThe luminances are stored as "
+     "codes: type a value in cd/m2 and the nearest code is chosen, or type the code itself."},
+    {"HDR dynamic metadata", 7, 7,
+     "This block lists the dynamic HDR metadata systems the sink accepts, one entry each (a "
+     "length, a 16-bit type and its support flags).\n\nIt is shown decoded; its bytes are "
+     "kept as they are."},
+    {"HDMI Forum SCDB", 7, 121,
+     "This block carries the HDMI 2.x sink capabilities (TMDS character rates above 340 MHz, "
+     "SCDC, FRL link rates, 4:2:0 deep color, VRR, ALLM, DSC), the same content as the HDMI "
+     "Forum vendor specific block.\n\nUse only one of the two, placed right after the HDMI "
+     "vendor specific block."},
 };
 
 bool inCatalogue(int index)
@@ -92,8 +105,8 @@ int blockTypeIndexOfName(const QString& name)
 
 int findBlockType(int tag, int firstPayloadByte)
 {
-    for (int index = CEA_VIDEO; index < CEA_DETAILED_TIMING; ++index) {
-        if (kCatalogue[index].tag != tag)
+    for (int index = CEA_VIDEO; index < CEA_BLOCK_TYPE_COUNT; ++index) {
+        if (index == CEA_DETAILED_TIMING || kCatalogue[index].tag != tag)
             continue;
         if (tag != CEA_EXTENDED_TAG_CODE || kCatalogue[index].extendedTag == firstPayloadByte)
             return index;
@@ -102,7 +115,7 @@ int findBlockType(int tag, int firstPayloadByte)
 }
 
 namespace {
-// CEA-861 data blocks the editors do not edit, by extended tag code.
+// CEA-861 data blocks by extended tag code, named when kept as loaded.
 struct ExtendedTagName {
     int code;
     const char* name;

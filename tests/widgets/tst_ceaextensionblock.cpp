@@ -131,26 +131,26 @@ void TestCEAExtensionBlock::loadResults()
         QVERIFY(m_images.unchanged());
 }
 
-// HDR static metadata, tag 5, a tag-0 byte, a header running past byte 2
-// and the bytes after the timings all stay where they were.
+// A room configuration block, tag 5, a tag-0 byte, a header running past
+// byte 2 and the bytes after the timings all stay where they were.
 void TestCEAExtensionBlock::unknownBlocksAreKept()
 {
     BoxRecorder boxes;
-    open("0203 15 00 e3060501 a21122 00 420203 e20600 650102" + QByteArray(19 * 2, '0') + "fd01");
+    open("0203 15 00 e3130501 a21122 00 420203 e21300 650102" + QByteArray(19 * 2, '0') + "fd01");
     QVERIFY(m_images.unchanged());
     QCOMPARE(boxes.count(), 0);
     QStringList rows;
     auto* list = control<QListWidget>("listWidget");
     for (int row = 0; row < list->count(); ++row)
         rows << list->item(row)->text();
-    QCOMPARE(rows, QStringList({"HDR static metadata (size = 4)", "Tag 5 (size = 3)", "Undecoded bytes (size = 1)",
-                                "Video (size = 3)", "HDR static metadata (size = 3)", "Undecoded bytes (size = 3)",
+    QCOMPARE(rows, QStringList({"Room configuration (size = 4)", "Tag 5 (size = 3)", "Undecoded bytes (size = 1)",
+                                "Video (size = 3)", "Room configuration (size = 3)", "Undecoded bytes (size = 3)",
                                 "Bytes after the timings (size = 21)"}));
     QVERIFY(qobject_cast<CEARawBlock*>(editor().block(0)));
     // Removing one of them writes the others unchanged.
     editor().setCurrentBlockRow(1);
     control<QPushButton>("removeBlockButton")->click();
-    QCOMPARE(hexOf(extBytes(), 0, 18), QByteArray("02031200e306050100420203e20600650102"));
+    QCOMPARE(hexOf(extBytes(), 0, 18), QByteArray("02031200e313050100420203e21300650102"));
     QCOMPARE(hexOf(extBytes(), 37, 2), QByteArray("fd01"));
 }
 
