@@ -224,6 +224,7 @@ void TestModernBlockEditors::editsWriteTheirBytes()
     QFETCH(QByteArray, bytes);
     BoxRecorder boxes;
     QVERIFY(open(corpusPath(file)));
+    boxes.clear();  // what opening the file said (a trailing copy dropped)
     const QByteArray opened = working();
     const QByteArray saved(reinterpret_cast<const char*>(m_window->savedImage()), EDID_IMAGE_SIZE);
     const int row = rowOf(tag, prefix);
