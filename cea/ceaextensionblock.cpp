@@ -153,8 +153,13 @@ void CEAExtensionBlock::onBlockValueChanged()
 {
     auto* view = qobject_cast<CEABlock*>(sender());
     const int row = m_views.indexOf(view);
-    if (view && row >= 0)
-        m_model.setBytes(row, view->blockBytes());
+    if (!view || row < 0)
+        return;
+    m_model.setBytes(row, view->blockBytes());
+    // The block, now written, described in the hex viewer.
+    const CEAEntryPlacement placement = m_model.serialize().placements.value(row);
+    if (placement.written)
+        HexaViewer::instance()->describeDataBlockAt(EDID_BLOCK_SIZE + placement.offset);
 }
 
 // Rows the revision leaves out are hidden and keep their text.

@@ -381,6 +381,7 @@ void HexaViewer::showSection(Section section)
     showLists(m_descriptions[section]);
     m_shownSection = section;
     m_sectionShown = true;
+    m_shownDecodedByte = -1;
 }
 
 void HexaViewer::showLists(const FieldDescriptionList& list)
@@ -407,6 +408,7 @@ void HexaViewer::showDecodedSection(int index)
     ui->blockNameField->setText(node.name);
     ui->sizeLabel->setText(sizeTextOf(node.length));
     showLists(node.pairs());
+    m_shownDecodedByte = index;
     m_shownFieldRow = fieldRowAt(node, index);
     for (QListView* view : {ui->labelsView, ui->valuesView}) {
         const QModelIndex row = view->model()->index(m_shownFieldRow, 0);
@@ -489,7 +491,7 @@ void HexaViewer::setDecodedDocument(DecodedDocument* decoded)
         disconnect(m_decoded.data(), nullptr, this, nullptr);
     m_decoded = decoded;
     if (decoded)
-        connect(decoded, &DecodedDocument::decoded, this, &HexaViewer::updateBlockSelector);
+        connect(decoded, &DecodedDocument::decoded, this, &HexaViewer::onDecoded);
     if (ui)
         updateBlockSelector();
 }
@@ -521,6 +523,28 @@ void HexaViewer::updateBlockSelector()
     selector->setVisible(later);
     if (!showBlock(m_block))
         showBlock(0);
+}
+
+void HexaViewer::onDecoded()
+{
+    updateBlockSelector();
+    if (ui && m_shownDecodedByte >= 0)
+        describeDataBlockAt(m_shownDecodedByte);
+}
+
+void HexaViewer::describeDataBlockAt(int index)
+{
+    if (!ui)
+        return;
+    if (index >= EDID_IMAGE_SIZE) {
+        if (showBlock(index / EDID_BLOCK_SIZE))
+            showDecodedSection(index);
+        return;
+    }
+    if (m_block != 0)
+        showBlock(0);
+    if (!showDecodedDataBlock(index))
+        showSection(sectionOfByte(index, m_extensionLayout));
 }
 
 void HexaViewer::on_blockMulti_activated(int index)

@@ -74,6 +74,11 @@ public:
     // Shows bytes first..last (absolute file offsets): the block that
     // holds them, the section of the first byte, the bytes highlighted.
     void showBytes(int first, int last);
+    // An editor of a CTA-861 data block or timing rewrote the bytes from
+    // image byte `index` on: the panel shows that block decoded, as the
+    // other editors bring their section into it. Nothing happens before
+    // the viewer's form is made.
+    void describeDataBlockAt(int index);
     // The row of the shown list that describes the byte chosen last; -1
     // when no field of the section covers it.
     int shownFieldRow() const { return m_shownFieldRow; }
@@ -105,6 +110,7 @@ private slots:
     void on_displayByteArray_cellClicked(int row, int column);
     void on_blockMulti_activated(int index);
     void updateBlockSelector();
+    void onDecoded();
 
 private:
     explicit HexaViewer(QWidget* parent = nullptr);
@@ -154,6 +160,9 @@ private:
     QPointer<DecodedDocument> m_decoded;
     int m_block = 0;
     int m_shownFieldRow = -1;
+    // The byte whose decoded section the panel shows (-1: a table section):
+    // shown again with its new values after every decode.
+    int m_shownDecodedByte = -1;
 };
 
 #endif

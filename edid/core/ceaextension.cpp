@@ -168,6 +168,7 @@ CEASerialization serializeCEAExtension(Word revision, Byte monitorSupport,
         placement.written = out.total <= CEA_SIZE_BUDGET;
         if (!placement.written)
             return false;
+        placement.offset = target.size();
         // Every block editor keeps its bytes within the 5-bit length field.
         if (header)
             target.append(char(((entry.tag & 7) << 5) | (entry.bytes.size() & 31)));
@@ -187,6 +188,12 @@ CEASerialization serializeCEAExtension(Word revision, Byte monitorSupport,
             place(i, timings);
     }
 
+    // Offsets so far count from the start of the collection or the timings.
+    for (int i = 0; i < entries.size(); ++i) {
+        CEAEntryPlacement& placement = out.placements[i];
+        if (placement.written)
+            placement.offset += CEA_COLLECTION_OFFSET + (collectionEntry(entries.at(i)) ? 0 : collection.size());
+    }
     const bool empty = collection.isEmpty() && !anyTiming;
     out.bytes.append(char(CEA_EXTENSION_TAG));
     out.bytes.append(char(revision));

@@ -106,6 +106,7 @@ struct CEAEntryPlacement {
     bool counted = false;  // false when the revision leaves the entry out
     int size = 0;          // bytes it occupies, header included
     bool written = false;  // false when it does not fit into the budget
+    int offset = -1;       // extension byte it starts at, when written
 };
 
 struct CEASerialization {

@@ -219,8 +219,12 @@ void TestCEAExtension::budget()
     for (int i = 0; i < list.size(); ++i) {
         const CEAEntryPlacement& p = out.placements.at(i);
         placed += !p.counted ? '-' : p.written ? '1' : '0';
-        if (p.written)
-            expectedLength += p.size;
+        if (!p.written)
+            continue;
+        expectedLength += p.size;
+        // Each written entry lies where its placement says.
+        const QByteArray& bytes = list.at(i).bytes;
+        QCOMPARE(out.bytes.mid(p.offset + p.size - bytes.size(), bytes.size()), bytes);
     }
     QCOMPARE(placed, written);
     QCOMPARE(out.total, total);

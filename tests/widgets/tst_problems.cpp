@@ -3,6 +3,7 @@
 // the hex viewer, the blocks after the first extension are shown there
 // decoded and saved unchanged, and Compare with file lists what differs.
 
+#include "ceaextensionblock.h"
 #include "checksum.h"
 #include "comparedialog.h"
 #include "decodeddocument.h"
@@ -334,7 +335,8 @@ void TestProblems::compareWithFile()
 }
 
 // A byte of a CTA-861 data block or timing shows that block's decoded
-// fields; a padding byte still shows the plain section.
+// fields; a padding byte still shows the plain section. An edit in a
+// block's form brings that block, with its new value, into the panel.
 void TestProblems::extensionDataBlocksDescribed()
 {
     open(sampleImage());
@@ -358,6 +360,13 @@ void TestProblems::extensionDataBlocksDescribed()
     click(253);
     QCOMPARE(viewer->blockName(), QString("Descriptor Blocks (CEA)"));
     QVERIFY(viewer->shownLabels().isEmpty());
+
+    tabs()->setCurrentIndex(2);  // CEA Extension
+    auto* extension = m_window->findChild<CEAExtensionBlock*>();
+    extension->setCurrentBlockRow(names.indexOf("HDMI"));
+    typeInto("physAddrField", "2.1.0.0");
+    QCOMPARE(viewer->blockName(), QString("HDMI"));
+    QCOMPARE(viewer->shownValues().value(viewer->shownLabels().indexOf("Physical address")), QString("2.1.0.0"));
 }
 
 QTEST_MAIN(TestProblems)
