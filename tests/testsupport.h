@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QQueue>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 
@@ -126,6 +127,24 @@ inline QStringList corpusFiles()
     for (const QString& name : dir.entryList({"*.bin"}, QDir::Files, QDir::Name))
         files << dir.filePath(name);
     return files;
+}
+
+// The files that carry every feature of the whole list: for each feature
+// that `featuresOf` names in a file's bytes, the first file that has it.
+// Widget tests open these instead of every file.
+inline QStringList filesCarrying(const QStringList& files,
+                                 const std::function<QStringList(const QByteArray&)>& featuresOf)
+{
+    QSet<QString> seen;
+    QStringList sample;
+    for (const QString& path : files) {
+        const int before = seen.size();
+        for (const QString& feature : featuresOf(readFileBytes(path)))
+            seen.insert(feature);
+        if (seen.size() > before)
+            sample << path;
+    }
+    return sample;
 }
 
 #endif
