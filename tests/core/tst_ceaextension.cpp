@@ -309,9 +309,10 @@ void TestCEAExtension::modelEdits_data()
                                               << "Tag 2,Detailed timing" << QByteArray("021004");
     QTest::newRow("byte 2 once a block was added") << image("02030000") << "+1: -0" << QByteArray("02030400") << ""
                                                    << 0 << "" << QByteArray();
-    QTest::newRow("kept blocks by name") << image("02031100", "43010203 e3060102 a0 c0 e21400") << "-1"
-                                         << QByteArray("02030d00 43010203 a0 c0 e21400") << "1111" << 9
-                                         << "Video,Tag 5,Tag 6,Speaker location" << QByteArray("010203");
+    QTest::newRow("kept blocks by name") << image("02031200", "43010203 e3060102 a0 00 c0 e21400 0000fd01") << "-1"
+                                         << QByteArray("02030e00 43010203 a0 00 c0 e21400 0000fd01") << "111111" << 14
+                                         << "Video,Tag 5,Undecoded bytes,Tag 6,Speaker location,Bytes after the timings"
+                                         << QByteArray("010203");
     QTest::newRow("timing past the budget") << full << QString("+13:" + dtd) << ("02037c00" + vsdbs) << "11110" << 138
                                             << "Vendor specific,Vendor specific,Vendor specific,Vendor specific,"
                                                "Detailed timing" << QByteArray();
