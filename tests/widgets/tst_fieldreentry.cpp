@@ -9,6 +9,30 @@
 
 using namespace SectionTest;
 
+namespace {
+
+// What decides which fields the base block sections show and how: the
+// revision, the input, which screen sizes are given, the gamma byte, the
+// week byte's kind, and each descriptor slot's tag or timing flags.
+QStringList baseBlockFeaturesOf(const QByteArray& content)
+{
+    if (content.size() < EDID_BLOCK_SIZE)
+        return {};
+    const auto* b = reinterpret_cast<const Byte*>(content.constData());
+    const int week = b[16] == 0 ? 0 : b[16] <= 54 ? 1 : b[16] == 0xFF ? 2 : 3;
+    QStringList features = {QStringLiteral("revision %1 input %2").arg(b[19]).arg(b[20] >> 7),
+                            QStringLiteral("sizes %1 %2").arg(b[21] != 0).arg(b[22] != 0),
+                            QStringLiteral("gamma %1").arg(b[23] == 0xFF), QStringLiteral("week %1").arg(week)};
+    for (int slot = 0; slot < 4; ++slot) {
+        const Byte* d = b + descriptorOffset(slot);
+        features << (d[0] || d[1] ? QStringLiteral("slot %1 flags %2").arg(slot).arg(d[17])
+                                  : QStringLiteral("slot %1 tag %2").arg(slot).arg(d[3]));
+    }
+    return features;
+}
+
+} // namespace
+
 class TestFieldReentry : public QObject
 {
     Q_OBJECT
@@ -83,7 +107,7 @@ void TestFieldReentry::everyFieldReenteredChangesNoByte()
         {"week 55", patched(digital14(), {{16, 55}})},
         {"gamma byte 255", patched(digital14(), {{23, 255}})},
         {"reserved bit 15", patched(analog13(), {{8, 0x80 | 0x5a}})}};
-    const QStringList files = corpusFiles();
+    const QStringList files = filesCarrying(corpusFiles(), baseBlockFeaturesOf);
     for (const QString& path : files)
         images << qMakePair(QFileInfo(path).fileName(), readFileBytes(path));
     BoxRecorder boxes;
@@ -100,7 +124,8 @@ void TestFieldReentry::everyFieldReenteredChangesNoByte()
     }
     QVERIFY2(failures.isEmpty(),
              qPrintable(QString("%1 images:\n").arg(failures.size()) + failures.mid(0, 20).join('\n')));
-    QVERIFY(loaded > (files.isEmpty() ? 6 : 3000));
+    qInfo("%d images, %d of them from the corpus", loaded, int(files.size()));
+    QVERIFY(loaded > files.size());
 }
 
 QTEST_MAIN(TestFieldReentry)
