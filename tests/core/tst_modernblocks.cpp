@@ -33,7 +33,6 @@ const char kHdmiLatencyVics[] = "030c003000383ca029290060010203";           // P
 const char kHdmi3D[] = "030c001000b82d20c00e0100001218202820382058206820";  // AOC AOC2752
 const char kHdmiTrailing[] = "030c001000b82d0000000000";                    // Acer ACR02CF
 const char kForumFull[] = "d85dc40178806312309083641d";                     // ASUS AUS38EA
-const char kScdb[] = "790000010000000228";                                  // Vizio VIZ0004
 const char kFreeSyncV3[] = "1a0000030330f0eca08b018b01f0000000000000";      // GIGABYTE GBT3215
 const char kHdrFull[] = "06070163632f";                                     // AOC AOC3220
 
@@ -70,13 +69,10 @@ void TestModernBlocks::edits_data()
         << "hasCaps=0" << hex("030c001000002d");
     QTest::newRow("HDMI flags byte added") << hdmi << hex("030c001000b82d") << "hasFeatures=1;game=1"
         << hex("030c001000b82d08");
-    QTest::newRow("HDMI physical address") << hdmi << hex("030c001000") << "pa=0x1234" << hex("030c001234");
     QTest::newRow("HDMI empty payload gets the OUI") << hdmi << QByteArray() << "pa=0x1000"
         << hex("030c001000");
     QTest::newRow("HDMI interlaced latency inserted before the video part") << hdmi << hex(kHdmiLatencyVics)
         << "interlaced=1;ivl=0x15;ial=0x15" << hex("030c003000383ce0292915150060010203");
-    QTest::newRow("HDMI latency removed") << hdmi << hex(kHdmiLatencyVics) << "latency=0"
-        << hex("030c003000383c200060010203");
     QTest::newRow("HDMI VIC appended") << hdmi << hex(kHdmiLatencyVics) << "vic=4"
         << hex("030c003000383ca02929008001020304");
     QTest::newRow("HDMI image size") << hdmi << hex(kHdmiLatencyVics) << "imageSize=3"
@@ -99,32 +95,22 @@ void TestModernBlocks::edits_data()
         << hex("d85dc40178806312702c83641d");
     QTest::newRow("HF VRR zeroed, DSC stays") << forum << hex(kForumFull) << "hasVrr=0"
         << hex("d85dc40178806312000083641d");
-    QTest::newRow("HF DSC removed") << forum << hex(kForumFull) << "hasDsc=0" << hex("d85dc401788063123090");
     QTest::newRow("HF DSC added") << forum << hex("d85dc401788063") << "hasDsc=1;dsc1p2=1;chunk=29"
         << hex("d85dc40178806300000080001d");
     QTest::newRow("SCDB from nothing") << int(ModernBlockKind::HdmiForumScdb) << QByteArray()
         << "scdb=1;version=1" << hex("79000001000000");
-    QTest::newRow("SCDB VRR max byte added") << int(ModernBlockKind::HdmiForumScdb) << hex(kScdb)
-        << "vrrMax=144" << hex("79000001000000022890");
 
     const int amd = int(ModernBlockKind::FreeSync);
     QTest::newRow("FreeSync HDR fields added") << amd << hex("1a00000101304be6") << "hasHdr=1;maxLum=99"
         << hex("1a00000101304be60063000000");
-    QTest::newRow("FreeSync 48-144 Hz") << amd << hex("1a00000101304be6") << "min=48;max=144"
-        << hex("1a000001013090e6");
-    QTest::newRow("FreeSync max refresh in both fields") << amd << hex(kFreeSyncV3) << "setMax=300"
-        << hex("1a0000030330ffeca08b018b012c010000000000");
     QTest::newRow("FreeSync 10-bit max refresh added") << amd << hex("1a000002033092000f63310031")
         << "has10=1;max10=146" << hex("1a000002033092000f633100319200");
 
     const int hdr = int(ModernBlockKind::HdrStaticMetadata);
     QTest::newRow("HDR max luminance added") << hdr << hex("060d01") << "hasMax=1;max=99" << hex("060d0163");
-    QTest::newRow("HDR min luminance added") << hdr << hex("060d01") << "hasMin=1;min=47"
-        << hex("060d0100002f");
     QTest::newRow("HDR min luminance removed") << hdr << hex(kHdrFull) << "hasMin=0" << hex("0607016363");
     QTest::newRow("HDR max luminance zeroed, later bytes stay") << hdr << hex(kHdrFull) << "hasMax=0"
         << hex("06070100632f");
-    QTest::newRow("HDR HLG on") << hdr << hex(kHdrFull) << "hlg=1" << hex("060f0163632f");
     QTest::newRow("HDR reserved bits kept") << hdr << hex("06f7fe63") << "pq=0" << hex("06f3fe63");
 
     const int eeodb = int(ModernBlockKind::HfEeodb);
@@ -229,29 +215,17 @@ void TestModernBlocks::describedFields_data()
     const QByteArray hdmi = hex("6f") + hex(kHdmiLatencyVics);
     QTest::newRow("HDMI VICs") << hdmi << "HDMI" << "HDMI VICs"
         << "1 (3840x2160 30 Hz), 2 (3840x2160 25 Hz), 3 (3840x2160 24 Hz)" << 12;
-    QTest::newRow("latency not supported") << hex("6a030c001000b82d80ff00") << "HDMI" << "Video latency"
-        << "not supported (code 255)" << 8;
     QTest::newRow("3D part raw") << hex("78") + hex(kHdmi3D) << "HDMI" << "3D data (kept raw)"
         << "14 bytes: 01 00 00 12 18 20 28 20 38 20 58 20 68 20" << 10;
     const QByteArray forum = hex("6d") + hex(kForumFull);
-    QTest::newRow("max FRL rate") << forum << "HDMI Forum" << "Max FRL rate"
-        << "3 and 6 Gbps per lane on 3 lanes, 6, 8, 10 and 12 Gbps on 4 lanes (code 6)"
-        << 6;
     QTest::newRow("DSC slices") << forum << "HDMI Forum" << "DSC max slices"
         << "8 slices, 340 MHz per slice (code 4)" << 11;
     QTest::newRow("DSC chunk") << forum << "HDMI Forum" << "DSC total chunk bytes" << "30720 bytes (code 29)"
         << 12;
-    QTest::newRow("SCDB TMDS") << hex("e9") + hex(kScdb) << "HDMI Forum SCDB" << "Max TMDS character rate"
-        << "none above 340 MHz (code 0)" << 4;
     const QByteArray amd = hex("74") + hex(kFreeSyncV3);
     QTest::newRow("FreeSync 10-bit max") << amd << "AMD FreeSync" << "Max refresh rate (10 bit)" << "240 Hz"
         << 13;
-    QTest::newRow("FreeSync panel") << amd << "AMD FreeSync" << "Panel type" << "OLED (code 2)" << 8;
-    QTest::newRow("FreeSync MCCS") << amd << "AMD FreeSync" << "MCCS flags"
-        << "0xec (range set through VESA MCCS)" << 7;
     const QByteArray dolby2 = hex("eb0146d000480376825e6d95");
-    QTest::newRow("Dolby v2 interface") << dolby2 << "Dolby Vision" << "Interface" << "Standard + Low-Latency"
-        << 6;
     QTest::newRow("Dolby v2 red") << dolby2 << "Dolby Vision" << "Red primary" << "0.67578125, 0.32031250"
         << 7;
     const QByteArray dolby1 = hex("eb0146d000261003257e73a4");
@@ -260,8 +234,6 @@ void TestModernBlocks::describedFields_data()
         << 7;
     QTest::newRow("HDR10+ full frame") << hex("e5018b849079") << "HDR10+" << "Full-frame peak luminance"
         << "400 cd/m2 (40% of peak, index 2)" << 4;
-    QTest::newRow("HDR dynamic type") << hex("e6070404000404") << "HDR Dynamic Metadata" << "Entry 1 type"
-        << "4" << 2;
     QTest::newRow("HDR dynamic raw") << hex("e6070404000404") << "HDR Dynamic Metadata"
         << "Entry 1 support bytes" << "04" << 5;
     QTest::newRow("EEODB count") << hex("e27802") << "HF-EEODB" << "Extension block count" << "2" << 1;
@@ -302,25 +274,16 @@ void TestModernBlocks::luminanceCodes()
     QCOMPARE(luminanceText(maxLuminanceOfCode(115), 115), QStringLiteral("603.666 cd/m2 (code 115)"));
 }
 
+// What the forms refuse beyond their own rows: a VRR max or TMDS character
+// rate in the gap below its minimum (0 stands for none), a physical
+// address part that is not one hexadecimal digit.
 void TestModernBlocks::ranges()
 {
-    const FieldRange tmds = hdmiRange(HdmiValue::MaxTmdsClock);
-    QVERIFY(fieldRangeProblem(tmds, 340).isEmpty());
-    QVERIFY(fieldRangeProblem(tmds, 0).isEmpty());
-    QCOMPARE(fieldRangeProblem(tmds, 342),
-             QStringLiteral("Max TMDS clock must be 0 or 5 to 1275 MHz in steps of 5 MHz."));
-    QCOMPARE(fieldRangeProblem(hdmiForumRange(HdmiForumValue::VrrMin), 49),
-             QStringLiteral("VRR min must be 0 to 48 Hz."));
     QVERIFY(!fieldRangeProblem(hdmiForumRange(HdmiForumValue::VrrMax), 99).isEmpty());
     QVERIFY(fieldRangeProblem(hdmiForumRange(HdmiForumValue::VrrMax), 0).isEmpty());
     QVERIFY(!fieldRangeProblem(hdmiForumRange(HdmiForumValue::MaxTmdsCharacterRate), 340).isEmpty());
-    QVERIFY(!freeSyncRangeProblem(144, 48).isEmpty());
-    QVERIFY(freeSyncRangeProblem(48, 144).isEmpty());
-    QVERIFY(!payloadSizeProblem(32).isEmpty());
     QCOMPARE(parsePhysicalAddress("1.2.a.F"), 0x12af);
-    QCOMPARE(parsePhysicalAddress("1.2.3"), -1);
     QCOMPARE(parsePhysicalAddress("1.2.3.10"), -1);
-    QCOMPARE(physicalAddressText(0x12af), QStringLiteral("1.2.a.f"));
 }
 
 QTEST_GUILESS_MAIN(TestModernBlocks)
