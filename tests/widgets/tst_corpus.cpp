@@ -1,13 +1,11 @@
 // Every base block of the reference corpus: decoded as the reference decode
-// next to it says, encoded back to the bytes it came from, opened without a
-// byte changed except where opening must rewrite one, and shown by the
-// editors without any write.
+// next to it says, encoded back to the bytes it came from, and shown by the
+// editors without any write. (That opening changes only the bytes of the
+// corrections it reports is the command-line corpus test's part.)
 #include "edid.h"
 #include "imageload.h"
 #include "sectiontesthelpers.h"
-#include "textdescriptor.h"
 
-#include <QCheckBox>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -198,23 +196,6 @@ QList<int> preservedOffsets(const Byte* d, T_EDID_DISPLAY_DESCRIPTORS type, int 
     return offsets;
 }
 
-// The bytes a slot holds right after loading: a product name is rewritten in
-// its normal form, and a 1.3 image loses its 1.4-only descriptors.
-QByteArray slotAfterLoad(const QByteArray& slot, int index, int revision)
-{
-    const Byte* d = reinterpret_cast<const Byte*>(slot.constData());
-    const T_EDID_DISPLAY_DESCRIPTORS type = classifyDescriptor(d);
-    if (type == DESC_PRODUCT_NAME) {
-        QByteArray normal = slot;
-        normal[2] = normal[4] = 0;
-        encodeDescriptorText(decodeDescriptorText(d + 5), reinterpret_cast<Byte*>(normal.data()) + 5);
-        return normal;
-    }
-    if (revision == 3 && index > 0 && type >= DESC_DCM && type <= DESC_ESTABLISHED_TIMINGS_III)
-        return QByteArray::fromHex("000000100000000000000000000000000000");
-    return slot;
-}
-
 } // namespace
 
 class TestCorpus : public QObject
@@ -229,7 +210,6 @@ private:
     void checkDecode(const T_EDID_DEF& def, const Reference& ref);
     void checkDescriptors(const Byte* image, const T_EDID_DEF& def, const Reference& ref);
     void checkEncode(const QByteArray& image, const T_EDID_DEF& def);
-    void checkLoad(Edid& doc, Images& images, const QByteArray& sample);
     void expect(bool ok, const QString& what) { if (!ok) m_failures << m_name + ": " + what; }
 
     QString m_name;
@@ -333,38 +313,11 @@ void TestCorpus::checkEncode(const QByteArray& sample, const T_EDID_DEF& def)
     expect(QByteArray(reinterpret_cast<const char*>(image), EDID_BLOCK_SIZE) == expected, "sections re-encoded");
 }
 
-// Opens the image as the editor does and shows it in the editors.
-void TestCorpus::checkLoad(Edid& doc, Images& images, const QByteArray& sample)
-{
-    LoadedImage core;
-    if (!loadImage(sample, false, core).isEmpty())
-        return;
-    QByteArray expected = sample.left(EDID_BLOCK_SIZE);
-    for (int s = 0; s < 4; ++s)
-        expected.replace(descriptorOffset(s), 18, slotAfterLoad(expected.mid(descriptorOffset(s), 18), s,
-                                                                core.decoded.revision == 3 ? 3 : 4));
-    for (int i = 8; i < 127; ++i)
-        expect(i == 18 || i == 19 || core.working[i] == Byte(expected[i]), QString("byte %1 changed on load").arg(i));
-    images.model.load(core);
-    decodeBaseBlock(images.working, images.decoded);
-    doc.setImages(images.saved, images.working);
-    doc.initFields(images.decoded);
-    doc.adaptToEDIDVersion(false);
-    expect(images.checksumValid(), "checksum after load");
-    const T_EDID_DEF& def = images.decoded;
-    auto text = [](QWidget& editor, const char* name) { return editor.findChild<QLineEdit*>(name)->text(); };
-    expect(text(doc.vendorProductID(), "manufIDField") == def.vendorProduct.manufacturerID, "manufacturer shown");
-    expect(text(doc.transferCharacteristics(), "gammaField") == QString::number(def.gamma.gamma / 100.0, 'f', 2),
-           "gamma shown");
-}
-
 void TestCorpus::everyImage()
 {
     const QStringList files = corpusFiles();
     if (files.isEmpty())
         QSKIP("reference EDID corpus not present");
-    BoxRecorder boxes;
-    Edid doc;
     Images images;
     int loaded = 0;
     for (const QString& path : files) {
@@ -377,7 +330,6 @@ void TestCorpus::everyImage()
         checkDecode(images.decoded, ref);
         checkDescriptors(images.saved, images.decoded, ref);
         checkEncode(sample, images.decoded);
-        checkLoad(doc, images, sample);
     }
     QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.mid(0, 20).join('\n')));
     QVERIFY(loaded > 3000);

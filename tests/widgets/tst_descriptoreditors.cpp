@@ -78,8 +78,8 @@ void TestDescriptorEditors::loadsTypes_data()
         << hexBytes("01 00 00 FC 00 41 42 43 0A 20 20 20 20 20 20 20 20 20") << int(DESC_DETAILED_TIMING) << QByteArray();
     QTest::newRow("serial zero padded") << 4 << hexBytes("00 00 00 FF 00 31 32 33 0A 00 00 00 00 00 00 00 00 00")
                                         << int(DESC_SERIAL_NUMBER) << QByteArray();
-    QTest::newRow("product name rewritten") << 4 << hexBytes("00 00 01 FC 02 44 45 4C 4C 0A 00 00 00 00 00 00 00 00")
-        << int(DESC_PRODUCT_NAME) << hexBytes("00 00 00 FC 00 44 45 4C 4C 0A 20 20 20 20 20 20 20 20");
+    QTest::newRow("product name rewritten") << 4 << hexBytes("00 00 01 FC 02 44 45 4C 4C 20 0A 00 00 00 00 00 00 00")
+        << int(DESC_PRODUCT_NAME) << hexBytes("00 00 00 FC 00 44 45 4C 4C 20 0A 20 20 20 20 20 20 20");
     QTest::newRow("CVT range at 1.3 kept") << 3 << kCvtRange << int(DESC_RANGE_LIMITS) << QByteArray();
     const QByteArray est = hexBytes("00 00 00 F7 00 0A 80").leftJustified(18, '\0');
     QTest::newRow("est III") << 4 << est << int(DESC_ESTABLISHED_TIMINGS_III) << QByteArray();
