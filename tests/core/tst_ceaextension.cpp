@@ -1,16 +1,14 @@
 #include <QtTest>
 
-#include "ceadtdlist.h"
 #include "ceaextendedcodecs.h"
 #include "ceaextension.h"
 #include "ceaextensionmodel.h"
 #include "checksum.h"
-#include "detailedtiming.h"
 
 // The CEA-861 extension as data: parse results, what a parse keeps of odd
-// extensions, the size budget of the serializer, the detailed timing count,
-// the first video block, the extension model's edits, and a load /
-// serialize pass of the model over the corpus.
+// extensions, the size budget of the serializer, the first video block, the
+// extension model's edits, and a load / serialize pass of the model over
+// the corpus.
 
 namespace {
 
@@ -111,8 +109,6 @@ private slots:
     void parse();
     void budget_data();
     void budget();
-    void detailedTimingCount_data();
-    void detailedTimingCount();
     void firstVideoBlock_data();
     void firstVideoBlock();
     void modelEdits_data();
@@ -148,6 +144,9 @@ void TestCEAExtension::parse_data()
     // the bytes of the seventh before byte 126 are kept.
     QTest::newRow("seven timings") << padded(image("02030400", QByteArray(122, '\x01').toHex())) << 2 << "T6 P14"
                                    << 126;
+    QTest::newRow("sixth timing would end on the checksum")
+        << padded(image("02031400", "4f" + QByteArray(15, '\x02').toHex() + QByteArray(107, '\x01').toHex())) << 2
+        << "2:15 T5 P16" << 126;
     // Byte 126 belongs to the last descriptor or data block: no padding
     // error, nothing left out.
     QTest::newRow("timings through byte 126")
@@ -234,27 +233,6 @@ void TestCEAExtension::budget()
     QCOMPARE(out.bytes.mid(4 + expectedLength, 123 - expectedLength), QByteArray(123 - expectedLength, '\0'));
     if (entries.startsWith("P4"))
         QCOMPARE(out.bytes.mid(4 + 3 + 18, 4), QByteArray(4, '\x11'));
-}
-
-void TestCEAExtension::detailedTimingCount_data()
-{
-    QTest::addColumn<int>("d");
-    QTest::addColumn<int>("count");
-    QTest::newRow("no collection") << 0 << 0;
-    QTest::newRow("last ends at 126") << 19 << 6;
-    QTest::newRow("last would reach the checksum") << 20 << 5;
-}
-
-void TestCEAExtension::detailedTimingCount()
-{
-    // Pixel clocks with a zero low byte still count; a zero clock ends the list.
-    QFETCH(int, d);
-    Byte ext[EDID_BLOCK_SIZE] = {0, 0, Byte(d)};
-    for (int offset = d; offset + DTD_SIZE < EDID_BLOCK_SIZE; offset += DTD_SIZE)
-        ext[offset + 1] = 0x3a;
-    QTEST(ceaDetailedTimingCount(ext), "count");
-    ext[d + DTD_SIZE + 1] = 0;
-    QCOMPARE(ceaDetailedTimingCount(ext), d ? 1 : 0);
 }
 
 void TestCEAExtension::firstVideoBlock_data()

@@ -252,7 +252,6 @@ private slots:
     void fieldEdits();
     void agreesWithReference_data();
     void agreesWithReference();
-    void eeodbCount();
 };
 
 void TestModernBlockCorpus::initTestCase()
@@ -390,29 +389,6 @@ void TestModernBlockCorpus::agreesWithReference()
         qInfo("  %s", qPrintable(line));
     QVERIFY(compared > 0);
     QVERIFY2(agreement >= 99.0, qPrintable(disagreements.mid(0, 10).join('\n')));
-}
-
-// The count of every corpus HF-EEODB that is the first data block of block
-// 1, as edid-decode read it, through the whole-file function; other files
-// (an HF-EEODB elsewhere included) give -1.
-void TestModernBlockCorpus::eeodbCount()
-{
-    QHash<QString, int> first;
-    for (const CorpusBlock& block : corpusBlocks().values(ModernBlockKind::HfEeodb)) {
-        if (block.offset == EDID_BLOCK_SIZE + 4)
-            first.insert(block.file,
-                         QRegularExpression(R"(EDID Extension Block Count: (\d+))")
-                             .match(readText(block.file))
-                             .captured(1)
-                             .toInt());
-    }
-    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
-    for (const QString& name : dir.entryList({"*.bin"}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(hfEeodbExtensionCount(file.readAll()), first.value(name, -1));
-    }
-    QVERIFY(first.size() >= 39);
 }
 
 QTEST_GUILESS_MAIN(TestModernBlockCorpus)
