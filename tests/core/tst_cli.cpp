@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "checksum.h"
+#include "filesupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,7 +45,6 @@ private:
     // A FIFO, a private /dev/full node (as root) or a link to a file; empty
     // when this user cannot make it.
     QString makeNode(const QString& kind, const QString& name);
-    static QByteArray read(const QString& path);
 
     QTemporaryDir m_dir;
     QByteArray m_sample;
@@ -52,7 +52,7 @@ private:
 
 void TestCli::initTestCase()
 {
-    m_sample = read(TEST_SOURCE_DIR "/../resources/samples/zozezi-sample.bin");
+    m_sample = readFileBytes(TEST_SOURCE_DIR "/../resources/samples/zozezi-sample.bin");
     QCOMPARE(m_sample.size(), 256);
 }
 
@@ -68,16 +68,8 @@ TestCli::Run TestCli::run(const QStringList& arguments)
 
 QString TestCli::write(const QString& name, const QByteArray& bytes)
 {
-    QFile file(m_dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return file.fileName();
-}
-
-QByteArray TestCli::read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    writeFileBytes(m_dir.filePath(name), bytes);
+    return m_dir.filePath(name);
 }
 
 void TestCli::badInputFails_data()
@@ -154,7 +146,7 @@ void TestCli::hostileFiles()
              result.err);
     QCOMPARE(QFileInfo(node).isFile(), error.isEmpty());
     if (output == "link")
-        QCOMPARE(read(out + "-target"), m_sample);
+        QCOMPARE(readFileBytes(out + "-target"), m_sample);
 }
 
 // Several inputs of one name would overwrite each other in the folder.
@@ -190,7 +182,7 @@ void TestCli::convertKeepsBytes()
     const QString back = m_dir.filePath("back.bin");
     QCOMPARE(run({"convert", bin, dat}).exitCode, 0);
     QCOMPARE(run({"convert", dat, back}).exitCode, 0);
-    QCOMPARE(read(back), m_sample.left(128) + QByteArray(128, '\0'));
+    QCOMPARE(readFileBytes(back), m_sample.left(128) + QByteArray(128, '\0'));
 }
 
 // Each correction a load makes has its own line, naming the bytes it changed.
@@ -231,7 +223,7 @@ void TestCli::resaveReportsCorrections()
     const Run result = run({"resave", in, out});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(QString(result.out), in + ": " + line + '\n');
-    QCOMPARE(read(out).toHex(' '), written.toHex(' '));
+    QCOMPARE(readFileBytes(out).toHex(' '), written.toHex(' '));
 }
 
 namespace {

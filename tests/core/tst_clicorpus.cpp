@@ -1,9 +1,9 @@
 #include <QtTest>
 
+#include "filesupport.h"
 #include "imagefile.h"
 #include "imageload.h"
 
-#include <QDir>
 #include <cstring>
 
 // Every EDID of the reference corpus, as .bin and as a text dump, goes
@@ -45,16 +45,13 @@ bool inCorrection(int byte, const LoadCorrections& corrections)
 
 void TestCliCorpus::resaveChangesOnlyCorrectedBytes()
 {
-    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
-    const QStringList names = dir.entryList({"*.bin"}, QDir::Files, QDir::Name);
+    const QStringList names = corpusFiles();
     if (names.isEmpty())
         QSKIP("EDID corpus not present");
     int loaded = 0;
     QStringList failures;
     for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray content = file.readAll();
+        const QByteArray content = readFileBytes(name);
         LoadedImage image;
         if (!loadImage(content, false, image).isEmpty())
             continue;

@@ -2,8 +2,7 @@
 
 #include "checksum.h"
 #include "edidinfo.h"
-
-#include <QDir>
+#include "filesupport.h"
 
 // The conformance check and the diff over real corpus EDIDs: files the
 // reference checker passes get no failure, every broken checksum fails
@@ -22,20 +21,9 @@ private slots:
 
 namespace {
 
-QString corpusPath(const QString& name)
-{
-    return QDir(QStringLiteral(EDID_CORPUS_DIR)).filePath(name);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray corpusFile(const QString& name)
 {
-    const QByteArray bytes = readFile(corpusPath(name));
+    const QByteArray bytes = corpusBytes(name);
     if (bytes.isEmpty())
         QTest::qSkip("EDID corpus not present", __FILE__, __LINE__);
     return bytes;
@@ -71,18 +59,16 @@ const Finding* findingWith(const Findings& findings, const QString& text)
 
 void TestEdidCheck::corpusVerdicts()
 {
-    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
-    const QStringList names = dir.entryList({"*.bin"}, QDir::Files, QDir::Name);
+    const QStringList names = corpusFiles();
     if (names.isEmpty())
         QSKIP("EDID corpus not present");
     QStringList wrong;
     int passed = 0, brokenChecksums = 0;
     for (const QString& name : names) {
-        const QByteArray bytes = readFile(dir.filePath(name));
+        const QByteArray bytes = readFileBytes(name);
         Findings findings;
         decodeEdid(bytes, findings);
-        const QByteArray reference = readFile(dir.filePath(QString(name).replace(".bin", ".txt")));
-        if (reference.contains("EDID conformity: PASS")) {
+        if (referenceText(name).contains("EDID conformity: PASS")) {
             ++passed;
             for (const Finding& finding : findings) {
                 if (finding.level == Finding::Failure)

@@ -1,8 +1,8 @@
 #include <QtTest>
 
 #include "edidinfo.h"
+#include "filesupport.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 // The values that the reference decoder prints for the corpus EDIDs (the
@@ -10,33 +10,23 @@
 // gamma, range limits, VICs, audio descriptors, speakers, the detailed
 // timings of CTA-861 and DisplayID blocks and the blocks past the first.
 // Each family must reach 99 %; the figures are printed.
-class TestEdidCoverage : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void familyCoverage_data();
-    void familyCoverage();
-
-private:
-    // One value the reference prints: the block, a key that names it and
-    // the texts that must stand on the same line.
-    struct Expectation {
-        QString family;
-        int block;
-        QString key;
-        QStringList values;
-    };
-    struct File {
-        QString name;
-        QList<Expectation> expected;
-        QHash<int, QStringList> lines;  // our "name: value" lines by block
-    };
-    QList<File> m_files;
-};
 
 namespace {
+
+// One value the reference prints: the block, a key that names it and the
+// texts that must stand on the same line.
+struct Expectation {
+    QString family;
+    int block;
+    QString key;
+    QStringList values;
+};
+
+struct File {
+    QString name;
+    QList<Expectation> expected;
+    QHash<int, QStringList> lines;  // our "name: value" lines by block
+};
 
 QString normalised(const QString& text)
 {
@@ -51,18 +41,12 @@ void collectLines(const DecodedNode& node, QStringList& lines)
         collectLines(child, lines);
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The parser of one reference decode: the block being read and the data
 // block section inside it (a line of two spaces' indent ending in ':').
 class ReferenceParser
 {
 public:
-    explicit ReferenceParser(QList<QPair<QString, QPair<int, QPair<QString, QStringList>>>>& out) : m_out(out) {}
+    explicit ReferenceParser(QList<Expectation>& out) : m_out(out) {}
 
     void line(const QString& text)
     {
@@ -131,10 +115,10 @@ private:
 
     void add(const QString& family, const QString& key, const QStringList& values)
     {
-        m_out.append({family, {m_block, {key, values}}});
+        m_out.append({family, m_block, key, values});
     }
 
-    QList<QPair<QString, QPair<int, QPair<QString, QStringList>>>>& m_out;
+    QList<Expectation>& m_out;
     int m_block = -1;
     QString m_blockName;
     QString m_section;
@@ -142,30 +126,39 @@ private:
 
 } // namespace
 
+class TestEdidCoverage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void familyCoverage_data();
+    void familyCoverage();
+
+private:
+    QList<File> m_files;
+};
+
 void TestEdidCoverage::initTestCase()
 {
-    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
-    const QStringList names = dir.entryList({"*.bin"}, QDir::Files, QDir::Name);
+    const QStringList names = corpusFiles();
     if (names.isEmpty())
         QSKIP("EDID corpus not present");
     for (const QString& name : names) {
-        const QString reference = QString::fromLatin1(readFile(dir.filePath(QString(name).replace(".bin", ".txt"))));
+        const QString reference = referenceText(name);
         const int decodeStart = reference.indexOf("\n----------------\n");
         if (decodeStart < 0)
             continue;
         File file;
-        file.name = name;
-        QList<QPair<QString, QPair<int, QPair<QString, QStringList>>>> found;
-        ReferenceParser parser(found);
+        file.name = QFileInfo(name).fileName();
+        ReferenceParser parser(file.expected);
         for (const QString& line : reference.mid(decodeStart).split('\n')) {
             if (line.startsWith("Warnings:") || line.startsWith("Failures:") || line.startsWith("EDID conformity"))
                 break;
             parser.line(line);
         }
-        for (const auto& entry : found)
-            file.expected.append({entry.first, entry.second.first, entry.second.second.first, entry.second.second.second});
         Findings findings;
-        const DecodedNode root = decodeEdid(readFile(dir.filePath(name)), findings);
+        const DecodedNode root = decodeEdid(readFileBytes(name), findings);
         for (int block = 0; block < root.children.size(); ++block) {
             QStringList& lines = file.lines[block];
             lines << normalised(root.children[block].name);

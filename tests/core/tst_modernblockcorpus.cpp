@@ -1,14 +1,8 @@
 #include <QtTest>
 
-#include "ceaeeodb.h"
-#include "ceafreesync.h"
-#include "ceahdmi.h"
-#include "ceahdmiforum.h"
-#include "ceahdrstatic.h"
-#include "ceamodernblocks.h"
+#include "filesupport.h"
 #include "modernblockedits.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 // The codecs of the modern CTA-861 data blocks over every such block of the
@@ -38,12 +32,9 @@ const QMultiMap<ModernBlockKind, CorpusBlock>& corpusBlocks()
     if (read)
         return blocks;
     read = true;
-    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
-    for (const QString& name : dir.entryList({"*.bin"}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray bytes = file.readAll();
+    for (const QString& path : corpusFiles()) {
+        const QString name = QFileInfo(path).fileName();
+        const QByteArray bytes = readFileBytes(path);
         for (int k = 1; (k + 1) * EDID_BLOCK_SIZE <= bytes.size(); ++k) {
             const QByteArray ext = bytes.mid(k * EDID_BLOCK_SIZE, EDID_BLOCK_SIZE);
             const int end = qMin(int(Byte(ext[2])), EDID_BLOCK_SIZE - 1);
@@ -232,12 +223,6 @@ QList<QPair<QString, QStringList>> edSections(const QString& text, int block)
     return sections;
 }
 
-QString readText(const QString& binName)
-{
-    QFile file(QDir(QStringLiteral(EDID_CORPUS_DIR)).filePath(QString(binName).replace(".bin", ".txt")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 } // namespace
 
 class TestModernBlockCorpus : public QObject
@@ -256,7 +241,7 @@ private slots:
 
 void TestModernBlockCorpus::initTestCase()
 {
-    if (!QDir(QStringLiteral(EDID_CORPUS_DIR)).exists())
+    if (corpusFiles().isEmpty())
         QSKIP("EDID corpus not present");
 }
 
@@ -365,7 +350,7 @@ void TestModernBlockCorpus::agreesWithReference()
     QStringList disagreements;
     for (auto it = byBlock.cbegin(); it != byBlock.cend(); ++it) {
         QList<QStringList> ed;
-        for (const auto& section : edSections(readText(it.key().first), it.key().second)) {
+        for (const auto& section : edSections(referenceText(QStringLiteral(EDID_CORPUS_DIR "/") + it.key().first), it.key().second)) {
             if (section.first.startsWith(header))
                 ed << section.second;
         }

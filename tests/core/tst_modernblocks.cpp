@@ -1,9 +1,5 @@
 #include <QtTest>
 
-#include "ceahdmi.h"
-#include "ceahdmiforum.h"
-#include "ceahdrstatic.h"
-#include "ceamodernblocks.h"
 #include "modernblockedits.h"
 
 // The modern CTA-861 data block codecs on the cases the corpus lacks or has

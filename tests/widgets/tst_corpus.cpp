@@ -326,7 +326,7 @@ void TestCorpus::everyImage()
         if (!images.load(sample))
             continue;
         ++loaded;
-        const Reference ref = parseReference(QString::fromUtf8(readFileBytes(path.chopped(4) + ".txt")));
+        const Reference ref = parseReference(referenceText(path));
         checkDecode(images.decoded, ref);
         checkDescriptors(images.saved, images.decoded, ref);
         checkEncode(sample, images.decoded);

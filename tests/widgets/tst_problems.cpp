@@ -48,7 +48,7 @@ int findingRow(const Findings& findings, const QString& start)
 
 // Skips the calling test when the corpus is not there.
 #define CORPUS_BYTES(variable, name)                                                  \
-    const QByteArray variable = readFileBytes(QStringLiteral(EDID_CORPUS_DIR "/") + name); \
+    const QByteArray variable = corpusBytes(name);                                    \
     if (variable.isEmpty())                                                           \
         QSKIP("reference EDID corpus not available");
 
