@@ -5,7 +5,7 @@
 // the sample image, and the file helpers of every test.
 
 #include "dialogs.h"
-#include "filesupport.h"
+#include "coresupport.h"
 
 #include <QAbstractButton>
 #include <QByteArray>

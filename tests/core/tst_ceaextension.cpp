@@ -4,7 +4,7 @@
 #include "ceaextension.h"
 #include "ceaextensionmodel.h"
 #include "checksum.h"
-#include "filesupport.h"
+#include "coresupport.h"
 
 // The CEA-861 extension as data: parse results, what a parse keeps of odd
 // extensions, the size budget of the serializer, the first video block, the
@@ -32,11 +32,6 @@ QByteArray padded(QByteArray bytes)
     bytes[254] = 0x7F;
     updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()) + 128);
     return bytes;
-}
-
-const Byte* bytesOf(const QByteArray& bytes)
-{
-    return reinterpret_cast<const Byte*>(bytes.constData());
 }
 
 // "tag:length" per collection piece ("R:length" for raw pieces), then
@@ -168,7 +163,7 @@ void TestCEAExtension::parse()
     QFETCH(int, result);
     QFETCH(int, kept);
     T_EDID_CEA_EXTENSION_DEF record;
-    QCOMPARE(parseCEAExtension(bytesOf(image), record), result);
+    QCOMPARE(parseCEAExtension(rawBytes(image), record), result);
     QCOMPARE(record.valid, result == 0 || result == 2);
     if (!record.valid)
         return;
@@ -229,7 +224,7 @@ void TestCEAExtension::budget()
         QTEST(ceaLeftOutText(list, out), "leftOut");
     QCOMPARE(out.bytes.left(4).toHex(), (QByteArray("\x02") + char(revision) + char(d) + '\x40').toHex());
     QCOMPARE(out.bytes.size(), 128);
-    QVERIFY(blockChecksumValid(bytesOf(out.bytes)));
+    QVERIFY(blockChecksumValid(rawBytes(out.bytes)));
     // Everything written lies back to back from byte 4; the rest is padding.
     QCOMPARE(out.bytes.mid(4 + expectedLength, 123 - expectedLength), QByteArray(123 - expectedLength, '\0'));
     if (entries.startsWith("P4"))
@@ -253,7 +248,7 @@ void TestCEAExtension::firstVideoBlock()
     // Bytes after d look like more descriptors: they must not be read.
     QByteArray extension = QByteArray::fromHex("0203") + char(4 + collection.size()) + char(0) + collection;
     extension.append(QByteArray(128 - extension.size(), char(0x55)));
-    QTEST(firstVideoBlockDescriptors(bytesOf(extension)), "descriptors");
+    QTEST(firstVideoBlockDescriptors(rawBytes(extension)), "descriptors");
 }
 
 void TestCEAExtension::modelEdits_data()
@@ -309,7 +304,7 @@ void TestCEAExtension::modelEdits()
     QFETCH(QString, edits);
     QFETCH(QByteArray, bytes);
     T_EDID_CEA_EXTENSION_DEF record;
-    QCOMPARE(parseCEAExtension(bytesOf(start), record), int(CEA_PARSE_VALID));
+    QCOMPARE(parseCEAExtension(rawBytes(start), record), int(CEA_PARSE_VALID));
     CEAExtensionModel model;
     int notices = 0;
     QObject::connect(&model, &CEAExtensionModel::changed, [&notices] { ++notices; });
@@ -353,18 +348,18 @@ void TestCEAExtension::corpusRoundTrip()
     int throughLastByte = 0;
     for (const QString& name : files) {
         QByteArray bytes = readFileBytes(name);
-        const Byte* b = bytesOf(bytes);
+        const Byte* b = rawBytes(bytes);
         if (bytes.size() < EDID_IMAGE_SIZE || b[126] == 0 || b[128] != 0x02 || b[18] != 1
             || (b[19] != 3 && b[19] != 4))
             continue;
         updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()) + 128);
         T_EDID_CEA_EXTENSION_DEF record;
-        const int result = parseCEAExtension(bytesOf(bytes), record);
+        const int result = parseCEAExtension(rawBytes(bytes), record);
         QVERIFY2(result == 0 || result == 2, qPrintable(name));
         ++extensions;
         CEAExtensionModel model;
         model.load(record);
-        throughLastByte += record.lastByteCovered && bytes[254] != 0;
+        throughLastByte += record.lastByteCovered && Byte(bytes[254]) != 0;
         const CEASerialization out = model.serialize();
         QVERIFY2(!out.overBudget(), qPrintable(name));
         QByteArray expected = bytes.mid(128, 128);

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "checksum.h"
-#include "filesupport.h"
+#include "coresupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "filesupport.h"
+#include "coresupport.h"
 #include "imagefile.h"
 #include "imageload.h"
 

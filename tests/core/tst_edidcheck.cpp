@@ -2,7 +2,7 @@
 
 #include "checksum.h"
 #include "edidinfo.h"
-#include "filesupport.h"
+#include "coresupport.h"
 
 // The conformance check and the diff over real corpus EDIDs: files the
 // reference checker passes get no failure, every broken checksum fails

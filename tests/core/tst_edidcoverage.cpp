@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "edidinfo.h"
-#include "filesupport.h"
+#include "coresupport.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,7 @@
 #include "ceavic.h"
 #include "ceavideo.h"
 #include "edidinfo.h"
-#include "filesupport.h"
+#include "coresupport.h"
 
 #include <QRegularExpression>
 

@@ -4,7 +4,7 @@
 // links, files past the size limit. A call that blocks ends the test program
 // after two seconds instead of hanging it.
 #include "fileaccess.h"
-#include "filesupport.h"
+#include "coresupport.h"
 
 #include <QtTest>
 

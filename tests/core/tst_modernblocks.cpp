@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "coresupport.h"
 #include "modernblockedits.h"
 
 // The modern CTA-861 data block codecs on the cases the corpus lacks or has
@@ -11,11 +12,6 @@
 namespace {
 
 constexpr int kHeaderOffset = 132;  // the first data block of block 1
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
 
 DecodedNode describe(const QByteArray& block, int offset, Findings& findings)
 {
@@ -57,61 +53,61 @@ void TestModernBlocks::edits_data()
     QTest::addColumn<QString>("edits");
     QTest::addColumn<QByteArray>("expected");
     const int hdmi = int(ModernBlockKind::Hdmi);
-    QTest::newRow("HDMI max TMDS clock added") << hdmi << hex("030c001000") << "hasTmds=1;tmds=340"
-        << hex("030c0010000044");
-    QTest::newRow("HDMI max TMDS clock removed") << hdmi << hex("030c001000b82d") << "hasTmds=0"
-        << hex("030c001000b8");
-    QTest::newRow("HDMI deep colour byte zeroed, TMDS byte stays") << hdmi << hex("030c001000b82d")
-        << "hasCaps=0" << hex("030c001000002d");
-    QTest::newRow("HDMI flags byte added") << hdmi << hex("030c001000b82d") << "hasFeatures=1;game=1"
-        << hex("030c001000b82d08");
+    QTest::newRow("HDMI max TMDS clock added") << hdmi << hexBytes("030c001000") << "hasTmds=1;tmds=340"
+        << hexBytes("030c0010000044");
+    QTest::newRow("HDMI max TMDS clock removed") << hdmi << hexBytes("030c001000b82d") << "hasTmds=0"
+        << hexBytes("030c001000b8");
+    QTest::newRow("HDMI deep colour byte zeroed, TMDS byte stays") << hdmi << hexBytes("030c001000b82d")
+        << "hasCaps=0" << hexBytes("030c001000002d");
+    QTest::newRow("HDMI flags byte added") << hdmi << hexBytes("030c001000b82d") << "hasFeatures=1;game=1"
+        << hexBytes("030c001000b82d08");
     QTest::newRow("HDMI empty payload gets the OUI") << hdmi << QByteArray() << "pa=0x1000"
-        << hex("030c001000");
-    QTest::newRow("HDMI interlaced latency inserted before the video part") << hdmi << hex(kHdmiLatencyVics)
-        << "interlaced=1;ivl=0x15;ial=0x15" << hex("030c003000383ce0292915150060010203");
-    QTest::newRow("HDMI VIC appended") << hdmi << hex(kHdmiLatencyVics) << "vic=4"
-        << hex("030c003000383ca02929008001020304");
-    QTest::newRow("HDMI image size") << hdmi << hex(kHdmiLatencyVics) << "imageSize=3"
-        << hex("030c003000383ca029291860010203");
-    QTest::newRow("HDMI VIC inserted before the raw 3D part") << hdmi << hex(kHdmi3D) << "vic=1"
-        << hex("030c001000b82d20c02e010100001218202820382058206820");
-    QTest::newRow("HDMI bytes after the fields kept") << hdmi << hex(kHdmiTrailing) << "dc48=1"
-        << hex("030c001000f82d0000000000");
-    QTest::newRow("HDMI latency added before kept bytes") << hdmi << hex(kHdmiTrailing)
-        << "latency=1;vl=41;al=41" << hex("030c001000b82d80292900000000");
-    QTest::newRow("HDMI flags without their bytes kept") << hdmi << hex("030c001000b82dc0") << "tmds=300"
-        << hex("030c001000b83cc0");
-    QTest::newRow("HDMI missing latency bytes written on edit") << hdmi << hex("030c001000b82dc0") << "vl=41"
-        << hex("030c001000b82dc029000000");
+        << hexBytes("030c001000");
+    QTest::newRow("HDMI interlaced latency inserted before the video part") << hdmi << hexBytes(kHdmiLatencyVics)
+        << "interlaced=1;ivl=0x15;ial=0x15" << hexBytes("030c003000383ce0292915150060010203");
+    QTest::newRow("HDMI VIC appended") << hdmi << hexBytes(kHdmiLatencyVics) << "vic=4"
+        << hexBytes("030c003000383ca02929008001020304");
+    QTest::newRow("HDMI image size") << hdmi << hexBytes(kHdmiLatencyVics) << "imageSize=3"
+        << hexBytes("030c003000383ca029291860010203");
+    QTest::newRow("HDMI VIC inserted before the raw 3D part") << hdmi << hexBytes(kHdmi3D) << "vic=1"
+        << hexBytes("030c001000b82d20c02e010100001218202820382058206820");
+    QTest::newRow("HDMI bytes after the fields kept") << hdmi << hexBytes(kHdmiTrailing) << "dc48=1"
+        << hexBytes("030c001000f82d0000000000");
+    QTest::newRow("HDMI latency added before kept bytes") << hdmi << hexBytes(kHdmiTrailing)
+        << "latency=1;vl=41;al=41" << hexBytes("030c001000b82d80292900000000");
+    QTest::newRow("HDMI flags without their bytes kept") << hdmi << hexBytes("030c001000b82dc0") << "tmds=300"
+        << hexBytes("030c001000b83cc0");
+    QTest::newRow("HDMI missing latency bytes written on edit") << hdmi << hexBytes("030c001000b82dc0") << "vl=41"
+        << hexBytes("030c001000b82dc029000000");
 
     const int forum = int(ModernBlockKind::HdmiForum);
-    QTest::newRow("HF VRR added") << forum << hex("d85dc401788063") << "hasVrr=1;vrrMin=48;vrrMax=144"
-        << hex("d85dc401788063003090");
-    QTest::newRow("HF VRR max above 255 Hz") << forum << hex(kForumFull) << "vrrMax=300"
-        << hex("d85dc40178806312702c83641d");
-    QTest::newRow("HF VRR zeroed, DSC stays") << forum << hex(kForumFull) << "hasVrr=0"
-        << hex("d85dc40178806312000083641d");
-    QTest::newRow("HF DSC added") << forum << hex("d85dc401788063") << "hasDsc=1;dsc1p2=1;chunk=29"
-        << hex("d85dc40178806300000080001d");
+    QTest::newRow("HF VRR added") << forum << hexBytes("d85dc401788063") << "hasVrr=1;vrrMin=48;vrrMax=144"
+        << hexBytes("d85dc401788063003090");
+    QTest::newRow("HF VRR max above 255 Hz") << forum << hexBytes(kForumFull) << "vrrMax=300"
+        << hexBytes("d85dc40178806312702c83641d");
+    QTest::newRow("HF VRR zeroed, DSC stays") << forum << hexBytes(kForumFull) << "hasVrr=0"
+        << hexBytes("d85dc40178806312000083641d");
+    QTest::newRow("HF DSC added") << forum << hexBytes("d85dc401788063") << "hasDsc=1;dsc1p2=1;chunk=29"
+        << hexBytes("d85dc40178806300000080001d");
     QTest::newRow("SCDB from nothing") << int(ModernBlockKind::HdmiForumScdb) << QByteArray()
-        << "scdb=1;version=1" << hex("79000001000000");
+        << "scdb=1;version=1" << hexBytes("79000001000000");
 
     const int amd = int(ModernBlockKind::FreeSync);
-    QTest::newRow("FreeSync HDR fields added") << amd << hex("1a00000101304be6") << "hasHdr=1;maxLum=99"
-        << hex("1a00000101304be60063000000");
-    QTest::newRow("FreeSync 10-bit max refresh added") << amd << hex("1a000002033092000f63310031")
-        << "has10=1;max10=146" << hex("1a000002033092000f633100319200");
+    QTest::newRow("FreeSync HDR fields added") << amd << hexBytes("1a00000101304be6") << "hasHdr=1;maxLum=99"
+        << hexBytes("1a00000101304be60063000000");
+    QTest::newRow("FreeSync 10-bit max refresh added") << amd << hexBytes("1a000002033092000f63310031")
+        << "has10=1;max10=146" << hexBytes("1a000002033092000f633100319200");
 
     const int hdr = int(ModernBlockKind::HdrStaticMetadata);
-    QTest::newRow("HDR max luminance added") << hdr << hex("060d01") << "hasMax=1;max=99" << hex("060d0163");
-    QTest::newRow("HDR min luminance removed") << hdr << hex(kHdrFull) << "hasMin=0" << hex("0607016363");
-    QTest::newRow("HDR max luminance zeroed, later bytes stay") << hdr << hex(kHdrFull) << "hasMax=0"
-        << hex("06070100632f");
-    QTest::newRow("HDR reserved bits kept") << hdr << hex("06f7fe63") << "pq=0" << hex("06f3fe63");
+    QTest::newRow("HDR max luminance added") << hdr << hexBytes("060d01") << "hasMax=1;max=99" << hexBytes("060d0163");
+    QTest::newRow("HDR min luminance removed") << hdr << hexBytes(kHdrFull) << "hasMin=0" << hexBytes("0607016363");
+    QTest::newRow("HDR max luminance zeroed, later bytes stay") << hdr << hexBytes(kHdrFull) << "hasMax=0"
+        << hexBytes("06070100632f");
+    QTest::newRow("HDR reserved bits kept") << hdr << hexBytes("06f7fe63") << "pq=0" << hexBytes("06f3fe63");
 
     const int eeodb = int(ModernBlockKind::HfEeodb);
-    QTest::newRow("EEODB count") << eeodb << hex("7802") << "count=3" << hex("7803");
-    QTest::newRow("EEODB count byte added") << eeodb << hex("78") << "count=2" << hex("7802");
+    QTest::newRow("EEODB count") << eeodb << hexBytes("7802") << "count=3" << hexBytes("7803");
+    QTest::newRow("EEODB count byte added") << eeodb << hexBytes("78") << "count=2" << hexBytes("7802");
     // clang-format on
 }
 
@@ -135,47 +131,47 @@ void TestModernBlocks::findings_data()
     QTest::addColumn<int>("offset");
     QTest::addColumn<QString>("expected");  // '|'-separated parts of the messages, in order
     const int at = kHeaderOffset;
-    QTest::newRow("HDMI example") << hex("6f030c003000383ca029290060010203") << at << "";
-    QTest::newRow("HDMI too short") << hex("63030c00") << at << "needs at least 5";
-    QTest::newRow("HDMI invalid latency") << hex("6a030c001000b82d80fc29") << at
+    QTest::newRow("HDMI example") << hexBytes("6f030c003000383ca029290060010203") << at << "";
+    QTest::newRow("HDMI too short") << hexBytes("63030c00") << at << "needs at least 5";
+    QTest::newRow("HDMI invalid latency") << hexBytes("6a030c001000b82d80fc29") << at
         << "Video latency code 252 is invalid";
-    QTest::newRow("HDMI interlaced latency alone") << hex("68030c001000b82d40") << at
+    QTest::newRow("HDMI interlaced latency alone") << hexBytes("68030c001000b82d40") << at
         << "I_Latency_Fields_Present is set without";
-    QTest::newRow("HDMI trailing bytes") << hex("6c030c001000b82d0000000000") << at
+    QTest::newRow("HDMI trailing bytes") << hexBytes("6c030c001000b82d0000000000") << at
         << "4 byte(s) after the last field";
-    QTest::newRow("HDMI VIC list past the end") << hex("6a030c001000b82d200060") << at
+    QTest::newRow("HDMI VIC list past the end") << hexBytes("6a030c001000b82d200060") << at
         << "need 13 bytes but the block has 10";
-    QTest::newRow("HDMI reserved bits") << hex("6a030c001000be2d306700") << at
+    QTest::newRow("HDMI reserved bits") << hexBytes("6a030c001000be2d306700") << at
         << "reserved bits 2-1 of the deep color|reserved bit 4|reserved bits 2-0 of the HDMI video"
            "|3D_Multi_present value 3";
-    QTest::newRow("HDMI TMDS above 340 MHz, unknown VIC") << hex("6b030c001000b87820002005") << at
+    QTest::newRow("HDMI TMDS above 340 MHz, unknown VIC") << hexBytes("6b030c001000b87820002005") << at
         << "above 340 MHz|unknown HDMI VIC 5";
-    QTest::newRow("HF example") << hex("6dd85dc40178806312309083641d") << at << "CinemaVRR is deprecated";
-    QTest::newRow("HF unknown version") << hex("67d85dc402000000") << at << "unknown version 2";
-    QTest::newRow("HF VRR range") << hex("6ad85dc401000000003f50") << at << "above 48 Hz|below 100 Hz";
-    QTest::newRow("HF TMDS and FRL") << hex("67d85dc4013c0020") << at << "outside 345 to 600|of 600 MHz";
-    QTest::newRow("HF DSC bytes") << hex("6bd85dc40178806300000001") << at
+    QTest::newRow("HF example") << hexBytes("6dd85dc40178806312309083641d") << at << "CinemaVRR is deprecated";
+    QTest::newRow("HF unknown version") << hexBytes("67d85dc402000000") << at << "unknown version 2";
+    QTest::newRow("HF VRR range") << hexBytes("6ad85dc401000000003f50") << at << "above 48 Hz|below 100 Hz";
+    QTest::newRow("HF TMDS and FRL") << hexBytes("67d85dc4013c0020") << at << "outside 345 to 600|of 600 MHz";
+    QTest::newRow("HF DSC bytes") << hexBytes("6bd85dc40178806300000001") << at
         << "incomplete (1 of 3)|DSC_1p2 is 0";
-    QTest::newRow("HF reserved byte") << hex("6ed85dc40178806300000000000005") << at
+    QTest::newRow("HF reserved byte") << hexBytes("6ed85dc40178806300000000000005") << at
         << "reserved byte 13 is not 0";
-    QTest::newRow("SCDB reserved bytes") << hex("e779010001000000") << at
+    QTest::newRow("SCDB reserved bytes") << hexBytes("e779010001000000") << at
         << "reserved bytes after the extended tag";
-    QTest::newRow("FreeSync version and range") << hex("681a000004019030e6") << at
+    QTest::newRow("FreeSync version and range") << hexBytes("681a000004019030e6") << at
         << "unknown version 4|144 Hz is above max refresh rate 48 Hz";
-    QTest::newRow("HDR static short") << hex("e20601") << at << "need 2";
-    QTest::newRow("HDR static reserved bits") << hex("e306f103") << at
+    QTest::newRow("HDR static short") << hexBytes("e20601") << at << "need 2";
+    QTest::newRow("HDR static reserved bits") << hexBytes("e306f103") << at
         << "reserved EOTF bits|descriptor types";
-    QTest::newRow("HDR static trailing byte") << hex("e706010163632f00") << at
+    QTest::newRow("HDR static trailing byte") << hexBytes("e706010163632f00") << at
         << "1 byte(s) after the last field";
-    QTest::newRow("HDR dynamic example") << hex("e6070404000404") << at << "";
-    QTest::newRow("HDR dynamic unknown type") << hex("e50703050001") << at << "unknown metadata type 5";
-    QTest::newRow("HDR dynamic entry past the end") << hex("e40705000100") << at << "runs past the block";
-    QTest::newRow("Dolby Vision unknown version") << hex("e50146d000e0") << at << "unknown version 7";
-    QTest::newRow("Dolby Vision short") << hex("e50146d00048") << at
+    QTest::newRow("HDR dynamic example") << hexBytes("e6070404000404") << at << "";
+    QTest::newRow("HDR dynamic unknown type") << hexBytes("e50703050001") << at << "unknown metadata type 5";
+    QTest::newRow("HDR dynamic entry past the end") << hexBytes("e40705000100") << at << "runs past the block";
+    QTest::newRow("Dolby Vision unknown version") << hexBytes("e50146d000e0") << at << "unknown version 7";
+    QTest::newRow("Dolby Vision short") << hexBytes("e50146d00048") << at
         << "needs 7 vendor bytes; the block has 1";
-    QTest::newRow("HDR10+ version") << hex("e5018b849002") << at << "unknown application version 2";
-    QTest::newRow("EEODB count 1") << hex("e27801") << at << "needs no override";
-    QTest::newRow("EEODB not first") << hex("e27802") << at + 8 << "first data block of block 1";
+    QTest::newRow("HDR10+ version") << hexBytes("e5018b849002") << at << "unknown application version 2";
+    QTest::newRow("EEODB count 1") << hexBytes("e27801") << at << "needs no override";
+    QTest::newRow("EEODB not first") << hexBytes("e27802") << at + 8 << "first data block of block 1";
     // clang-format on
 }
 
@@ -208,31 +204,31 @@ void TestModernBlocks::describedFields_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("byte");  // payload byte of the field
-    const QByteArray hdmi = hex("6f") + hex(kHdmiLatencyVics);
+    const QByteArray hdmi = hexBytes("6f") + hexBytes(kHdmiLatencyVics);
     QTest::newRow("HDMI VICs") << hdmi << "HDMI" << "HDMI VICs"
         << "1 (3840x2160 30 Hz), 2 (3840x2160 25 Hz), 3 (3840x2160 24 Hz)" << 12;
-    QTest::newRow("3D part raw") << hex("78") + hex(kHdmi3D) << "HDMI" << "3D data (kept raw)"
+    QTest::newRow("3D part raw") << hexBytes("78") + hexBytes(kHdmi3D) << "HDMI" << "3D data (kept raw)"
         << "14 bytes: 01 00 00 12 18 20 28 20 38 20 58 20 68 20" << 10;
-    const QByteArray forum = hex("6d") + hex(kForumFull);
+    const QByteArray forum = hexBytes("6d") + hexBytes(kForumFull);
     QTest::newRow("DSC slices") << forum << "HDMI Forum" << "DSC max slices"
         << "8 slices, 340 MHz per slice (code 4)" << 11;
     QTest::newRow("DSC chunk") << forum << "HDMI Forum" << "DSC total chunk bytes" << "30720 bytes (code 29)"
         << 12;
-    const QByteArray amd = hex("74") + hex(kFreeSyncV3);
+    const QByteArray amd = hexBytes("74") + hexBytes(kFreeSyncV3);
     QTest::newRow("FreeSync 10-bit max") << amd << "AMD FreeSync" << "Max refresh rate (10 bit)" << "240 Hz"
         << 13;
-    const QByteArray dolby2 = hex("eb0146d000480376825e6d95");
+    const QByteArray dolby2 = hexBytes("eb0146d000480376825e6d95");
     QTest::newRow("Dolby v2 red") << dolby2 << "Dolby Vision" << "Red primary" << "0.67578125, 0.32031250"
         << 7;
-    const QByteArray dolby1 = hex("eb0146d000261003257e73a4");
+    const QByteArray dolby1 = hexBytes("eb0146d000261003257e73a4");
     QTest::newRow("Dolby v1 max") << dolby1 << "Dolby Vision" << "Target max luminance" << "500 cd/m2" << 5;
     QTest::newRow("Dolby v1 blue") << dolby1 << "Dolby Vision" << "Blue primary" << "0.12890625, 0.03515625"
         << 7;
-    QTest::newRow("HDR10+ full frame") << hex("e5018b849079") << "HDR10+" << "Full-frame peak luminance"
+    QTest::newRow("HDR10+ full frame") << hexBytes("e5018b849079") << "HDR10+" << "Full-frame peak luminance"
         << "400 cd/m2 (40% of peak, index 2)" << 4;
-    QTest::newRow("HDR dynamic raw") << hex("e6070404000404") << "HDR Dynamic Metadata"
+    QTest::newRow("HDR dynamic raw") << hexBytes("e6070404000404") << "HDR Dynamic Metadata"
         << "Entry 1 support bytes" << "04" << 5;
-    QTest::newRow("EEODB count") << hex("e27802") << "HF-EEODB" << "Extension block count" << "2" << 1;
+    QTest::newRow("EEODB count") << hexBytes("e27802") << "HF-EEODB" << "Extension block count" << "2" << 1;
     // clang-format on
 }
 

@@ -13,11 +13,6 @@
 
 using SectionTest::typeInto;
 
-inline QByteArray hexBytes(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
 const QByteArray kDummy = hexBytes("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
 // 1920x1080, 148.50 MHz, H blank 280, V blank 45, digital separate +/+.
 const QByteArray kFullHdTiming = hexBytes("02 3A 80 18 71 38 2D 40 58 2C 45 00 10 09 00 00 00 1E");

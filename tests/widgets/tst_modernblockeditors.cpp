@@ -36,7 +36,6 @@ using namespace SectionTest;
 
 namespace {
 
-QByteArray hex(const QString& text) { return QByteArray::fromHex(text.toLatin1().replace(' ', "")); }
 QString corpusPath(const QString& name) { return QStringLiteral(EDID_CORPUS_DIR "/%1.bin").arg(name); }
 QByteArray dataBlock(int tag, const QByteArray& payload) { return char(tag << 5 | payload.size()) + payload; }
 
@@ -192,7 +191,7 @@ void TestModernBlockEditors::editsWriteTheirBytes_data()
     const QString scdb = "Digital__Vizio__VIZ0004__224CE941E05B";  // 79 0000 01 00 00 00 02 28 00
     auto row = [](const char* name, const QString& file, int tag, const char* prefix, const QStringList& actions,
                   const char* bytes, const QString& message = QString(), const QString& shown = QString()) {
-        QTest::newRow(name) << file << tag << hex(prefix) << actions << hex(bytes) << message << shown;
+        QTest::newRow(name) << file << tag << hexBytes(prefix) << actions << hexBytes(bytes) << message << shown;
     };
     row("FreeSync range 48-144 Hz", freeSync, 3, "1a0000", {"minRefreshField=48", "maxRefreshField=144"},
         "1a0000 01 01 30 90 e6");
@@ -305,36 +304,36 @@ void TestModernBlockEditors::oddBlocksKeepTheirBytes_data()
     QTest::addColumn<QByteArray>("edited");
     const int vendor = CEA_VENDOR_SPECIFIC;
     QTest::newRow("HDMI cut in the physical address")
-        << vendor << hex("030c00 10") << "physAddrField=2.0.0.1" << "" << hex("030c00 2001");
-    QTest::newRow("HDMI reserved deep color bits") << vendor << hex("030c00 1000 7e") << "dviDualCB" << ""
-                                                   << hex("030c00 1000 7f");
+        << vendor << hexBytes("030c00 10") << "physAddrField=2.0.0.1" << "" << hexBytes("030c00 2001");
+    QTest::newRow("HDMI reserved deep color bits") << vendor << hexBytes("030c00 1000 7e") << "dviDualCB" << ""
+                                                   << hexBytes("030c00 1000 7f");
     QTest::newRow("HDMI invalid latency code kept beside an edit")
-        << vendor << hex("030c00 1000 00 00 80 fc 05") << "audioLatencyMulti#0" << ""
-        << hex("030c00 1000 00 00 80 fc 00");
+        << vendor << hexBytes("030c00 1000 00 00 80 fc 05") << "audioLatencyMulti#0" << ""
+        << hexBytes("030c00 1000 00 00 80 fc 00");
     QTest::newRow("HDMI too long for a latency") // 31 bytes: a 3D part of 21
-        << vendor << hex("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11') << "latencyGroup"
+        << vendor << hexBytes("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11') << "latencyGroup"
         << "The block would need 33 bytes after its header; a data block holds at most 31."
-        << hex("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11');
+        << hexBytes("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11');
     QTest::newRow("HDMI Forum version 2 with reserved bytes")
-        << vendor << hex("d85dc4 02 78 80 63 12 3090 83 64 1d 00 05") << "allmCB" << ""
-        << hex("d85dc4 02 78 80 63 10 3090 83 64 1d 00 05");
-    QTest::newRow("FreeSync unknown bytes") << vendor << hex("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00 11 22 33")
+        << vendor << hexBytes("d85dc4 02 78 80 63 12 3090 83 64 1d 00 05") << "allmCB" << ""
+        << hexBytes("d85dc4 02 78 80 63 10 3090 83 64 1d 00 05");
+    QTest::newRow("FreeSync unknown bytes") << vendor << hexBytes("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00 11 22 33")
                                             << "minRefreshField=40" << ""
-                                            << hex("1a0000 03 03 28 f0 ec a0 8b 01 8b 01 f0 00 11 22 33");
+                                            << hexBytes("1a0000 03 03 28 f0 ec a0 8b 01 8b 01 f0 00 11 22 33");
     QTest::newRow("focus passing through a refused loaded value")
-        << vendor << hex("1a0000 01 01 00 a5 e6") << "minRefreshField>" << "" << hex("1a0000 01 01 00 a5 e6");
+        << vendor << hexBytes("1a0000 01 01 00 a5 e6") << "minRefreshField>" << "" << hexBytes("1a0000 01 01 00 a5 e6");
     QTest::newRow("focus passing through a rounded luminance")
-        << int(CEA_HDR_STATIC_METADATA) << hex("06 05 01 00 00 01") << "minLumField>" << ""
-        << hex("06 05 01 00 00 01");
+        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 05 01 00 00 01") << "minLumField>" << ""
+        << hexBytes("06 05 01 00 00 01");
     QTest::newRow("FreeSync v3 max refresh in both fields")
-        << vendor << hex("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00") << "maxRefreshField=300" << ""
-        << hex("1a0000 03 03 30 ff ec a0 8b 01 8b 01 2c 01");
+        << vendor << hexBytes("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00") << "maxRefreshField=300" << ""
+        << hexBytes("1a0000 03 03 30 ff ec a0 8b 01 8b 01 2c 01");
     QTest::newRow("HDR static reserved EOTFs, trailing byte")
-        << int(CEA_HDR_STATIC_METADATA) << hex("06 37 03 63 63 2f 99") << "hlgCB" << "" << hex("06 3f 03 63 63 2f 99");
-    QTest::newRow("HDR static cut after the EOTFs") << int(CEA_HDR_STATIC_METADATA) << hex("06 05") << "type1CB" << ""
-                                                    << hex("06 05 01");
-    QTest::newRow("SCDB reserved bytes set") << int(CEA_HDMI_FORUM_SCDB) << hex("79 01 02 01 00 00 00")
-                                             << "maxTmdsRateField=400" << "" << hex("79 01 02 01 50 00 00");
+        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 37 03 63 63 2f 99") << "hlgCB" << "" << hexBytes("06 3f 03 63 63 2f 99");
+    QTest::newRow("HDR static cut after the EOTFs") << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 05") << "type1CB" << ""
+                                                    << hexBytes("06 05 01");
+    QTest::newRow("SCDB reserved bytes set") << int(CEA_HDMI_FORUM_SCDB) << hexBytes("79 01 02 01 00 00 00")
+                                             << "maxTmdsRateField=400" << "" << hexBytes("79 01 02 01 50 00 00");
 }
 
 // Blocks the codecs do not fully understand load and give their bytes back
@@ -412,9 +411,9 @@ void TestModernBlockEditors::newBlockTypes()
 {
     BoxRecorder boxes;
     QVERIFY(open(corpusPath("Digital__AOC__AOC2201__4CD1417F778D")));
-    const QList<QPair<QString, QByteArray>> added = {{"HDR static metadata", hex("06 05 01")},
-                                                    {"HDR dynamic metadata", hex("07")},
-                                                    {"HDMI Forum SCDB", hex("79 0000 01 00 00 00")}};
+    const QList<QPair<QString, QByteArray>> added = {{"HDR static metadata", hexBytes("06 05 01")},
+                                                    {"HDR dynamic metadata", hexBytes("07")},
+                                                    {"HDMI Forum SCDB", hexBytes("79 0000 01 00 00 00")}};
     for (const auto& type : added) {
         addBlock(type.first);
         const int row = m_extension->blockCount() - 1;

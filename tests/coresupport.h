@@ -1,9 +1,11 @@
-#ifndef FILESUPPORT_H
-#define FILESUPPORT_H
+#ifndef CORESUPPORT_H
+#define CORESUPPORT_H
 
-// Files for every test program (QtCore only): reading and writing test
-// files, and the reference EDID corpus. The corpus is absent in a user's
-// own clone; callers skip then.
+// Helpers for every test program (QtCore and the core library only): bytes
+// written as hex, test files, and the reference EDID corpus. The corpus is
+// absent in a user's own clone; callers skip then.
+
+#include "edidtypes.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -11,6 +13,22 @@
 #include <QSet>
 #include <QStringList>
 #include <functional>
+
+// Bytes from hex text; spaces are allowed.
+inline QByteArray hexBytes(const char* text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+inline const Byte* rawBytes(const QByteArray& bytes)
+{
+    return reinterpret_cast<const Byte*>(bytes.constData());
+}
+
+inline QByteArray bytesAt(const Byte* data, int count)
+{
+    return QByteArray(reinterpret_cast<const char*>(data), count);
+}
 
 inline QByteArray readFileBytes(const QString& path)
 {
