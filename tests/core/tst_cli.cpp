@@ -10,8 +10,6 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 // Runs the command-line tool on real files: bad input gives one line naming
 // the file and a failing exit code, conversions keep the bytes, resave makes
@@ -42,8 +40,7 @@ private:
     };
     Run run(const QStringList& arguments);
     QString write(const QString& name, const QByteArray& bytes);
-    // A FIFO, a private /dev/full node (as root) or a link to a file; empty
-    // when this user cannot make it.
+    // A FIFO or a link to a file; empty when it cannot be made.
     QString makeNode(const QString& kind, const QString& name);
 
     QTemporaryDir m_dir;
@@ -77,14 +74,12 @@ void TestCli::badInputFails_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QByteArray>("content");   // null: the file does not exist
     QTest::addColumn<QString>("reason");
-    const QByteArray garbage = QByteArray(300, '\x5A');
     for (const QString command : {"info", "check", "resave"}) {
         const QByteArray tag = command.toLatin1();
         QTest::newRow(tag + " missing") << command << QByteArray() << "no such file";
         QTest::newRow(tag + " empty") << command << QByteArray("") << "empty file";
-        QTest::newRow(tag + " 1 byte") << command << QByteArray(1, '\0') << "";
         QTest::newRow(tag + " 127 bytes") << command << m_sample.left(127) << "";
-        QTest::newRow(tag + " garbage") << command << garbage << "";
+        QTest::newRow(tag + " garbage") << command << QByteArray(300, '\x5A') << "";
         QTest::newRow(tag + " huge") << command << QByteArray(2 << 20, '\0') << "too large";
     }
 }
@@ -110,9 +105,9 @@ void TestCli::badInputFails()
     QVERIFY2(report.contains(reason.toLatin1()), report);
 }
 
-// A FIFO with no writer is never read or written: it would block. A private
-// /dev/full node (made only as root) is not written. A link is followed and
-// its target replaced.
+// A FIFO with no writer is never read or written: it would block. A link
+// is followed and its target replaced. (Every other kind of node is the
+// file access test's.)
 void TestCli::hostileFiles_data()
 {
     QTest::addColumn<QString>("command");
@@ -122,8 +117,6 @@ void TestCli::hostileFiles_data()
     const QString fifo = "not a regular file but a FIFO (named pipe)";
     QTest::newRow("check of a FIFO") << "check" << "fifo" << "" << fifo;
     QTest::newRow("convert onto a FIFO") << "convert" << "sample" << "fifo" << fifo + "; nothing was written";
-    QTest::newRow("resave onto a device") << "resave" << "sample" << "device"
-                                          << "not a regular file but a character device; nothing was written";
     QTest::newRow("resave onto a link") << "resave" << "sample" << "link" << "";
 }
 
@@ -170,8 +163,6 @@ QString TestCli::makeNode(const QString& kind, const QString& name)
     const QByteArray native = QFile::encodeName(path);
     if (kind == "fifo")
         return ::mkfifo(native.constData(), 0644) == 0 ? path : QString();
-    if (kind == "device")
-        return ::geteuid() == 0 && ::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? path : QString();
     return QFile::link(write(name + "-target", "old"), path) ? path : QString();
 }
 
@@ -257,16 +248,9 @@ void TestCli::extensionCheckAndInfo_data()
     const QString sampleBlocks = "Video Data Block, Audio Data Block, Speaker Allocation Data Block, "
                                  "HDMI, Detailed Timing Descriptor";
     QTest::newRow("sample") << sample << "OK" << sampleBlocks;
-    QTest::newRow("padding error") << extension(sample.left(126) + '\x01')
-                                   << "OK\n  warning (block 1 byte 126): Non-zero bytes in the padding "
-                                      "after the detailed timings" << sampleBlocks;
     QTest::newRow("checksum error") << sample.left(127) + '\xAC'
                                     << "FAIL\n  failure (block 1 byte 127): Block 1 checksum is 0xAC, "
                                        "should be 0xAB" << sampleBlocks;
-    QTest::newRow("block past byte 2") << extension(QByteArray("\x02\x03\x06\x00\x43\x10\x04\x01", 8))
-                                       << "FAIL\n  failure (block 1 byte 4): Data block at byte 4 (4 bytes) "
-                                          "runs past the end of the data block collection"
-                                       << "Video Data Block, Detailed Timing Descriptor";
     QTest::newRow("unknown block") << extension(QByteArray("\x02\x03\x0B\x00\xE5\x06\x05\x01\x02\x03\x00", 11))
                                    << "OK" << "HDR Static Metadata, Reserved Data Block (tag 0)";
     // Four 30-byte blocks and a 3-byte one fill the budget to byte 126.
