@@ -47,68 +47,69 @@ private slots:
 
 void TestModernBlocks::edits_data()
 {
-    // clang-format off
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("edits");
+    QTest::addColumn<BlockEdit>("edit");
     QTest::addColumn<QByteArray>("expected");
-    const int hdmi = int(ModernBlockKind::Hdmi);
-    QTest::newRow("HDMI max TMDS clock added") << hdmi << hexBytes("030c001000") << "hasTmds=1;tmds=340"
-        << hexBytes("030c0010000044");
-    QTest::newRow("HDMI max TMDS clock removed") << hdmi << hexBytes("030c001000b82d") << "hasTmds=0"
-        << hexBytes("030c001000b8");
-    QTest::newRow("HDMI deep colour byte zeroed, TMDS byte stays") << hdmi << hexBytes("030c001000b82d")
-        << "hasCaps=0" << hexBytes("030c001000002d");
-    QTest::newRow("HDMI flags byte added") << hdmi << hexBytes("030c001000b82d") << "hasFeatures=1;game=1"
-        << hexBytes("030c001000b82d08");
-    QTest::newRow("HDMI empty payload gets the OUI") << hdmi << QByteArray() << "pa=0x1000"
-        << hexBytes("030c001000");
-    QTest::newRow("HDMI interlaced latency inserted before the video part") << hdmi << hexBytes(kHdmiLatencyVics)
-        << "interlaced=1;ivl=0x15;ial=0x15" << hexBytes("030c003000383ce0292915150060010203");
-    QTest::newRow("HDMI VIC appended") << hdmi << hexBytes(kHdmiLatencyVics) << "vic=4"
-        << hexBytes("030c003000383ca02929008001020304");
-    QTest::newRow("HDMI image size") << hdmi << hexBytes(kHdmiLatencyVics) << "imageSize=3"
-        << hexBytes("030c003000383ca029291860010203");
-    QTest::newRow("HDMI VIC inserted before the raw 3D part") << hdmi << hexBytes(kHdmi3D) << "vic=1"
-        << hexBytes("030c001000b82d20c02e010100001218202820382058206820");
-    QTest::newRow("HDMI bytes after the fields kept") << hdmi << hexBytes(kHdmiTrailing) << "dc48=1"
-        << hexBytes("030c001000f82d0000000000");
-    QTest::newRow("HDMI latency added before kept bytes") << hdmi << hexBytes(kHdmiTrailing)
-        << "latency=1;vl=41;al=41" << hexBytes("030c001000b82d80292900000000");
-    QTest::newRow("HDMI flags without their bytes kept") << hdmi << hexBytes("030c001000b82dc0") << "tmds=300"
-        << hexBytes("030c001000b83cc0");
-    QTest::newRow("HDMI missing latency bytes written on edit") << hdmi << hexBytes("030c001000b82dc0") << "vl=41"
-        << hexBytes("030c001000b82dc029000000");
+    auto row = [](const char* name, ModernBlockKind kind, const QByteArray& payload, const BlockEdit& edit,
+                  const char* expected) { QTest::newRow(name) << int(kind) << payload << edit << hexBytes(expected); };
+    const ModernBlockKind hdmi = ModernBlockKind::Hdmi;
+    row("HDMI max TMDS clock added", hdmi, hexBytes("030c001000"),
+        HDMI_EDIT(r.hasMaxTmdsClock = true; r.maxTmdsClock = 340), "030c0010000044");
+    row("HDMI max TMDS clock removed", hdmi, hexBytes("030c001000b82d"), HDMI_EDIT(r.hasMaxTmdsClock = false),
+        "030c001000b8");
+    row("HDMI deep colour byte zeroed, TMDS byte stays", hdmi, hexBytes("030c001000b82d"),
+        HDMI_EDIT(r.hasCapabilities = false), "030c001000002d");
+    row("HDMI flags byte added", hdmi, hexBytes("030c001000b82d"), HDMI_EDIT(r.hasFeatures = r.contentGame = true),
+        "030c001000b82d08");
+    row("HDMI empty payload gets the OUI", hdmi, QByteArray(), HDMI_EDIT(r.physicalAddress = 0x1000), "030c001000");
+    row("HDMI interlaced latency inserted before the video part", hdmi, hexBytes(kHdmiLatencyVics),
+        HDMI_EDIT(r.interlacedLatencyPresent = true; r.interlacedVideoLatency = r.interlacedAudioLatency = 0x15),
+        "030c003000383ce0292915150060010203");
+    row("HDMI VIC appended", hdmi, hexBytes(kHdmiLatencyVics), HDMI_EDIT(r.hdmiVics << 4),
+        "030c003000383ca02929008001020304");
+    row("HDMI image size", hdmi, hexBytes(kHdmiLatencyVics), HDMI_EDIT(r.imageSize = 3),
+        "030c003000383ca029291860010203");
+    row("HDMI VIC inserted before the raw 3D part", hdmi, hexBytes(kHdmi3D), HDMI_EDIT(r.hdmiVics << 1),
+        "030c001000b82d20c02e010100001218202820382058206820");
+    row("HDMI bytes after the fields kept", hdmi, hexBytes(kHdmiTrailing), HDMI_EDIT(r.dc48bit = true),
+        "030c001000f82d0000000000");
+    row("HDMI latency added before kept bytes", hdmi, hexBytes(kHdmiTrailing),
+        HDMI_EDIT(r.latencyPresent = true; r.videoLatency = r.audioLatency = 41), "030c001000b82d80292900000000");
+    row("HDMI flags without their bytes kept", hdmi, hexBytes("030c001000b82dc0"), HDMI_EDIT(r.maxTmdsClock = 300),
+        "030c001000b83cc0");
+    row("HDMI missing latency bytes written on edit", hdmi, hexBytes("030c001000b82dc0"),
+        HDMI_EDIT(r.videoLatency = 41), "030c001000b82dc029000000");
 
-    const int forum = int(ModernBlockKind::HdmiForum);
-    QTest::newRow("HF VRR added") << forum << hexBytes("d85dc401788063") << "hasVrr=1;vrrMin=48;vrrMax=144"
-        << hexBytes("d85dc401788063003090");
-    QTest::newRow("HF VRR max above 255 Hz") << forum << hexBytes(kForumFull) << "vrrMax=300"
-        << hexBytes("d85dc40178806312702c83641d");
-    QTest::newRow("HF VRR zeroed, DSC stays") << forum << hexBytes(kForumFull) << "hasVrr=0"
-        << hexBytes("d85dc40178806312000083641d");
-    QTest::newRow("HF DSC added") << forum << hexBytes("d85dc401788063") << "hasDsc=1;dsc1p2=1;chunk=29"
-        << hexBytes("d85dc40178806300000080001d");
-    QTest::newRow("SCDB from nothing") << int(ModernBlockKind::HdmiForumScdb) << QByteArray()
-        << "scdb=1;version=1" << hexBytes("79000001000000");
+    const ModernBlockKind forum = ModernBlockKind::HdmiForum;
+    row("HF VRR added", forum, hexBytes("d85dc401788063"), FORUM_EDIT(r.hasVrr = true; r.vrrMin = 48; r.vrrMax = 144),
+        "d85dc401788063003090");
+    row("HF VRR max above 255 Hz", forum, hexBytes(kForumFull), FORUM_EDIT(r.vrrMax = 300),
+        "d85dc40178806312702c83641d");
+    row("HF VRR zeroed, DSC stays", forum, hexBytes(kForumFull), FORUM_EDIT(r.hasVrr = false),
+        "d85dc40178806312000083641d");
+    row("HF DSC added", forum, hexBytes("d85dc401788063"),
+        FORUM_EDIT(r.hasDsc = r.dsc1p2 = true; r.dscTotalChunkKBytes = 29), "d85dc40178806300000080001d");
+    row("SCDB from nothing", ModernBlockKind::HdmiForumScdb, QByteArray(),
+        FORUM_EDIT(r.sinkCapability = true; r.version = 1), "79000001000000");
 
-    const int amd = int(ModernBlockKind::FreeSync);
-    QTest::newRow("FreeSync HDR fields added") << amd << hexBytes("1a00000101304be6") << "hasHdr=1;maxLum=99"
-        << hexBytes("1a00000101304be60063000000");
-    QTest::newRow("FreeSync 10-bit max refresh added") << amd << hexBytes("1a000002033092000f63310031")
-        << "has10=1;max10=146" << hexBytes("1a000002033092000f633100319200");
+    const ModernBlockKind amd = ModernBlockKind::FreeSync;
+    row("FreeSync HDR fields added", amd, hexBytes("1a00000101304be6"),
+        FREESYNC_EDIT(r.hasHdrFields = true; r.maxLuminanceCode = 99), "1a00000101304be60063000000");
+    row("FreeSync 10-bit max refresh added", amd, hexBytes("1a000002033092000f63310031"),
+        FREESYNC_EDIT(r.hasRefresh10Bit = true; r.maxRefreshRate10 = 146), "1a000002033092000f633100319200");
 
-    const int hdr = int(ModernBlockKind::HdrStaticMetadata);
-    QTest::newRow("HDR max luminance added") << hdr << hexBytes("060d01") << "hasMax=1;max=99" << hexBytes("060d0163");
-    QTest::newRow("HDR min luminance removed") << hdr << hexBytes(kHdrFull) << "hasMin=0" << hexBytes("0607016363");
-    QTest::newRow("HDR max luminance zeroed, later bytes stay") << hdr << hexBytes(kHdrFull) << "hasMax=0"
-        << hexBytes("06070100632f");
-    QTest::newRow("HDR reserved bits kept") << hdr << hexBytes("06f7fe63") << "pq=0" << hexBytes("06f3fe63");
+    const ModernBlockKind hdr = ModernBlockKind::HdrStaticMetadata;
+    row("HDR max luminance added", hdr, hexBytes("060d01"),
+        HDR_EDIT(r.hasMaxLuminance = true; r.maxLuminanceCode = 99), "060d0163");
+    row("HDR min luminance removed", hdr, hexBytes(kHdrFull), HDR_EDIT(r.hasMinLuminance = false), "0607016363");
+    row("HDR max luminance zeroed, later bytes stay", hdr, hexBytes(kHdrFull), HDR_EDIT(r.hasMaxLuminance = false),
+        "06070100632f");
+    row("HDR reserved bits kept", hdr, hexBytes("06f7fe63"), HDR_EDIT(r.eotfPq = false), "06f3fe63");
 
-    const int eeodb = int(ModernBlockKind::HfEeodb);
-    QTest::newRow("EEODB count") << eeodb << hexBytes("7802") << "count=3" << hexBytes("7803");
-    QTest::newRow("EEODB count byte added") << eeodb << hexBytes("78") << "count=2" << hexBytes("7802");
-    // clang-format on
+    const ModernBlockKind eeodb = ModernBlockKind::HfEeodb;
+    row("EEODB count", eeodb, hexBytes("7802"), EEODB_EDIT(r.extensionCount = 3), "7803");
+    row("EEODB count byte added", eeodb, hexBytes("78"), EEODB_EDIT(r.extensionCount = 2), "7802");
 }
 
 // Setting or clearing a field writes exactly the expected payload; a
@@ -117,11 +118,11 @@ void TestModernBlocks::edits()
 {
     QFETCH(int, kind);
     QFETCH(QByteArray, payload);
-    QFETCH(QString, edits);
+    QFETCH(BlockEdit, edit);
     QFETCH(QByteArray, expected);
-    const QByteArray edited = modernedits::editBlock(ModernBlockKind(kind), payload, edits);
+    const QByteArray edited = edit(payload);
     QCOMPARE(edited.toHex(' '), expected.toHex(' '));
-    QCOMPARE(modernedits::editBlock(ModernBlockKind(kind), edited, QString()), edited);
+    QCOMPARE(reencoded(ModernBlockKind(kind), edited), edited);
 }
 
 void TestModernBlocks::findings_data()
