@@ -1,11 +1,13 @@
 // Every base block of the reference corpus: decoded as the reference decode
 // next to it says, encoded back to the bytes it came from, and shown by the
-// editors without any write. (That opening changes only the bytes of the
-// corrections it reports is the command-line corpus test's part.)
+// editors without any write; a field left as it is writes nothing either.
+// (That opening changes only the bytes of the corrections it reports is the
+// command-line corpus test's part.)
 #include "edid.h"
 #include "imageload.h"
 #include "sectiontesthelpers.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -196,6 +198,51 @@ QList<int> preservedOffsets(const Byte* d, T_EDID_DISPLAY_DESCRIPTORS type, int 
     return offsets;
 }
 
+// What decides which fields the base block sections show and how: the
+// revision, the input, which screen sizes are given, the gamma byte, the
+// week byte's kind, and each descriptor slot's tag or timing flags.
+QStringList baseBlockFeaturesOf(const QByteArray& content)
+{
+    if (content.size() < EDID_BLOCK_SIZE)
+        return {};
+    const Byte* b = rawBytes(content);
+    const int week = b[16] == 0 ? 0 : b[16] <= 54 ? 1 : b[16] == 0xFF ? 2 : 3;
+    QStringList features = {QStringLiteral("revision %1 input %2").arg(b[19]).arg(b[20] >> 7),
+                            QStringLiteral("sizes %1 %2").arg(b[21] != 0).arg(b[22] != 0),
+                            QStringLiteral("gamma %1").arg(b[23] == 0xFF), QStringLiteral("week %1").arg(week)};
+    for (int slot = 0; slot < 4; ++slot) {
+        const Byte* d = b + descriptorOffset(slot);
+        features << (d[0] || d[1] ? QStringLiteral("slot %1 flags %2").arg(slot).arg(d[17])
+                                  : QStringLiteral("slot %1 tag %2").arg(slot).arg(d[3]));
+    }
+    return features;
+}
+
+// Presses Return in each enabled field of the base block sections and the
+// detailed timing editors, changing nothing; the fields after which a byte
+// had changed.
+QStringList reenterEveryField(Edid& doc, Images& images)
+{
+    QList<QWidget*> sections = {&doc.vendorProductID(), &doc.transferCharacteristics(), &doc.screenSize(),
+                                &doc.colorCharacteristics(), &doc.standardTimings()};
+    for (int slot = 0; slot < 4; ++slot)
+        sections << doc.descriptor(slot).findChild<DetailedTimings*>();
+    QStringList changed;
+    for (QWidget* section : sections) {
+        for (QLineEdit* field : section && section->isVisible() ? section->findChildren<QLineEdit*>()
+                                                                : QList<QLineEdit*>()) {
+            if (!field->isEnabled())
+                continue;
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            if (!images.unchanged())
+                changed << field->objectName();
+            std::memcpy(images.saved, images.working, EDID_IMAGE_SIZE);
+        }
+    }
+    return changed;
+}
+
 } // namespace
 
 class TestCorpus : public QObject
@@ -205,6 +252,7 @@ class TestCorpus : public QObject
 private slots:
     void everyImage();
     void coreLoadMatchesEditor();
+    void everyFieldReenteredChangesNoByte();
 
 private:
     void checkDecode(const T_EDID_DEF& def, const Reference& ref);
@@ -401,6 +449,56 @@ void TestCorpus::coreLoadMatchesEditor()
             failures << QString("%1: %2 writes while shown").arg(name).arg(writes);
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 20).join('\n')));
+}
+
+// Finishing an edit without changing a field's text writes nothing: the
+// loaded bits stay, also those a shown value cannot express or a range check
+// would refuse. Over chosen images and one corpus file per base block
+// feature.
+void TestCorpus::everyFieldReenteredChangesNoByte()
+{
+    // Shown values that do not encode back to their bits: chromaticity code
+    // 21 shows 0.021, whose nearest code is 22; portrait byte 22 = 01 shows
+    // 1.00, out of the portrait range, and 200 shows 0.33, which encodes as
+    // 204. Values the range checks refuse: week 0 and 55, gamma byte 255
+    // (3.55). Reserved bit 15 of the manufacturer ID.
+    QList<QPair<QString, QByteArray>> images = {
+        {"chromaticity code 21", patched(digital14(), {{25, 0x55}, {27, 0x05}})},
+        {"portrait byte 01", patched(digital14(), {{21, 0}, {22, 1}})},
+        {"portrait byte 200", patched(digital14(), {{21, 0}, {22, 200}})},
+        {"week 0", patched(digital14(), {{16, 0}})},
+        {"week 55", patched(digital14(), {{16, 55}})},
+        {"gamma byte 255", patched(digital14(), {{23, 255}})},
+        {"reserved bit 15", patched(analog13(), {{8, 0x80 | 0x5a}})}};
+    const QStringList files = filesCarrying(corpusFiles(), baseBlockFeaturesOf);
+    for (const QString& path : files)
+        images << qMakePair(QFileInfo(path).fileName(), readFileBytes(path));
+    BoxRecorder boxes;
+    Images loaded;
+    QStringList failures;
+    int count = 0;
+    for (const auto& image : images) {
+        if (!loaded.load(image.second.left(EDID_IMAGE_SIZE).leftJustified(EDID_IMAGE_SIZE, '\0')))
+            continue;
+        ++count;
+        // A fresh, shown document (a slot makes its editor when shown); the
+        // state after loading, with its own corrections, is the reference.
+        QWidget host;
+        Edid doc(Edid::Hosts{&host, &host});
+        doc.setImages(loaded.saved, loaded.working);
+        doc.initFields(loaded.decoded);
+        doc.adaptToEDIDVersion(false);
+        host.show();
+        std::memcpy(loaded.saved, loaded.working, EDID_IMAGE_SIZE);
+        boxes.clear();
+        const QStringList changed = reenterEveryField(doc, loaded);
+        if (!changed.isEmpty() || boxes.count() > 0)
+            failures << image.first + ": " + changed.join(", ") + " " + boxes.lastText();
+    }
+    QVERIFY2(failures.isEmpty(),
+             qPrintable(QString("%1 images:\n").arg(failures.size()) + failures.mid(0, 20).join('\n')));
+    qInfo("%d images, %d of them from the corpus", count, int(files.size()));
+    QVERIFY(count > files.size());
 }
 
 QTEST_MAIN(TestCorpus)
