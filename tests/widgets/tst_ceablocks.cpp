@@ -113,7 +113,6 @@ void TestCEABlocks::videoRows()
     const QByteArray full = hexBytes("90") + QByteArray(30, '\x04');
     CEABlock* block = load(CEA_VIDEO, full);
     QCOMPARE(block->findChildren<QCheckBox*>("nativeCB").first()->isChecked(), true);
-    QCOMPARE(block->findChildren<QComboBox*>("formatMulti").first()->currentText(), QString("1920x1080p 60Hz 16:9"));
     QCOMPARE(block->blockBytes(), full);
     QVERIFY(!child(block, "addVideoItemButton")->isEnabled());
     // The deleted row comes back with its descriptor; a reset gives VIC 1.
@@ -155,7 +154,6 @@ void TestCEABlocks::audioDescriptors()
     QCOMPARE(tabs->count(), 3);
     tabs->setCurrentIndex(0);
     press(block, "delAudioTabButton");
-    QCOMPARE(tabs->tabText(1), QString("n\u00B02"));
     QCOMPARE(block->blockBytes(), hexBytes("0f7f07 090404"));
     block = fresh(CEA_AUDIO);
     press(block, "addAudioTabButton");
