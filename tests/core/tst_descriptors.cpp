@@ -50,7 +50,8 @@ void TestDescriptors::textPayload_data()
     QTest::addColumn<bool>("encoded"); // false: the payload is only decoded
     QTest::newRow("13 characters") << "ABCDEFGHIJKLM" << hexBytes("41 42 43 44 45 46 47 48 49 4A 4B 4C 4D") << true;
     QTest::newRow("empty") << "" << hexBytes("0A 20 20 20 20 20 20 20 20 20 20 20 20") << true;
-    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\xA9") << hexBytes("E9 0A 20 20 20 20 20 20 20 20 20 20 20") << true;
+    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\xA9") << hexBytes("E9 0A 20 20 20 20 20 20 20 20 20 20 20")
+                             << true;
     QTest::newRow("zero fill after 0x0A") << "DELL" << hexBytes("44 45 4C 4C 0A 00 00 00 00 00 00 00 00") << false;
     QTest::newRow("spaces kept before 0x0A") << "A  " << hexBytes("41 20 20 0A 20 20 20 20 20 20 20 20 20") << true;
 }

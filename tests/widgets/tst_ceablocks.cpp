@@ -218,8 +218,10 @@ void TestCEABlocks::loadedVendorBlock_data()
     QTest::addColumn<QString>("oui");
     QTest::addColumn<QByteArray>("edited");
     QTest::newRow("HDMI") << int(CEA_VENDOR_SPECIFIC) << hexBytes("030C001000") << "000C03" << hexBytes("030C007F00");
-    QTest::newRow("video") << int(CEA_VENDOR_SPECIFIC_VIDEO) << hexBytes("1BC5D8AA") << "D8C51B" << hexBytes("011BC5D87F");
-    QTest::newRow("audio") << int(CEA_VENDOR_SPECIFIC_AUDIO) << hexBytes("030C00FF") << "000C03" << hexBytes("11030C007F");
+    QTest::newRow("video") << int(CEA_VENDOR_SPECIFIC_VIDEO) << hexBytes("1BC5D8AA") << "D8C51B"
+                           << hexBytes("011BC5D87F");
+    QTest::newRow("audio") << int(CEA_VENDOR_SPECIFIC_AUDIO) << hexBytes("030C00FF") << "000C03"
+                           << hexBytes("11030C007F");
     QTest::newRow("truncated") << int(CEA_VENDOR_SPECIFIC) << hexBytes("030C") << "000C03" << hexBytes("030C00");
 }
 

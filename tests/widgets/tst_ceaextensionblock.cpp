@@ -42,8 +42,10 @@ QStringList extensionFeaturesOf(const QByteArray& content)
             for (const char vic : entry.bytes)
                 features << QStringLiteral("VIC %1").arg(Byte(vic));
         } else if (index == CEA_AUDIO) {
-            for (int i = 0; i + 2 < entry.bytes.size(); i += 3)
-                features << QStringLiteral("audio %1 %2").arg(Byte(entry.bytes[i]) >> 3).arg(Byte(entry.bytes[i + 2]) >> 3);
+            for (int i = 0; i + 2 < entry.bytes.size(); i += 3) {
+                const Byte* sad = rawBytes(entry.bytes) + i;
+                features << QStringLiteral("audio %1 %2").arg(sad[0] >> 3).arg(sad[2] >> 3);
+            }
         }
     }
     return features;

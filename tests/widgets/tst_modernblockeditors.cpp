@@ -329,9 +329,10 @@ void TestModernBlockEditors::oddBlocksKeepTheirBytes_data()
         << vendor << hexBytes("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00") << "maxRefreshField=300" << ""
         << hexBytes("1a0000 03 03 30 ff ec a0 8b 01 8b 01 2c 01");
     QTest::newRow("HDR static reserved EOTFs, trailing byte")
-        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 37 03 63 63 2f 99") << "hlgCB" << "" << hexBytes("06 3f 03 63 63 2f 99");
-    QTest::newRow("HDR static cut after the EOTFs") << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 05") << "type1CB" << ""
-                                                    << hexBytes("06 05 01");
+        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 37 03 63 63 2f 99") << "hlgCB" << ""
+        << hexBytes("06 3f 03 63 63 2f 99");
+    QTest::newRow("HDR static cut after the EOTFs")
+        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 05") << "type1CB" << "" << hexBytes("06 05 01");
     QTest::newRow("SCDB reserved bytes set") << int(CEA_HDMI_FORUM_SCDB) << hexBytes("79 01 02 01 00 00 00")
                                              << "maxTmdsRateField=400" << "" << hexBytes("79 01 02 01 50 00 00");
 }
