@@ -2,18 +2,16 @@
 #define TESTSUPPORT_H
 
 // Helpers shared by the widget tests: answers to modal boxes and dialogs,
-// reading test images, and the reference EDID corpus.
+// the sample image, and the file helpers of every test.
 
 #include "dialogs.h"
+#include "coresupport.h"
 
 #include <QAbstractButton>
 #include <QByteArray>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QQueue>
-#include <QStringList>
 #include <functional>
 
 // Records every modal box that the program opens and answers it: with the
@@ -98,34 +96,10 @@ public:
     int count = 0;
 };
 
-inline QByteArray readFileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFileBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // The sample image shipped with the program (1.4, digital, CEA extension).
 inline QByteArray sampleImage()
 {
     return readFileBytes(QStringLiteral(TEST_SOURCE_DIR "/../resources/samples/zozezi-sample.bin"));
-}
-
-// Reference EDIDs: absent in a user's own clone, so callers skip then.
-inline QStringList corpusFiles()
-{
-    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
-    if (!dir.exists())
-        return {};
-    QStringList files;
-    for (const QString& name : dir.entryList({"*.bin"}, QDir::Files, QDir::Name))
-        files << dir.filePath(name);
-    return files;
 }
 
 #endif

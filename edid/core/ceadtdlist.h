@@ -8,11 +8,6 @@
 // The 18-byte detailed timing descriptors that follow the data block
 // collection of a CEA-861 extension.
 
-// Number of descriptors of a 128-byte extension block from offset d (byte
-// 2): each has a non-zero pixel clock and ends before the checksum byte.
-// None when d is below 4.
-int ceaDetailedTimingCount(const Byte* extension);
-
 // The descriptor as the detailed timing editor re-encodes it once it has
 // decoded it.
 QByteArray normalisedDetailedTiming(const Byte* dtd);

@@ -48,16 +48,3 @@ void describeHfEeodb(const HfEeodb& record, int payloadOffset, DecodedNode& node
         addFinding(findings, Finding::Warning, payloadOffset - 1, 0, p.size() + 1,
                    QStringLiteral("HF-EEODB: the block must be the first data block of block 1."));
 }
-
-int hfEeodbExtensionCount(const QByteArray& file)
-{
-    const int header = kFirstBlockOffset;
-    if (file.size() < 2 * EDID_BLOCK_SIZE || payloadByte(file, EDID_BLOCK_SIZE) != 0x02
-        || payloadByte(file, EDID_BLOCK_SIZE + 1) < 3
-        || payloadByte(file, EDID_BLOCK_SIZE + 2) <= header + 2 - EDID_BLOCK_SIZE)
-        return -1;
-    const int h = payloadByte(file, header);
-    if (h >> 5 != 7 || (h & 31) < kPayloadSize || payloadByte(file, header + 1) != CEA_EEODB_EXTENDED_TAG)
-        return -1;
-    return payloadByte(file, header + 2);
-}

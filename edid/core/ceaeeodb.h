@@ -25,10 +25,4 @@ QByteArray encodeHfEeodb(const HfEeodb& record);
 // first data block of block 1.
 void describeHfEeodb(const HfEeodb& record, int payloadOffset, DecodedNode& node, Findings& findings);
 
-// The number of extension blocks an HF-EEODB announces in a whole EDID
-// file: block 1 must be a CTA-861 extension of revision 3 or later whose
-// first data block is an HF-EEODB of at least 2 payload bytes. -1 when the
-// file has none (then byte 126 gives the count).
-int hfEeodbExtensionCount(const QByteArray& file);
-
 #endif

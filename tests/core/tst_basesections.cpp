@@ -2,15 +2,11 @@
 #include <QtTest>
 
 #include "basesections.h"
+#include "coresupport.h"
 #include "edidrecords.h"
 
 #include <cstring>
 
-namespace {
-QByteArray hex(const char* text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
-const Byte* raw(const QByteArray& a) { return reinterpret_cast<const Byte*>(a.constData()); }
-QByteArray bytes(const Byte* b, int n) { return QByteArray(reinterpret_cast<const char*>(b), n); }
-}
 
 class TestBaseSections : public QObject
 {
@@ -30,21 +26,21 @@ private slots:
 void TestBaseSections::standardTimingEnds()
 {
     T_EDID_STANDARD_TIMING t;
-    decodeStandardTiming(raw(hex("ffff")), t);
+    decodeStandardTiming(rawBytes(hexBytes("ffff")), t);
     QVERIFY(t.enabled);
     QCOMPARE(QList<int>({t.hActive, t.aspectRatio, t.refreshRate}), QList<int>({2288, ASPECT_16_9, 123}));
     Byte out[2];
     encodeStandardTiming(t, out);
-    QCOMPARE(bytes(out, 2), hex("ffff"));
+    QCOMPARE(bytesAt(out, 2), hexBytes("ffff"));
     // 01 xx and 00 xx are unused: decoded as the defaults, written 01 01.
     for (const char* code : {"0101", "0140", "0000"}) {
         t.hActive = 1920, t.refreshRate = 75;
-        decodeStandardTiming(raw(hex(code)), t);
+        decodeStandardTiming(rawBytes(hexBytes(code)), t);
         QVERIFY(!t.enabled);
         QCOMPARE(QList<int>({t.hActive, t.aspectRatio, t.refreshRate}), QList<int>({256, ASPECT_16_10, 60}));
         t.hActive = 1920;
         encodeStandardTiming(t, out);
-        QCOMPARE(bytes(out, 2), hex("0101"));
+        QCOMPARE(bytesAt(out, 2), hexBytes("0101"));
     }
     QCOMPARE(standardTimingAspectText(3), QString("4:3")); // aspect 3 is shown 4:3
 }
@@ -53,10 +49,10 @@ void TestBaseSections::vendorProduct_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("decoded");
-    QTest::newRow("largest serial and year") << hex("10acb1a0ffffffff36ff") << "DEL A0B1 4294967295 week 54 2245";
-    QTest::newRow("model year") << hex("0421000078563412ff1e") << "AAA 0000 305419896 model year 2020";
-    QTest::newRow("letter codes 0 and 31") << hex("001f0000000000000100") << "@@_ 0000 0 week 1 1990";
-    QTest::newRow("reserved bit 15 kept") << hex("84430000000000000000") << "ABC 0000 0 week 0 1990";
+    QTest::newRow("largest serial and year") << hexBytes("10acb1a0ffffffff36ff") << "DEL A0B1 4294967295 week 54 2245";
+    QTest::newRow("model year") << hexBytes("0421000078563412ff1e") << "AAA 0000 305419896 model year 2020";
+    QTest::newRow("letter codes 0 and 31") << hexBytes("001f0000000000000100") << "@@_ 0000 0 week 1 1990";
+    QTest::newRow("reserved bit 15 kept") << hexBytes("84430000000000000000") << "ABC 0000 0 week 0 1990";
 }
 
 void TestBaseSections::vendorProduct()
@@ -72,10 +68,10 @@ void TestBaseSections::vendorProduct()
     std::memset(image, 0, sizeof image);
     r.week = r.modelYear ? 12 : r.week; // a model year writes week 255 whatever the week
     encodeVendorProduct(r, image);
-    QCOMPARE(::bytes(image + 8, 10), bytes);
+    QCOMPARE(bytesAt(image + 8, 10), bytes);
     qstrcpy(r.serialNumber, "9999999999"); // above 32 bits: saturates
     encodeVendorProduct(r, image);
-    QCOMPARE(::bytes(image + 12, 4), hex("ffffffff"));
+    QCOMPARE(bytesAt(image + 12, 4), hexBytes("ffffffff"));
 }
 
 void TestBaseSections::screenSize_data()

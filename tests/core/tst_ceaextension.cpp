@@ -1,16 +1,15 @@
 #include <QtTest>
 
-#include "ceadtdlist.h"
 #include "ceaextendedcodecs.h"
 #include "ceaextension.h"
 #include "ceaextensionmodel.h"
 #include "checksum.h"
-#include "detailedtiming.h"
+#include "coresupport.h"
 
 // The CEA-861 extension as data: parse results, what a parse keeps of odd
-// extensions, the size budget of the serializer, the detailed timing count,
-// the first video block, the extension model's edits, and a load /
-// serialize pass of the model over the corpus.
+// extensions, the size budget of the serializer, the first video block, the
+// extension model's edits, and a load / serialize pass of the model over
+// the corpus.
 
 namespace {
 
@@ -33,11 +32,6 @@ QByteArray padded(QByteArray bytes)
     bytes[254] = 0x7F;
     updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()) + 128);
     return bytes;
-}
-
-const Byte* bytesOf(const QByteArray& bytes)
-{
-    return reinterpret_cast<const Byte*>(bytes.constData());
 }
 
 // "tag:length" per collection piece ("R:length" for raw pieces), then
@@ -111,8 +105,6 @@ private slots:
     void parse();
     void budget_data();
     void budget();
-    void detailedTimingCount_data();
-    void detailedTimingCount();
     void firstVideoBlock_data();
     void firstVideoBlock();
     void modelEdits_data();
@@ -148,6 +140,9 @@ void TestCEAExtension::parse_data()
     // the bytes of the seventh before byte 126 are kept.
     QTest::newRow("seven timings") << padded(image("02030400", QByteArray(122, '\x01').toHex())) << 2 << "T6 P14"
                                    << 126;
+    QTest::newRow("sixth timing would end on the checksum")
+        << padded(image("02031400", "4f" + QByteArray(15, '\x02').toHex() + QByteArray(107, '\x01').toHex())) << 2
+        << "2:15 T5 P16" << 126;
     // Byte 126 belongs to the last descriptor or data block: no padding
     // error, nothing left out.
     QTest::newRow("timings through byte 126")
@@ -168,7 +163,7 @@ void TestCEAExtension::parse()
     QFETCH(int, result);
     QFETCH(int, kept);
     T_EDID_CEA_EXTENSION_DEF record;
-    QCOMPARE(parseCEAExtension(bytesOf(image), record), result);
+    QCOMPARE(parseCEAExtension(rawBytes(image), record), result);
     QCOMPARE(record.valid, result == 0 || result == 2);
     if (!record.valid)
         return;
@@ -233,32 +228,11 @@ void TestCEAExtension::budget()
         QTEST(ceaLeftOutText(list, out), "leftOut");
     QCOMPARE(out.bytes.left(4).toHex(), (QByteArray("\x02") + char(revision) + char(d) + '\x40').toHex());
     QCOMPARE(out.bytes.size(), 128);
-    QVERIFY(blockChecksumValid(bytesOf(out.bytes)));
+    QVERIFY(blockChecksumValid(rawBytes(out.bytes)));
     // Everything written lies back to back from byte 4; the rest is padding.
     QCOMPARE(out.bytes.mid(4 + expectedLength, 123 - expectedLength), QByteArray(123 - expectedLength, '\0'));
     if (entries.startsWith("P4"))
         QCOMPARE(out.bytes.mid(4 + 3 + 18, 4), QByteArray(4, '\x11'));
-}
-
-void TestCEAExtension::detailedTimingCount_data()
-{
-    QTest::addColumn<int>("d");
-    QTest::addColumn<int>("count");
-    QTest::newRow("no collection") << 0 << 0;
-    QTest::newRow("last ends at 126") << 19 << 6;
-    QTest::newRow("last would reach the checksum") << 20 << 5;
-}
-
-void TestCEAExtension::detailedTimingCount()
-{
-    // Pixel clocks with a zero low byte still count; a zero clock ends the list.
-    QFETCH(int, d);
-    Byte ext[EDID_BLOCK_SIZE] = {0, 0, Byte(d)};
-    for (int offset = d; offset + DTD_SIZE < EDID_BLOCK_SIZE; offset += DTD_SIZE)
-        ext[offset + 1] = 0x3a;
-    QTEST(ceaDetailedTimingCount(ext), "count");
-    ext[d + DTD_SIZE + 1] = 0;
-    QCOMPARE(ceaDetailedTimingCount(ext), d ? 1 : 0);
 }
 
 void TestCEAExtension::firstVideoBlock_data()
@@ -278,7 +252,7 @@ void TestCEAExtension::firstVideoBlock()
     // Bytes after d look like more descriptors: they must not be read.
     QByteArray extension = QByteArray::fromHex("0203") + char(4 + collection.size()) + char(0) + collection;
     extension.append(QByteArray(128 - extension.size(), char(0x55)));
-    QTEST(firstVideoBlockDescriptors(bytesOf(extension)), "descriptors");
+    QTEST(firstVideoBlockDescriptors(rawBytes(extension)), "descriptors");
 }
 
 void TestCEAExtension::modelEdits_data()
@@ -313,9 +287,10 @@ void TestCEAExtension::modelEdits_data()
                                               << "Tag 2,Detailed timing" << QByteArray("021004");
     QTest::newRow("byte 2 once a block was added") << image("02030000") << "+1: -0" << QByteArray("02030400") << ""
                                                    << 0 << "" << QByteArray();
-    QTest::newRow("kept blocks by name") << image("02031100", "43010203 e3060102 a0 c0 e21400") << "-1"
-                                         << QByteArray("02030d00 43010203 a0 c0 e21400") << "1111" << 9
-                                         << "Video,Tag 5,Tag 6,Speaker location" << QByteArray("010203");
+    QTest::newRow("kept blocks by name") << image("02031200", "43010203 e3060102 a0 00 c0 e21400 0000fd01") << "-1"
+                                         << QByteArray("02030e00 43010203 a0 00 c0 e21400 0000fd01") << "111111" << 14
+                                         << "Video,Tag 5,Undecoded bytes,Tag 6,Speaker location,Bytes after the timings"
+                                         << QByteArray("010203");
     QTest::newRow("timing past the budget") << full << QString("+13:" + dtd) << ("02037c00" + vsdbs) << "11110" << 138
                                             << "Vendor specific,Vendor specific,Vendor specific,Vendor specific,"
                                                "Detailed timing" << QByteArray();
@@ -333,7 +308,7 @@ void TestCEAExtension::modelEdits()
     QFETCH(QString, edits);
     QFETCH(QByteArray, bytes);
     T_EDID_CEA_EXTENSION_DEF record;
-    QCOMPARE(parseCEAExtension(bytesOf(start), record), int(CEA_PARSE_VALID));
+    QCOMPARE(parseCEAExtension(rawBytes(start), record), int(CEA_PARSE_VALID));
     CEAExtensionModel model;
     int notices = 0;
     QObject::connect(&model, &CEAExtensionModel::changed, [&notices] { ++notices; });
@@ -370,27 +345,25 @@ void TestCEAExtension::modelEdits()
 // ends on byte 126 come back whole.
 void TestCEAExtension::corpusRoundTrip()
 {
-    const QDir dir(QStringLiteral(EDID_CORPUS_DIR));
-    if (!dir.exists())
+    const QStringList files = corpusFiles();
+    if (files.isEmpty())
         QSKIP("no reference corpus");
     int extensions = 0;
     int throughLastByte = 0;
-    for (const QString& name : dir.entryList({"*.bin"}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray bytes = file.readAll();
-        const Byte* b = bytesOf(bytes);
+    for (const QString& name : files) {
+        QByteArray bytes = readFileBytes(name);
+        const Byte* b = rawBytes(bytes);
         if (bytes.size() < EDID_IMAGE_SIZE || b[126] == 0 || b[128] != 0x02 || b[18] != 1
             || (b[19] != 3 && b[19] != 4))
             continue;
         updateBlockChecksum(reinterpret_cast<Byte*>(bytes.data()) + 128);
         T_EDID_CEA_EXTENSION_DEF record;
-        const int result = parseCEAExtension(bytesOf(bytes), record);
+        const int result = parseCEAExtension(rawBytes(bytes), record);
         QVERIFY2(result == 0 || result == 2, qPrintable(name));
         ++extensions;
         CEAExtensionModel model;
         model.load(record);
-        throughLastByte += record.lastByteCovered && bytes[254] != 0;
+        throughLastByte += record.lastByteCovered && Byte(bytes[254]) != 0;
         const CEASerialization out = model.serialize();
         QVERIFY2(!out.overBudget(), qPrintable(name));
         QByteArray expected = bytes.mid(128, 128);

@@ -4,6 +4,7 @@
 // links, files past the size limit. A call that blocks ends the test program
 // after two seconds instead of hanging it.
 #include "fileaccess.h"
+#include "coresupport.h"
 
 #include <QtTest>
 
@@ -26,18 +27,6 @@ T withDeadline(std::function<T()> call)
     if (result.wait_for(std::chrono::seconds(2)) != std::future_status::ready)
         qFatal("blocked for more than 2 s on a FIFO or a device");
     return result.get();
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 mode_t typeOf(const QString& path)
@@ -71,7 +60,7 @@ QString TestFileAccess::make(const QString& kind, const QString& name)
     const QByteArray native = QFile::encodeName(path);
     bool made = true;
     if (kind == "file" || kind.endsWith(" bytes"))
-        made = writeBytes(path, QByteArray(kind == "file" ? 256 : kind.section(' ', 0, 0).toInt(), '\x11'));
+        made = writeFileBytes(path, QByteArray(kind == "file" ? 256 : kind.section(' ', 0, 0).toInt(), '\x11'));
     else if (kind == "directory")
         made = QDir().mkpath(path);
     else if (kind == "FIFO")
@@ -79,7 +68,7 @@ QString TestFileAccess::make(const QString& kind, const QString& name)
     else if (kind == "device")
         made = ::geteuid() == 0 && ::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
     else if (kind == "read-only file")   // root may write any file
-        made = ::geteuid() != 0 && writeBytes(path, "old") && QFile::setPermissions(path, QFileDevice::ReadOwner);
+        made = ::geteuid() != 0 && writeFileBytes(path, "old") && QFile::setPermissions(path, QFileDevice::ReadOwner);
     else if (kind.startsWith("link to "))
         made = QFile::link(kind == "link to nothing" ? m_dir.filePath("absent") : make(kind.mid(8), name + "-target"),
                            path);
@@ -149,7 +138,7 @@ void TestFileAccess::writeReplacesOnlyRegularFiles()
     QCOMPARE(typeOf(path), kind == "missing" ? mode_t(S_IFREG) : linkType);
     QCOMPARE(typeOf(target), error.isEmpty() ? mode_t(S_IFREG) : targetType);
     if (typeOf(target) == S_IFREG)   // never open a FIFO here: that would block
-        QCOMPARE(contentOf(target) == bytes, error.isEmpty());
+        QCOMPARE(readFileBytes(target) == bytes, error.isEmpty());
     QCOMPARE(QDir(m_dir.path()).entryList({QFileInfo(target).fileName() + ".*"}, QDir::Files | QDir::Hidden), {});
 }
 

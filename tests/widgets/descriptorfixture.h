@@ -1,22 +1,14 @@
 #ifndef DESCRIPTORFIXTURE_H
 #define DESCRIPTORFIXTURE_H
 
-// Four descriptor blocks on the images of an image model, loaded the way the
-// document loads them: resetFields, initFields, revision.
+// The descriptor slots of a document, and the images their tests load.
 
 #include "displaydescriptor.h"
+#include "edid.h"
 #include "imageload.h"
-#include "revision.h"
 #include "sectiontesthelpers.h"
 
-#include <memory>
-
 using SectionTest::typeInto;
-
-inline QByteArray hexBytes(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
 
 const QByteArray kDummy = hexBytes("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
 // 1920x1080, 148.50 MHz, H blank 280, V blank 45, digital separate +/+.
@@ -36,23 +28,19 @@ inline QByteArray baseImage(int revision, const QList<QByteArray>& blocks)
     return image;
 }
 
+// The four descriptor slots of a document on the images of an image model,
+// loaded, switched to another revision and made new as the main window does.
 struct SlotFixture {
-    ImageModel model;
-    Byte* const data = model.savedImage();
-    Byte* const newData = model.workingImage();
-    std::unique_ptr<DisplayDescriptor> blocks[4];
+    SectionTest::Images images;
+    Byte* const data = images.saved;
+    Byte* const newData = images.working;
+    QWidget host;  // before the document: the slots live in it and go first
+    Edid doc{Edid::Hosts{&host, &host}};
+    DisplayDescriptor* blocks[4] = {&doc.descriptor(0), &doc.descriptor(1), &doc.descriptor(2), &doc.descriptor(3)};
 
     // Shown, as in the Detailed Data tab, unless asked otherwise: a hidden
     // slot makes its editors only when something needs them.
-    explicit SlotFixture(bool shown = true)
-    {
-        HexaViewer::instance()->setModel(&model);
-        for (int s = 0; s < 4; ++s) {
-            blocks[s].reset(new DisplayDescriptor);
-            blocks[s]->setLabel(QStringLiteral("Block %1").arg(s + 1));
-            blocks[s]->setVisible(shown);
-        }
-    }
+    explicit SlotFixture(bool shown = true) { host.setVisible(shown); }
 
     // Opens the image as the main window does: the core corrects, the slots
     // show the corrected bytes.
@@ -61,40 +49,23 @@ struct SlotFixture {
         LoadedImage loaded;
         if (!loadImage(image, false, loaded).isEmpty())
             return false;
-        model.load(loaded);
-        T_EDID_DEF decoded;
-        decodeBaseBlock(newData, decoded);
+        images.model.load(loaded);
+        decodeBaseBlock(newData, images.decoded);
         HexaViewer::instance()->setData(newData);
-        for (int s = 0; s < 4; ++s)
-            blocks[s]->resetFields(data, newData, s);
-        for (int s = 0; s < 4; ++s)
-            blocks[s]->initFields(decoded.displayDescriptors[s], data, newData, s, s == 0);
-        for (int s = 1; s < 4; ++s)
-            blocks[s]->adaptToEDIDVersion(decoded.revision, false);
+        doc.setImages(data, newData);
+        doc.initFields(images.decoded);
+        doc.adaptToEDIDVersion(false);
         return true;
     }
 
-    // The document's revision switch: bytes 18-19 follow the blocks.
     void switchRevision(int revision)
     {
-        for (int s = 1; s < 4; ++s)
-            blocks[s]->adaptToEDIDVersion(Word(revision), true);
-        const Byte bytes[2] = {1, Byte(revision)};
-        setCurrentRevision(Word(revision));
-        model.write(18, bytes, 2);
+        doc.versionRecord().setRevision(Word(revision));
+        doc.adaptToEDIDVersion(true);
+        doc.versionRecord().write();
     }
 
-    // The document's new image, for the descriptor slots.
-    void newImage()
-    {
-        for (int s = 0; s < 4; ++s)
-            blocks[s]->resetFields(data, newData, s);
-        blocks[0]->setLockedType(DESC_DETAILED_TIMING);
-        for (int s = 1; s < 4; ++s) {
-            blocks[s]->setType(DESC_UNUSED);
-            blocks[s]->writeDummyDescriptor();
-        }
-    }
+    void newImage() { doc.buildNewImage(); }
 
     QByteArray slotBytes(int s) const
     {
@@ -118,7 +89,7 @@ struct SlotFixture {
     QLineEdit* field(int s, const char* name) const
     {
         for (QLineEdit* edit : blocks[s]->findChildren<QLineEdit*>(name)) {
-            if (edit->isVisibleTo(blocks[s].get()))
+            if (edit->isVisibleTo(blocks[s]))
                 return edit;
         }
         return nullptr;

@@ -21,6 +21,38 @@
 
 using namespace SectionTest;
 
+namespace {
+
+// What decides how the editors load a file's CTA-861 extension: its
+// revision, each entry's type and length, and each video code and audio
+// format. Nothing for a file that does not open with such an extension.
+QStringList extensionFeaturesOf(const QByteArray& content)
+{
+    LoadedImage loaded;
+    T_EDID_CEA_EXTENSION_DEF record;
+    if (content.size() < EDID_IMAGE_SIZE || Byte(content[126]) == 0
+        || !loadImage(content.left(EDID_IMAGE_SIZE), false, loaded).isEmpty()
+        || parseCEAExtension(loaded.working, record) == CEA_PARSE_NOT_CEA)
+        return {};
+    QStringList features = {QStringLiteral("revision %1").arg(record.revision)};
+    for (const CEAEntry& entry : ceaEntriesOf(record)) {
+        const int index = ceaCatalogueIndexOf(entry);
+        features << QStringLiteral("%1:%2").arg(index).arg(entry.bytes.size());
+        if (index == CEA_VIDEO || index == CEA_YCBCR420_VIDEO) {
+            for (const char vic : entry.bytes)
+                features << QStringLiteral("VIC %1").arg(Byte(vic));
+        } else if (index == CEA_AUDIO) {
+            for (int i = 0; i + 2 < entry.bytes.size(); i += 3) {
+                const Byte* sad = rawBytes(entry.bytes) + i;
+                features << QStringLiteral("audio %1 %2").arg(sad[0] >> 3).arg(sad[2] >> 3);
+            }
+        }
+    }
+    return features;
+}
+
+} // namespace
+
 
 // The extension editor inside the document: load, the block list painted
 // from the extension model, the budget, views made when first shown, edits
@@ -33,7 +65,6 @@ class TestCEAExtensionBlock : public QObject
 private slots:
     void loadResults_data();
     void loadResults();
-    void unknownBlocksAreKept();
     void editsReachTheImage();
     void overBudget();
     void addEveryBlockType();
@@ -44,6 +75,7 @@ private:
     // The document with an image whose extension is `ext` (hex, padded to
     // 127 bytes, checksum appended unless `checksum` is given).
     void open(const QByteArray& extHex, int checksum = -1);
+    bool load(const QByteArray& bytes, LoadedImage& loaded);
     Byte* extBytes() { return m_images.working + EDID_BLOCK_SIZE; }
     CEAExtensionBlock& editor() { return m_doc->ceaExtension(); }
     template <class T> T* control(const char* name) { return editor().findChild<T*>(name); }
@@ -61,16 +93,23 @@ void TestCEAExtensionBlock::open(const QByteArray& extHex, int checksum)
     ext.append(QByteArray(127 - ext.size(), '\0'));
     ext.append(char(checksum >= 0 ? checksum : blockChecksum(reinterpret_cast<const Byte*>(ext.constData()))));
     bytes.replace(EDID_BLOCK_SIZE, EDID_BLOCK_SIZE, ext);
-    // Opened as the main window opens a file: the core corrects, the boxes
-    // tell, the document shows.
-    m_doc.reset(new Edid);
     LoadedImage loaded;
-    QVERIFY(loadImage(bytes, false, loaded).isEmpty());
+    QVERIFY(load(bytes, loaded));
+}
+
+// Opened as the main window opens a file: the core corrects, the boxes
+// tell, the document shows.
+bool TestCEAExtensionBlock::load(const QByteArray& bytes, LoadedImage& loaded)
+{
+    m_doc.reset(new Edid);
+    if (!loadImage(bytes, false, loaded).isEmpty())
+        return false;
     showLoadBoxes(loaded.corrections);
     m_images.model.load(loaded);
-    QVERIFY(decodeBaseBlock(m_images.working, m_images.decoded));
+    const bool decoded = decodeBaseBlock(m_images.working, m_images.decoded);
     m_doc->setImages(m_images.saved, m_images.working);
     m_doc->initFields(m_images.decoded);
+    return decoded;
 }
 
 void TestCEAExtensionBlock::addBlock(const QString& typeName)
@@ -97,13 +136,7 @@ void TestCEAExtensionBlock::loadResults_data()
     QTest::newRow("checksum error corrected") << video << 0x11
         << "CEA Extension data block has a checksum error. The checksum will be corrected."
         << QByteArray("0203084043021004") << true;
-    // Six timings after a 15-byte block end on byte 126, the budget's last.
-    QTest::newRow("last timing on byte 126")
-        << "0203 13 00 4e" + QByteArray(14, '1').toHex()
-               + QByteArray("011d007251d01e206e285500c48e2100001e").repeated(6)
-        << -1 << "" << QByteArray("020313004e313131") << true;
     QTest::newRow("not CEA is kept") << QByteArray("70 12 34") << 0x55 << "" << QByteArray("7012340000000000") << false;
-    QTest::newRow("byte 2 zero stays zero") << QByteArray("0203 00 00") << -1 << "" << QByteArray("0203000000000000") << true;
 }
 
 void TestCEAExtensionBlock::loadResults()
@@ -131,29 +164,6 @@ void TestCEAExtensionBlock::loadResults()
         QVERIFY(m_images.unchanged());
 }
 
-// A room configuration block, tag 5, a tag-0 byte, a header running past
-// byte 2 and the bytes after the timings all stay where they were.
-void TestCEAExtensionBlock::unknownBlocksAreKept()
-{
-    BoxRecorder boxes;
-    open("0203 15 00 e3130501 a21122 00 420203 e21300 650102" + QByteArray(19 * 2, '0') + "fd01");
-    QVERIFY(m_images.unchanged());
-    QCOMPARE(boxes.count(), 0);
-    QStringList rows;
-    auto* list = control<QListWidget>("listWidget");
-    for (int row = 0; row < list->count(); ++row)
-        rows << list->item(row)->text();
-    QCOMPARE(rows, QStringList({"Room configuration (size = 4)", "Tag 5 (size = 3)", "Undecoded bytes (size = 1)",
-                                "Video (size = 3)", "Room configuration (size = 3)", "Undecoded bytes (size = 3)",
-                                "Bytes after the timings (size = 21)"}));
-    QVERIFY(qobject_cast<CEARawBlock*>(editor().block(0)));
-    // Removing one of them writes the others unchanged.
-    editor().setCurrentBlockRow(1);
-    control<QPushButton>("removeBlockButton")->click();
-    QCOMPARE(hexOf(extBytes(), 0, 18), QByteArray("02031200e313050100420203e21300650102"));
-    QCOMPARE(hexOf(extBytes(), 37, 2), QByteArray("fd01"));
-}
-
 // An edit in a view replaces its entry's bytes in the model, which the
 // document writes into the image; the monitor support flags go the same
 // way. No view is made before the editor is first shown.
@@ -167,7 +177,6 @@ void TestCEAExtensionBlock::editsReachTheImage()
     QCOMPARE(editor().findChildren<CEABlock*>().size(), 1);
     editor().setCurrentBlockRow(0);
     click(editor().block(0)->findChildren<QCheckBox*>("nativeCB").at(1));
-    QCOMPARE(editor().model().entry(0).bytes.toHex(), QByteArray("029004"));
     QCOMPARE(hexOf(extBytes(), 0, 9), QByteArray("020308404302900401"));
     click(control<QCheckBox>("underscanCB"));
     QCOMPARE(hexOf(extBytes(), 0, 4), QByteArray("020308c0"));
@@ -262,52 +271,43 @@ void TestCEAExtensionBlock::revisionSwitch()
     QCOMPARE(boxes.count(), 0);
 }
 
-// Opening every real EDID with a CEA-861 extension leaves its bytes as
-// the core model writes them back: unchanged apart from the padding and
-// checksum corrections.
+// Real EDIDs with a CTA-861 extension, one for each revision, entry type
+// and length, video code and audio format (the core tests take every
+// corpus extension through the model): opened, the extension is as the
+// core model writes it back, unchanged apart from the padding and checksum
+// corrections, and each entry of a known type gets its editor.
 void TestCEAExtensionBlock::corpusOpenedUnchanged()
 {
-    const QStringList files = corpusFiles();
+    const QStringList files = filesCarrying(corpusFiles(), extensionFeaturesOf);
     if (files.isEmpty())
         QSKIP("EDID corpus not present");
     BoxRecorder boxes;
-    int opened = 0, identical = 0, kept = 0;
+    int identical = 0, kept = 0;
     QStringList failures;
     for (const QString& path : files) {
-        const QByteArray content = readFileBytes(path);
-        if (content.size() < EDID_IMAGE_SIZE || Byte(content[126]) == 0)
-            continue;
-        m_doc.reset(new Edid);
+        const QString name = QFileInfo(path).fileName();
         LoadedImage loaded;
-        if (!loadImage(content.left(EDID_IMAGE_SIZE), false, loaded).isEmpty())
-            continue;
+        QVERIFY(load(readFileBytes(path).left(EDID_IMAGE_SIZE), loaded));
         // A wrong checksum is corrected on load.
         Byte repaired[EDID_IMAGE_SIZE];
         std::memcpy(repaired, loaded.saved, EDID_IMAGE_SIZE);
         updateBlockChecksum(repaired + EDID_BLOCK_SIZE);
         T_EDID_CEA_EXTENSION_DEF record;
-        if (parseCEAExtension(repaired, record) == CEA_PARSE_NOT_CEA)
-            continue;
+        parseCEAExtension(repaired, record);
         const QByteArray expected = reserializeCEAExtension(record).bytes;
-        m_images.model.load(loaded);
-        decodeBaseBlock(m_images.working, m_images.decoded);
-        m_doc->setImages(m_images.saved, m_images.working);
-        m_doc->initFields(m_images.decoded);
-        ++opened;
         const QByteArray got(reinterpret_cast<const char*>(extBytes()), EDID_BLOCK_SIZE);
         if (got != expected)
-            failures << QFileInfo(path).fileName() + ": " + got.toHex() + " expected " + expected.toHex();
-        if (std::memcmp(m_images.saved + 128, extBytes(), EDID_BLOCK_SIZE) == 0)
-            ++identical;
+            failures << name + ": " + got.toHex() + " expected " + expected.toHex();
+        identical += std::memcmp(m_images.saved + 128, extBytes(), EDID_BLOCK_SIZE) == 0;
         for (int row = 0; row < editor().blockCount(); ++row) {
             const bool typed = ceaCatalogueIndexOf(editor().model().entry(row)) != CEA_UNKNOWN;
             const bool raw = qobject_cast<const CEARawBlock*>(editor().block(row));
             if (typed && raw)
-                failures << QFileInfo(path).fileName() + ": block " + QString::number(row) + " not editable";
+                failures << name + ": block " + QString::number(row) + " not editable";
             kept += raw;
         }
     }
-    qInfo("%d extensions opened: %d unchanged, %d blocks kept as loaded", opened, identical, kept);
+    qInfo("%d extensions opened: %d unchanged, %d blocks kept as loaded", int(files.size()), identical, kept);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 5).join('\n')));
 }
 

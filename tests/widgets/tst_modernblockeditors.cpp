@@ -36,7 +36,6 @@ using namespace SectionTest;
 
 namespace {
 
-QByteArray hex(const QString& text) { return QByteArray::fromHex(text.toLatin1().replace(' ', "")); }
 QString corpusPath(const QString& name) { return QStringLiteral(EDID_CORPUS_DIR "/%1.bin").arg(name); }
 QByteArray dataBlock(int tag, const QByteArray& payload) { return char(tag << 5 | payload.size()) + payload; }
 
@@ -46,17 +45,23 @@ bool hasForm(ModernBlockKind kind)
     return kind != ModernBlockKind::None && kind != ModernBlockKind::HfEeodb;
 }
 
-// Whether a loaded image's extension carries one of these blocks.
-bool carriesModernBlock(const LoadedImage& image)
+// "kind:length" of each block of these kinds in the extension of a file
+// that opens: the length decides which optional fields a form shows.
+QStringList formBlocksOf(const QByteArray& content)
 {
+    LoadedImage image;
     T_EDID_CEA_EXTENSION_DEF record;
-    if (image.working[126] == 0 || parseCEAExtension(image.working, record) != CEA_PARSE_VALID)
-        return false;
+    if (!loadImage(content, false, image).isEmpty() || image.working[126] == 0
+        || parseCEAExtension(image.working, record) != CEA_PARSE_VALID)
+        return {};
+    QStringList features;
     for (const CEAEntry& entry : ceaEntriesOf(record)) {
-        if (entry.kind == CEAEntryKind::DataBlock && hasForm(modernBlockKind(entry.tag, entry.bytes)))
-            return true;
+        const ModernBlockKind kind =
+            entry.kind == CEAEntryKind::DataBlock ? modernBlockKind(entry.tag, entry.bytes) : ModernBlockKind::None;
+        if (hasForm(kind))
+            features << QStringLiteral("%1:%2").arg(int(kind)).arg(entry.bytes.size());
     }
-    return false;
+    return features;
 }
 
 } // namespace
@@ -69,8 +74,6 @@ private slots:
     void cleanupTestCase();
     void editsWriteTheirBytes_data();
     void editsWriteTheirBytes();
-    void badEntriesWarnAndFallBack_data();
-    void badEntriesWarnAndFallBack();
     void oddBlocksKeepTheirBytes_data();
     void oddBlocksKeepTheirBytes();
     void knownOuiTurnsIntoForm();
@@ -177,41 +180,57 @@ void TestModernBlockEditors::editsWriteTheirBytes_data()
     QTest::addColumn<QByteArray>("prefix");
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QByteArray>("bytes");  // the block's bytes after its header, edited
+    QTest::addColumn<QString>("message");   // of the range box the last action brings; empty: none
+    QTest::addColumn<QString>("shown");     // in the field of the last action afterwards; null: not checked
     const QString freeSync = "Digital__AOC__AOC2702__3DD9FE4CE53D";  // 1a0000 01 01 28 3c e6
+    const QString freeSync75 = "Digital__AOC__AOC2201__4CD1417F778D";  // 1a0000 01 01 30 4b e6
     const QString hdr = "Digital__AOC__AOC3220__F48606B74951";       // 06 07 01 63 63 2f
     const QString hdrShort = "Digital__DENON__DON0053__BDE5C9AE306C";  // 06 0d 01
     const QString hdmi = "Digital__Philips__PHL01EA__03A4224323A6";  // 030c00 3000 38 3c a0 2929 00 60 010203
     const QString forum = "Digital__ASUS__AUS38EA__B3C79F675009";    // d85dc4 01 78 80 63 12 3090 83 64 1d
     const QString scdb = "Digital__Vizio__VIZ0004__224CE941E05B";  // 79 0000 01 00 00 00 02 28 00
-    QTest::newRow("FreeSync range 48-144 Hz")
-        << freeSync << 3 << hex("1a0000") << QStringList{"minRefreshField=48", "maxRefreshField=144"}
-        << hex("1a0000 01 01 30 90 e6");
-    QTest::newRow("HLG on") << hdr << 7 << hex("06") << QStringList{"hlgCB"} << hex("06 0f 01 63 63 2f");
+    auto row = [](const char* name, const QString& file, int tag, const char* prefix, const QStringList& actions,
+                  const char* bytes, const QString& message = QString(), const QString& shown = QString()) {
+        QTest::newRow(name) << file << tag << hexBytes(prefix) << actions << hexBytes(bytes) << message << shown;
+    };
+    row("FreeSync range 48-144 Hz", freeSync, 3, "1a0000", {"minRefreshField=48", "maxRefreshField=144"},
+        "1a0000 01 01 30 90 e6");
+    row("HLG on", hdr, 7, "06", {"hlgCB"}, "06 0f 01 63 63 2f");
     // 50 x 2^(115 / 32) = 604.4 cd/m2 is the nearest code.
-    QTest::newRow("max luminance 600 cd/m2")
-        << hdr << 7 << hex("06") << QStringList{"maxLumField=600"} << hex("06 07 01 73 63 2f");
-    QTest::newRow("max luminance added and removed")
-        << hdrShort << 7 << hex("06") << QStringList{"maxLumGroup", "maxLumGroup"} << hex("06 0d 01");
-    QTest::newRow("min luminance added: the bytes before it as well")
-        << hdrShort << 7 << hex("06") << QStringList{"minLumGroup", "minLumField=0.05"} << hex("06 0d 01 00 00 51");
-    QTest::newRow("physical address") << hdmi << 3 << hex("030c00") << QStringList{"physAddrField=1.2.0.f"}
-                                      << hex("030c00 120f 38 3c a0 2929 00 60 010203");
-    QTest::newRow("max TMDS clock raised") << hdmi << 3 << hex("030c00") << QStringList{"maxTmdsField=340"}
-                                           << hex("030c00 3000 38 44 a0 2929 00 60 010203");
-    QTest::newRow("deep color and latency")
-        << hdmi << 3 << hex("030c00") << QStringList{"dc48bitCB", "audioLatencyMulti#2", "videoLatencyField=20"}
-        << hex("030c00 3000 78 3c a0 0bff 00 60 010203");
-    QTest::newRow("latency removed: the video part moves up")
-        << hdmi << 3 << hex("030c00") << QStringList{"latencyGroup"} << hex("030c00 3000 38 3c 20 00 60 010203");
-    QTest::newRow("HDMI VICs") << hdmi << 3 << hex("030c00") << QStringList{"vicsField=4, 1"}
-                               << hex("030c00 3000 38 3c a0 2929 00 40 0401");
-    QTest::newRow("HDMI Forum FRL rate and ALLM")
-        << forum << 3 << hex("d85dc4") << QStringList{"maxFrlMulti#3", "allmCB", "cinemaVrrCB"}
-        << hex("d85dc4 01 78 80 33 00 3090 83 64 1d");
-    QTest::newRow("HDMI Forum DSC removed")
-        << forum << 3 << hex("d85dc4") << QStringList{"dscGroup"} << hex("d85dc4 01 78 80 63 12 3090");
-    QTest::newRow("HDMI Forum SCDB VRR max") << scdb << 7 << hex("79") << QStringList{"vrrMaxField=120"}
-                                             << hex("79 0000 01 00 00 00 02 28 78");
+    row("max luminance 600 cd/m2", hdr, 7, "06", {"maxLumField=600"}, "06 07 01 73 63 2f");
+    row("max luminance added and removed", hdrShort, 7, "06", {"maxLumGroup", "maxLumGroup"}, "06 0d 01");
+    row("min luminance added: the bytes before it as well", hdrShort, 7, "06", {"minLumGroup", "minLumField=0.05"},
+        "06 0d 01 00 00 51");
+    row("physical address", hdmi, 3, "030c00", {"physAddrField=1.2.0.f"}, "030c00 120f 38 3c a0 2929 00 60 010203");
+    row("max TMDS clock raised", hdmi, 3, "030c00", {"maxTmdsField=340"}, "030c00 3000 38 44 a0 2929 00 60 010203");
+    row("deep color and latency", hdmi, 3, "030c00", {"dc48bitCB", "audioLatencyMulti#2", "videoLatencyField=20"},
+        "030c00 3000 78 3c a0 0bff 00 60 010203");
+    row("latency removed: the video part moves up", hdmi, 3, "030c00", {"latencyGroup"},
+        "030c00 3000 38 3c 20 00 60 010203");
+    row("HDMI VICs", hdmi, 3, "030c00", {"vicsField=4, 1"}, "030c00 3000 38 3c a0 2929 00 40 0401");
+    row("HDMI Forum FRL rate and ALLM", forum, 3, "d85dc4", {"maxFrlMulti#3", "allmCB", "cinemaVrrCB"},
+        "d85dc4 01 78 80 33 00 3090 83 64 1d");
+    row("HDMI Forum DSC removed", forum, 3, "d85dc4", {"dscGroup"}, "d85dc4 01 78 80 63 12 3090");
+    row("HDMI Forum SCDB VRR max", scdb, 7, "79", {"vrrMaxField=120"}, "79 0000 01 00 00 00 02 28 78");
+    // Entries out of range: the box, and the fallback written and shown.
+    row("max refresh above 255 Hz: the min", freeSync75, 3, "1a0000", {"maxRefreshField=300"},
+        "1a0000 01 01 30 30 e6", "Max refresh rate must be 1 to 255 Hz.", "48");
+    row("min above max: the lowest rate", freeSync75, 3, "1a0000", {"minRefreshField=100"}, "1a0000 01 01 01 4b e6",
+        "The min refresh rate (100 Hz) must not exceed the max refresh rate (75 Hz).", "1");
+    row("bad physical address", hdmi, 3, "030c00", {"physAddrField=1.2.3"}, "030c00 0000 38 3c a0 2929 00 60 010203",
+        "The physical address must be four hexadecimal digits A.B.C.D.", "0.0.0.0");
+    row("TMDS clock not a multiple of 5", hdmi, 3, "030c00", {"maxTmdsField=342"},
+        "030c00 3000 38 00 a0 2929 00 60 010203", "Max TMDS clock must be 0 or 5 to 1275 MHz in steps of 5 MHz.", "0");
+    row("latency above 500 ms", hdmi, 3, "030c00", {"videoLatencyField=502"}, "030c00 3000 38 3c a0 0129 00 60 010203",
+        "Latency must be 0 to 500 ms in steps of 2 ms.", "0");
+    row("eight HDMI VICs", hdmi, 3, "030c00", {"vicsField=1 2 3 4 1 2 3 4"}, "030c00 3000 38 3c a0 2929 00 00",
+        "Number of HDMI VICs must be 0 to 7.", "");
+    row("VRRmin above 48 Hz", forum, 3, "d85dc4", {"vrrMinField=50"}, "d85dc4 01 78 80 63 12 0090 83 64 1d",
+        "VRR min must be 0 to 48 Hz.", "0");
+    row("max luminance below 50 cd/m2", hdr, 7, "06", {"maxLumField=20"}, "06 07 01 00 63 2f",
+        "Max luminance must be 50 to 12525 cd/m2.", "50.000");
+    row("min luminance above a hundredth of the max", hdr, 7, "06", {"minLumField=5"}, "06 07 01 63 63 00",
+        "Min luminance must be 0 to 4.2686 cd/m2 (a hundredth of the max luminance).", "0.0000");
 }
 
 // Each action is one step; undoing them all gives the opened bytes back.
@@ -222,6 +241,8 @@ void TestModernBlockEditors::editsWriteTheirBytes()
     QFETCH(QByteArray, prefix);
     QFETCH(QStringList, actions);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
     BoxRecorder boxes;
     QVERIFY(open(corpusPath(file)));
     boxes.clear();  // what opening the file said (a trailing copy dropped)
@@ -234,7 +255,9 @@ void TestModernBlockEditors::editsWriteTheirBytes()
     QVERIFY(view->findChild<CEAPayloadForm*>());
     for (const QString& action : actions)
         act(view, action);
-    QCOMPARE(boxes.count(), 0);
+    checkBox(boxes, "Range error", message);
+    if (!shown.isNull())
+        QCOMPARE(view->findChild<QLineEdit*>(actions.last().section('=', 0, 0))->text(), shown);
     QCOMPARE(m_extension->model().entry(row).bytes.toHex(' '), bytes.toHex(' '));
     QCOMPARE(steps(), actions.size());
 
@@ -272,72 +295,6 @@ void TestModernBlockEditors::editsWriteTheirBytes()
     QCOMPARE(working().toHex(), edited.toHex());
 }
 
-void TestModernBlockEditors::badEntriesWarnAndFallBack_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("tag");
-    QTest::addColumn<QByteArray>("prefix");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("shown");     // the field's text afterwards
-    QTest::addColumn<QByteArray>("bytes");  // the fallback as written
-    const QString freeSync = "Digital__AOC__AOC2201__4CD1417F778D";  // 1a0000 01 01 30 4b e6
-    const QString hdmi = "Digital__Philips__PHL01EA__03A4224323A6";
-    const QString forum = "Digital__ASUS__AUS38EA__B3C79F675009";
-    const QString hdr = "Digital__AOC__AOC3220__F48606B74951";
-    QTest::newRow("max refresh above 255 Hz: the min")
-        << freeSync << 3 << hex("1a0000") << "maxRefreshField=300" << "Max refresh rate must be 1 to 255 Hz."
-        << "48" << hex("1a0000 01 01 30 30 e6");
-    QTest::newRow("min above max: the lowest rate")
-        << freeSync << 3 << hex("1a0000") << "minRefreshField=100"
-        << "The min refresh rate (100 Hz) must not exceed the max refresh rate (75 Hz)." << "1"
-        << hex("1a0000 01 01 01 4b e6");
-    QTest::newRow("physical address") << hdmi << 3 << hex("030c00") << "physAddrField=1.2.3"
-                                      << "The physical address must be four hexadecimal digits A.B.C.D."
-                                      << "0.0.0.0" << hex("030c00 0000 38 3c a0 2929 00 60 010203");
-    QTest::newRow("TMDS clock not a multiple of 5")
-        << hdmi << 3 << hex("030c00") << "maxTmdsField=342"
-        << "Max TMDS clock must be 0 or 5 to 1275 MHz in steps of 5 MHz." << "0"
-        << hex("030c00 3000 38 00 a0 2929 00 60 010203");
-    QTest::newRow("latency above 500 ms") << hdmi << 3 << hex("030c00") << "videoLatencyField=502"
-                                          << "Latency must be 0 to 500 ms in steps of 2 ms." << "0"
-                                          << hex("030c00 3000 38 3c a0 0129 00 60 010203");
-    QTest::newRow("eight HDMI VICs") << hdmi << 3 << hex("030c00") << "vicsField=1 2 3 4 1 2 3 4"
-                                     << "Number of HDMI VICs must be 0 to 7." << ""
-                                     << hex("030c00 3000 38 3c a0 2929 00 00");
-    QTest::newRow("VRRmin above 48 Hz") << forum << 3 << hex("d85dc4") << "vrrMinField=50"
-                                        << "VRR min must be 0 to 48 Hz." << "0"
-                                        << hex("d85dc4 01 78 80 63 12 0090 83 64 1d");
-    QTest::newRow("max luminance below 50 cd/m2")
-        << hdr << 7 << hex("06") << "maxLumField=20" << "Max luminance must be 50 to 12525 cd/m2." << "50.000"
-        << hex("06 07 01 00 63 2f");
-    QTest::newRow("min luminance above a hundredth of the max")
-        << hdr << 7 << hex("06") << "minLumField=5"
-        << "Min luminance must be 0 to 4.2686 cd/m2 (a hundredth of the max luminance)." << "0.0000"
-        << hex("06 07 01 63 63 00");
-}
-
-void TestModernBlockEditors::badEntriesWarnAndFallBack()
-{
-    QFETCH(QString, file);
-    QFETCH(int, tag);
-    QFETCH(QByteArray, prefix);
-    QFETCH(QString, action);
-    QFETCH(QByteArray, bytes);
-    QVERIFY(open(corpusPath(file)));
-    const int row = rowOf(tag, prefix);
-    CEABlock* view = select(row);
-    BoxRecorder boxes;
-    act(view, action);
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.lastTitle(), QString("Range error"));
-    QTEST(boxes.lastText(), "message");
-    QTEST(view->findChild<QLineEdit*>(action.section('=', 0, 0))->text(), "shown");
-    QCOMPARE(m_extension->model().entry(row).bytes.toHex(' '), bytes.toHex(' '));
-    QCOMPARE(steps(), 1);
-    QVERIFY(blockChecksumValid(m_window->workingImage() + EDID_BLOCK_SIZE));
-}
-
 void TestModernBlockEditors::oddBlocksKeepTheirBytes_data()
 {
     QTest::addColumn<int>("index");
@@ -347,36 +304,37 @@ void TestModernBlockEditors::oddBlocksKeepTheirBytes_data()
     QTest::addColumn<QByteArray>("edited");
     const int vendor = CEA_VENDOR_SPECIFIC;
     QTest::newRow("HDMI cut in the physical address")
-        << vendor << hex("030c00 10") << "physAddrField=2.0.0.1" << "" << hex("030c00 2001");
-    QTest::newRow("HDMI reserved deep color bits") << vendor << hex("030c00 1000 7e") << "dviDualCB" << ""
-                                                   << hex("030c00 1000 7f");
+        << vendor << hexBytes("030c00 10") << "physAddrField=2.0.0.1" << "" << hexBytes("030c00 2001");
+    QTest::newRow("HDMI reserved deep color bits") << vendor << hexBytes("030c00 1000 7e") << "dviDualCB" << ""
+                                                   << hexBytes("030c00 1000 7f");
     QTest::newRow("HDMI invalid latency code kept beside an edit")
-        << vendor << hex("030c00 1000 00 00 80 fc 05") << "audioLatencyMulti#0" << ""
-        << hex("030c00 1000 00 00 80 fc 00");
+        << vendor << hexBytes("030c00 1000 00 00 80 fc 05") << "audioLatencyMulti#0" << ""
+        << hexBytes("030c00 1000 00 00 80 fc 00");
     QTest::newRow("HDMI too long for a latency") // 31 bytes: a 3D part of 21
-        << vendor << hex("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11') << "latencyGroup"
+        << vendor << hexBytes("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11') << "latencyGroup"
         << "The block would need 33 bytes after its header; a data block holds at most 31."
-        << hex("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11');
+        << hexBytes("030c00 1000 00 00 20 80 15") + QByteArray(21, '\x11');
     QTest::newRow("HDMI Forum version 2 with reserved bytes")
-        << vendor << hex("d85dc4 02 78 80 63 12 3090 83 64 1d 00 05") << "allmCB" << ""
-        << hex("d85dc4 02 78 80 63 10 3090 83 64 1d 00 05");
-    QTest::newRow("FreeSync unknown bytes") << vendor << hex("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00 11 22 33")
+        << vendor << hexBytes("d85dc4 02 78 80 63 12 3090 83 64 1d 00 05") << "allmCB" << ""
+        << hexBytes("d85dc4 02 78 80 63 10 3090 83 64 1d 00 05");
+    QTest::newRow("FreeSync unknown bytes") << vendor << hexBytes("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00 11 22 33")
                                             << "minRefreshField=40" << ""
-                                            << hex("1a0000 03 03 28 f0 ec a0 8b 01 8b 01 f0 00 11 22 33");
+                                            << hexBytes("1a0000 03 03 28 f0 ec a0 8b 01 8b 01 f0 00 11 22 33");
     QTest::newRow("focus passing through a refused loaded value")
-        << vendor << hex("1a0000 01 01 00 a5 e6") << "minRefreshField>" << "" << hex("1a0000 01 01 00 a5 e6");
+        << vendor << hexBytes("1a0000 01 01 00 a5 e6") << "minRefreshField>" << "" << hexBytes("1a0000 01 01 00 a5 e6");
     QTest::newRow("focus passing through a rounded luminance")
-        << int(CEA_HDR_STATIC_METADATA) << hex("06 05 01 00 00 01") << "minLumField>" << ""
-        << hex("06 05 01 00 00 01");
+        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 05 01 00 00 01") << "minLumField>" << ""
+        << hexBytes("06 05 01 00 00 01");
     QTest::newRow("FreeSync v3 max refresh in both fields")
-        << vendor << hex("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00") << "maxRefreshField=300" << ""
-        << hex("1a0000 03 03 30 ff ec a0 8b 01 8b 01 2c 01");
+        << vendor << hexBytes("1a0000 03 03 30 f0 ec a0 8b 01 8b 01 f0 00") << "maxRefreshField=300" << ""
+        << hexBytes("1a0000 03 03 30 ff ec a0 8b 01 8b 01 2c 01");
     QTest::newRow("HDR static reserved EOTFs, trailing byte")
-        << int(CEA_HDR_STATIC_METADATA) << hex("06 37 03 63 63 2f 99") << "hlgCB" << "" << hex("06 3f 03 63 63 2f 99");
-    QTest::newRow("HDR static cut after the EOTFs") << int(CEA_HDR_STATIC_METADATA) << hex("06 05") << "type1CB" << ""
-                                                    << hex("06 05 01");
-    QTest::newRow("SCDB reserved bytes set") << int(CEA_HDMI_FORUM_SCDB) << hex("79 01 02 01 00 00 00")
-                                             << "maxTmdsRateField=400" << "" << hex("79 01 02 01 50 00 00");
+        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 37 03 63 63 2f 99") << "hlgCB" << ""
+        << hexBytes("06 3f 03 63 63 2f 99");
+    QTest::newRow("HDR static cut after the EOTFs")
+        << int(CEA_HDR_STATIC_METADATA) << hexBytes("06 05") << "type1CB" << "" << hexBytes("06 05 01");
+    QTest::newRow("SCDB reserved bytes set") << int(CEA_HDMI_FORUM_SCDB) << hexBytes("79 01 02 01 00 00 00")
+                                             << "maxTmdsRateField=400" << "" << hexBytes("79 01 02 01 50 00 00");
 }
 
 // Blocks the codecs do not fully understand load and give their bytes back
@@ -419,11 +377,11 @@ void TestModernBlockEditors::knownOuiTurnsIntoForm()
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QString("HDMI"));
     QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(view->findChild<QLabel*>("findingsLabel")->text(),
-             QString("HDMI: 3 payload bytes; the block needs at least 5 (OUI and physical address)."));
+    auto* findings = view->findChild<QLabel*>("findingsLabel");
+    QVERIFY(!findings->isHidden() && findings->text().contains("needs at least 5"));
     act(view, "physAddrField=1.0.0.0");
     QCOMPARE(m_extension->model().entry(row).bytes.toHex(' '), QByteArray("03 0c 00 10 00"));
-    QVERIFY(view->findChild<QLabel*>("findingsLabel")->isHidden());
+    QVERIFY(findings->isHidden());
     tabs->setCurrentIndex(1);
     auto* firstByte = view->findChildren<QLineEdit*>("blockField").first();
     QCOMPARE(firstByte->text(), QString("10"));
@@ -441,8 +399,6 @@ void TestModernBlockEditors::knownOuiTurnsIntoForm()
     act(view, "regIDField=90848B");
     act(view, "addVSDBButton");
     QCOMPARE(view->findChild<QTabWidget*>("vsdbTabs")->tabText(0), QString("HDR10+"));
-    auto* table = view->findChild<QTableWidget*>("fieldsTable");
-    QCOMPARE(table->item(0, 0)->text(), QString("Application version"));
     QVERIFY(!view->findChild<CEAPayloadForm*>()->editable());
     QCOMPARE(m_extension->model().entry(m_extension->blockCount() - 1).bytes.toHex(' '),
              QByteArray("01 8b 84 90 00"));
@@ -450,21 +406,15 @@ void TestModernBlockEditors::knownOuiTurnsIntoForm()
     QCOMPARE(boxes.count(), 0);
 }
 
-// The three new types come after the others, are added with their default
-// bytes and open in their forms; the bytes tab edits the bytes directly.
+// The three new types are added with their default bytes and open in their
+// forms; the bytes tab edits the bytes directly.
 void TestModernBlockEditors::newBlockTypes()
 {
     BoxRecorder boxes;
     QVERIFY(open(corpusPath("Digital__AOC__AOC2201__4CD1417F778D")));
-    QStringList types;
-    auto* list = m_extension->findChild<QListWidget*>("blockTypeList");
-    for (int i = 0; i < list->count(); ++i)
-        types << list->item(i)->text();
-    QCOMPARE(types.mid(12), QStringList({"Detailed timing", "HDR static metadata", "HDR dynamic metadata",
-                                         "HDMI Forum SCDB"}));
-    const QList<QPair<QString, QByteArray>> added = {{"HDR static metadata", hex("06 05 01")},
-                                                    {"HDR dynamic metadata", hex("07")},
-                                                    {"HDMI Forum SCDB", hex("79 0000 01 00 00 00")}};
+    const QList<QPair<QString, QByteArray>> added = {{"HDR static metadata", hexBytes("06 05 01")},
+                                                    {"HDR dynamic metadata", hexBytes("07")},
+                                                    {"HDMI Forum SCDB", hexBytes("79 0000 01 00 00 00")}};
     for (const auto& type : added) {
         addBlock(type.first);
         const int row = m_extension->blockCount() - 1;
@@ -482,26 +432,25 @@ void TestModernBlockEditors::newBlockTypes()
     QCOMPARE(steps(), 4);
 }
 
-// Every real EDID carrying these blocks: each block's view is made from its
-// bytes as when its row is first shown, is its form and changes no byte;
-// saving writes what the core loaded.
+// Real EDIDs carrying these blocks, one for each kind and length (the core
+// tests take every block of the corpus through the codecs): each block's
+// view is made from its bytes as when its row is first shown, is its form
+// and changes no byte; saving writes what the core loaded.
 void TestModernBlockEditors::corpusBlocksOpenInFormsAndSaveUnchanged()
 {
     BoxRecorder boxes(QMessageBox::No);
-    int files = 0, forms = 0;
+    int forms = 0;
     QStringList failures;
     const QString saved = m_dir.filePath("saved.bin");
-    for (const QString& path : corpusFiles()) {
-        const QByteArray content = readFileBytes(path);
-        LoadedImage loaded;
-        if (!loadImage(content, false, loaded).isEmpty() || !carriesModernBlock(loaded))
-            continue;
+    const QStringList files = filesCarrying(corpusFiles(), formBlocksOf);
+    for (const QString& path : files) {
         const QString name = QFileInfo(path).fileName();
+        LoadedImage loaded;
+        loadImage(readFileBytes(path), false, loaded);
         if (!open(path)) {
             failures << name + ": not opened";
             continue;
         }
-        ++files;
         for (int row = 0; row < m_extension->blockCount(); ++row) {
             const CEAEntry& entry = m_extension->model().entry(row);
             if (entry.kind != CEAEntryKind::DataBlock || !hasForm(modernBlockKind(entry.tag, entry.bytes)))
@@ -514,9 +463,9 @@ void TestModernBlockEditors::corpusBlocksOpenInFormsAndSaveUnchanged()
         if (steps() != 0 || !m_window->saveFile(saved) || readFileBytes(saved) != loaded.savedFileBytes())
             failures << name + ": saved bytes differ";
     }
-    qInfo("%d files, %d blocks opened in their forms", files, forms);
+    qInfo("%d files, %d blocks opened in their forms", int(files.size()), forms);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 5).join('\n')));
-    QVERIFY(files > 0);
+    QVERIFY(!files.isEmpty());
 }
 
 QTEST_MAIN(TestModernBlockEditors)
