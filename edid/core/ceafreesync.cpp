@@ -119,10 +119,7 @@ void describeHdrFields(const FreeSyncBlock& r, int offset, DecodedNode& node)
 
 FreeSyncBlock decodeFreeSyncBlock(const QByteArray& payload)
 {
-    FreeSyncBlock record;
-    record.payload = payload;
-    decodePayloadFields(kLayout, record);
-    return record;
+    return decodedPayloadFields(kLayout, payload);
 }
 
 QByteArray encodeFreeSyncBlock(const FreeSyncBlock& record)

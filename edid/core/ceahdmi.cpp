@@ -328,9 +328,7 @@ private:
 
 HdmiVendorBlock decodeHdmiVendorBlock(const QByteArray& payload)
 {
-    HdmiVendorBlock record;
-    record.payload = payload;
-    decodePayloadFields(kLayout, record);
+    HdmiVendorBlock record = decodedPayloadFields(kLayout, payload);
     decodeVariablePart(record);
     return record;
 }

@@ -211,10 +211,8 @@ private:
 
 HdmiForumBlock decodeHdmiForumBlock(const QByteArray& payload)
 {
-    HdmiForumBlock record;
-    record.payload = payload;
+    HdmiForumBlock record = decodedPayloadFields(kLayout, payload);
     record.sinkCapability = payloadByte(payload, 0) == CEA_HDMI_FORUM_SCDB_EXTENDED_TAG;
-    decodePayloadFields(kLayout, record);
     return record;
 }
 

@@ -42,10 +42,7 @@ const char kBlockName[] = "HDR Static Metadata";
 
 HdrStaticMetadata decodeHdrStaticMetadata(const QByteArray& payload)
 {
-    HdrStaticMetadata record;
-    record.payload = payload;
-    decodePayloadFields(kLayout, record);
-    return record;
+    return decodedPayloadFields(kLayout, payload);
 }
 
 QByteArray encodeHdrStaticMetadata(const HdrStaticMetadata& record)

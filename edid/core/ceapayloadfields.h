@@ -155,6 +155,15 @@ template <typename R> void decodePayloadFields(const PayloadLayout<R>& layout, R
     }
 }
 
+// A record of `layout` read from `payload`, as decodePayloadFields reads it.
+template <typename R> R decodedPayloadFields(const PayloadLayout<R>& layout, const QByteArray& payload)
+{
+    R record;
+    record.payload = payload;
+    decodePayloadFields(layout, record);
+    return record;
+}
+
 // The bytes of `record` as described above; `old` is the record decoded
 // from `record.payload`, `prefix` the payload's leading identification
 // bytes (written when a payload shorter than them grows).
